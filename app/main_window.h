@@ -1,0 +1,139 @@
+#pragma once
+// The main window TForm1: owns the scan volume, the view state and the
+// settings fields for the whole run, and binds every control to its handler.
+// Its handlers are defined in files by subsystem.
+
+#include "application_windows.h"
+#include "d3d_functions.h"
+#include "scan_volume.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <cstdint>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenuBar;
+class QScrollBar;
+class QSlider;
+class QStatusBar;
+class QToolBar;
+class SettingsStore;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Creates the window; its start-up work (FormCreate) runs now. arguments
+    // is the program's argument list, the program's own path first.
+    TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList arguments);
+    ~TForm1() override;
+
+    // Start-up and commands
+    void FormCreate();
+    void FormPaint();
+    void FormClose();
+    void Exit1Click();
+    void About1Click();
+    // The file named on the command line, if any.
+    void TakeCommandLineFile(bool &open_at_start);
+
+    // Layout
+    void FormResize();
+
+    // 3-D view
+    void CheckBox1Click();
+
+    // The volume and the fields of the window.
+    ScanVolume volume;
+    int32_t port_number = 0;
+    uint8_t external_adapter = 0;
+    int32_t light_on = 0;
+    uint8_t form_ready = 0;
+    uint8_t splash_pending = 0;
+    uint8_t smoothing = 0;
+    uint8_t view_busy = 0;
+    int32_t turn_angle = 0;
+    int32_t tilt_angle = 0;
+    int32_t idle_ticks = 0;
+    QString last_dir;
+    QString install_dir;
+
+    // Menus
+    QMenuBar *MainMenu1;
+    QAction *Exit1;
+    QAction *About1;
+
+    // The client area and its panels
+    QWidget *ClientArea;
+    QToolBar *CoolBar1;
+    QAction *ToolButton8;
+    QLabel *RxLabel6;
+    QFrame *Panel1;
+    QFrame *Panel2;
+    QFrame *Panel3;
+    QFrame *Panel4;
+    QFrame *Panel5;
+    QFrame *Panel6;
+    QFrame *Panel7;
+    QFrame *Panel8;
+    QFrame *Panel9;
+    QLabel *Image1;
+    QLabel *Image5;
+    QLabel *Image6;
+    QLabel *Image7;
+    QLabel *Image8;
+    QStatusBar *StatusBar1;
+
+    // Right-hand panel
+    QSlider *RxSlider1;
+    QSlider *RxSlider3;
+
+    // Bottom panel
+    QScrollBar *ScrollBar1;
+    QScrollBar *ScrollBar2;
+    QScrollBar *ScrollBar3;
+    QLabel *Label6;
+    QLabel *Label7;
+    QLabel *Label8;
+    QCheckBox *CheckBox1;
+    QCheckBox *CheckBox4;
+    QCheckBox *CheckBox7;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    void createPanels();
+    void createRightPanel();
+    void createBottomPanel();
+    void connectControls();
+
+    // Steps of the start-up
+    void setInitialViewFields();
+    void readStartFile(SettingsStore &settings, bool &open_at_start);
+    void writeDefaultsIfMissing(SettingsStore &settings);
+    void checkStoredPort(SettingsStore &settings);
+    void showPortLabel();
+    void applyStoredView(const SettingsStore &settings);
+    void writeClosingSettings();
+    bool storedPortOpens(const SettingsStore &settings) const;
+
+    void placeClientArea();
+    void Start3DView();
+    // Shows the 3-D or the flat layout and gives the library its drawing area.
+    void applyViewLayout(bool threeD);
+    void moveLibraryCursor();
+
+    ApplicationWindows &windows_;
+    D3dFunctions d3d_;
+    QStringList arguments_;
+    bool closed_ = false;
+};

@@ -1,0 +1,67 @@
+// The main window's side of the 3-D picture.
+
+#include "cursor_position.h"
+#include "main_layout.h"
+#include "main_window.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+void TForm1::Start3DView()
+{
+    d3d_.d3dinit_(this, volume.voxels.data(), VoxelLayout::kHighestIndex,
+                  checkedNarrow<uint16_t>(Panel9->height() + StatusBar1->height()));
+    d3d_.d3dlight_(checkedNarrow<uint16_t>(light_on));
+    d3d_.d3drotate_(0.0f, static_cast<float>(turn_angle), static_cast<float>(tilt_angle));
+    d3d_.d3dtype_(1);
+    if (!CheckBox1->isChecked())
+        d3d_.d3dzone_();
+    moveLibraryCursor();
+    d3d_.d3dcurse_();
+    d3d_.d3dreview_(1);
+    applyViewLayout(CheckBox7->isChecked());
+    idle_ticks = 0;
+}
+
+void TForm1::moveLibraryCursor()
+{
+    const auto cursor = cursorForLibrary(ScrollBar3->value(), ScrollBar1->value(), ScrollBar2->value());
+    d3d_.d3dmove_(cursor[0], cursor[1], cursor[2]);
+}
+
+void TForm1::applyViewLayout(bool threeD)
+{
+    Panel3->setVisible(threeD);
+    Panel5->setVisible(!threeD);
+    Image5->setVisible(threeD);
+    Image6->setVisible(threeD);
+    const QFrame::Shadow bevel = threeD ? QFrame::Sunken : QFrame::Raised;
+    Panel6->setFrameShadow(bevel);
+    Panel2->setFrameShadow(bevel);
+    if (threeD) {
+        d3d_.d3dzero_(0, checkedNarrow<uint16_t>(Panel9->height()));
+        d3d_.d3dsize_(checkedNarrow<uint16_t>(ClientArea->width() - Panel1->width()),
+                      checkedNarrow<uint16_t>(ClientArea->height() - CoolBar1->height() - Panel9->height()));
+    } else {
+        d3d_.d3dzero_(checkedNarrow<uint16_t>(Panel1->x() + 9),
+                      checkedNarrow<uint16_t>(Panel1->height() + Image6->height() - CoolBar1->y()
+                                              - CoolBar1->height() - Image1->height() + Panel9->height() - 16));
+        d3d_.d3dsize_(checkedNarrow<uint16_t>(Panel3->width()), checkedNarrow<uint16_t>(Panel3->height()));
+    }
+    Panel5->repaint();
+    Panel3->repaint();
+    idle_ticks = 0;
+}
+
+void TForm1::CheckBox1Click()
+{
+    if (view_busy)
+        return;
+    view_busy = 1;
+    d3d_.d3dtype_(1);
+    view_busy = 0;
+}

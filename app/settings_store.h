@@ -1,0 +1,51 @@
+#pragma once
+// The per-user settings store: one key, "Software\qrn\Velmora\1.5", kept as
+// an INI file at $XDG_CONFIG_HOME/qrn/Velmora/1.5.ini (~/.config when unset).
+// Value names are compared without regard to letter case.
+
+#include <QSettings>
+#include <QString>
+
+#include <optional>
+
+namespace SettingNames {
+inline const QString FileName = QStringLiteral("FileName");
+inline const QString LastFile = QStringLiteral("Last_File");
+inline const QString LastDir = QStringLiteral("LastDir");
+inline const QString InstallDir = QStringLiteral("InstallDir");
+inline const QString Bright = QStringLiteral("Bright");
+inline const QString Level = QStringLiteral("Level");
+inline const QString Port = QStringLiteral("Port");
+inline const QString Mode = QStringLiteral("Mode");
+inline const QString Zone = QStringLiteral("Zone");
+inline const QString Light = QStringLiteral("Light");
+inline const QString Line = QStringLiteral("Line");
+inline const QString Solid = QStringLiteral("Solid");
+// The device that stands for COM<n> (n = 1..4) on this system.
+QString comDevice(int n);
+}  // namespace SettingNames
+
+class SettingsStore {
+public:
+    // Opens the key, creating its folder when missing.
+    SettingsStore();
+
+    static QString filePath();
+
+    bool contains(const QString &name) const;
+    std::optional<QString> readString(const QString &name) const;
+    // A value that is missing or not a whole number reads as absent.
+    std::optional<int> readInteger(const QString &name) const;
+
+    void writeString(const QString &name, const QString &value);
+    void writeInteger(const QString &name, int value);
+
+    // Writes everything to the file.
+    void close();
+
+private:
+    std::optional<QString> storedKey(const QString &name) const;
+    void removeOtherSpellings(const QString &name);
+
+    QSettings settings_;
+};

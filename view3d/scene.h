@@ -1,0 +1,38 @@
+#pragma once
+// The state of the 3-D picture: what the calls of the library have set.
+
+#include <cstdint>
+#include <vector>
+
+struct VisibleCell {
+    int8_t x;
+    int8_t y;
+    int8_t z;
+    int16_t value;
+};
+
+struct Scene {
+    // The volume as read at the last review: the cells above the threshold.
+    std::vector<VisibleCell> cells;
+    int32_t threshold = 0;
+
+    // Accumulated turn in degrees: about the line of sight, about the
+    // vertical screen axis, about the horizontal screen axis.
+    float roll = 0.0f;
+    float turn = 0.0f;
+    float tilt = 0.0f;
+    float zoom[3] = {1.0f, 1.0f, 1.0f};
+
+    bool lit = false;
+    bool frames = false;
+    bool cursorShown = false;
+    // Cursor in cube units: x along depth, y along slices, z along layers (0..64 each).
+    float cursorX = 0.0f;
+    float cursorY = 0.0f;
+    float cursorZ = 0.0f;
+    int32_t orientAxis = 0;
+};
+
+// Zoom factors stay within these limits.
+constexpr float kMinimumZoom = 0.2f;
+constexpr float kMaximumZoom = 6.0f;
