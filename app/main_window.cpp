@@ -117,6 +117,13 @@ void TForm1::createPanels()
     Panel6 = makePanel(ClientArea, QStringLiteral("Panel6"), QFrame::Sunken);
     Panel5 = makePanel(ClientArea, QStringLiteral("Panel5"));
     Panel9 = makePanel(ClientArea, QStringLiteral("Panel9"));
+    Panel1->setGeometry(580, kPanel1Top, kPanel1Width, 409);
+    Panel2->setGeometry(580, kStripTop, kPanel2Width, kPanel3Height);
+    Panel3->setGeometry(592, kStripTop, kPanel3Width, kPanel3Height);
+    Panel4->setGeometry(790, kStripTop, kPanel4Width, kPanel3Height);
+    Panel6->setGeometry(580, kPanel6Top, kPanel1Width, kPanel6Height);
+    Panel5->setGeometry(1, kCoolBarTop + kCoolBarHeight, 245, 261);
+    Panel9->setGeometry(0, 556, 580, kPanel9Height);
     Panel5->hide();
 
     Image1 = makeLabel(Panel3, QString(), QRect(0, 0, kPanel3Width, kPanel3Height));

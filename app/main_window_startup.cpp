@@ -39,6 +39,11 @@ int modeOf(uint8_t externalAdapter)
     return externalAdapter ? 0 : 1;
 }
 
+uint8_t adapterFromMode(const SettingsStore &settings)
+{
+    return settings.readInteger(SettingNames::Mode).value_or(Defaults::Mode) == 0 ? 1 : 0;
+}
+
 QString directoryOf(const QString &fileName)
 {
     return fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
@@ -140,6 +145,9 @@ void TForm1::writeDefaultsIfMissing(SettingsStore &settings)
 void TForm1::checkStoredPort(SettingsStore &settings)
 {
     port_number = settings.readInteger(SettingNames::Port).value_or(0);
+    // The adapter choice is known before the check, so that a port that is
+    // absent at start does not overwrite the stored choice.
+    external_adapter = adapterFromMode(settings);
     if (storedPortOpens(settings))
         return;
     settings.writeInteger(SettingNames::Port, port_number);
@@ -164,7 +172,7 @@ void TForm1::applyStoredView(const SettingsStore &settings)
 {
     RxSlider1->setValue(settings.readInteger(SettingNames::Bright).value_or(Defaults::Bright));
     RxSlider3->setValue(settings.readInteger(SettingNames::Level).value_or(Defaults::Level));
-    external_adapter = settings.readInteger(SettingNames::Mode).value_or(Defaults::Mode) == 0 ? 1 : 0;
+    external_adapter = adapterFromMode(settings);
     light_on = 1;
     if (settings.readInteger(SettingNames::Zone).value_or(Defaults::Zone) == 1)
         CheckBox1->setChecked(true);

@@ -23,11 +23,15 @@ public:
         qputenv(QStringLiteral("VELMORA_COM%1").arg(n).toLatin1().constData(), path.toLocal8Bit());
     }
 
-    // Writes values into the store as another run of the program would have.
+    // Writes a value into the store as another run of the program would have;
+    // an invalid value removes it.
     void store(const QString &name, const QVariant &value)
     {
         QSettings settings(SettingsStore::filePath(), QSettings::IniFormat);
-        settings.setValue(name, value);
+        if (value.isValid())
+            settings.setValue(name, value);
+        else
+            settings.remove(name);
     }
 
     // A complete store, as a previous run leaves it at close.

@@ -1,0 +1,262 @@
+#include "about_window.h"
+#include "main_window.h"
+#include "recording_d3d.h"
+#include "scripted_dialogs.h"
+#include "splash_window.h"
+#include "test_environment.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+
+#include <memory>
+
+class MainWindowStartupTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Run {
+        TestEnvironment environment;
+        ScriptedDialogs dialogs;
+        RecordingD3d d3d;
+        ApplicationWindows windows;
+        std::unique_ptr<TForm1> window;
+
+        TForm1 &start(const QStringList &arguments = {QStringLiteral("velmora")})
+        {
+            window = std::make_unique<TForm1>(windows, d3d.functions(), arguments);
+            return *window;
+        }
+    };
+
+private slots:
+    void firstStartWritesTheDefaults()
+    {
+        Run run;
+        TForm1 &window = run.start();
+        QCOMPARE(run.environment.stored("FileName").toString(), QStringLiteral("unnamed.vlm"));
+        QCOMPARE(run.environment.stored("Light").toInt(), 1);
+        QCOMPARE(run.environment.stored("Line").toInt(), 0);
+        QCOMPARE(run.environment.stored("Solid").toInt(), 1);
+        QCOMPARE(run.environment.stored("Zone").toInt(), 1);
+        QCOMPARE(run.environment.stored("Bright").toInt(), 128);
+        QCOMPARE(run.environment.stored("Level").toInt(), 40);
+        QCOMPARE(run.environment.stored("Port").toInt(), 0);
+        QCOMPARE(run.environment.stored("Mode").toInt(), 1);
+        QVERIFY(!run.environment.stored("Last_File").isValid());
+        QCOMPARE(window.port_number, 0);
+        QCOMPARE(window.RxSlider1->value(), 128);
+        QCOMPARE(window.RxSlider3->value(), 40);
+        QVERIFY(window.CheckBox1->isChecked());
+        QCOMPARE(int(window.external_adapter), 0);
+        QCOMPARE(window.light_on, 1);
+        QCOMPARE(window.RxLabel6->text(), QStringLiteral("Port : COM0 speed : 115200"));
+        QCOMPARE(int(window.form_ready), 1);
+        QVERIFY(window.volume.current_file_name.isEmpty());
+        QVERIFY(run.dialogs.messages.isEmpty());
+    }
+
+    void storedValuesReachTheControls()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Zone", 0);
+        TForm1 &window = run.start();
+        QCOMPARE(window.RxSlider1->value(), 100);
+        QCOMPARE(window.RxSlider3->value(), 50);
+        QVERIFY(!window.CheckBox1->isChecked());
+        QCOMPARE(window.turn_angle, -24);
+        QCOMPARE(window.tilt_angle, 6);
+        QCOMPARE(window.ScrollBar2->value(), 0);
+        QCOMPARE(window.ScrollBar3->value(), 1);
+        QCOMPARE(window.ScrollBar1->value(), 1);
+        QCOMPARE(window.Label6->text(), QStringLiteral("31"));
+    }
+
+    void valueNamesAreMatchedWithoutRegardToCase()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Bright", QVariant());
+        run.environment.store("bRIGHT", 90);
+        TForm1 &window = run.start();
+        QCOMPARE(window.RxSlider1->value(), 90);
+        window.close();
+        QCOMPARE(run.environment.stored("Bright").toInt(), 90);
+        QVERIFY(!run.environment.stored("bRIGHT").isValid());
+    }
+
+    void aMissingValueRewritesAllDefaults()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Level", QVariant());
+        run.environment.store("Last_File", QStringLiteral("/scans/kept.vlm"));
+        TForm1 &window = run.start();
+        QCOMPARE(run.environment.stored("Bright").toInt(), 128);
+        QCOMPARE(run.environment.stored("Level").toInt(), 40);
+        QCOMPARE(window.RxSlider1->value(), 128);
+        QCOMPARE(run.environment.stored("Last_File").toString(), QStringLiteral("/scans/kept.vlm"));
+    }
+
+    void modeZeroIsReadAndWrittenBack()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Mode", 0);
+        TForm1 &window = run.start();
+        QCOMPARE(int(window.external_adapter), 1);
+        // the stored port (0) does not open: the check stores the adapter choice it found
+        QCOMPARE(run.environment.stored("Mode").toInt(), 0);
+        window.close();
+        QCOMPARE(run.environment.stored("Mode").toInt(), 0);
+    }
+
+    void closingWritesTheRunsSettings()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Line", 0);
+        run.environment.store("Solid", 0);
+        TForm1 &window = run.start();
+        window.RxSlider1->setValue(77);
+        window.RxSlider3->setValue(12);
+        window.CheckBox1->setChecked(false);
+        window.volume.current_file_name = QStringLiteral("/scans/weld/plate.vlm");
+        window.port_number = 3;
+        window.close();
+        QCOMPARE(run.environment.stored("Line").toInt(), 1);
+        QCOMPARE(run.environment.stored("Solid").toInt(), 1);
+        QCOMPARE(run.environment.stored("Bright").toInt(), 77);
+        QCOMPARE(run.environment.stored("Level").toInt(), 12);
+        QCOMPARE(run.environment.stored("Zone").toInt(), 0);
+        QCOMPARE(run.environment.stored("Port").toInt(), 3);
+        QCOMPARE(run.environment.stored("FileName").toString(), QStringLiteral("/scans/weld/plate.vlm"));
+        QCOMPARE(run.environment.stored("Last_File").toString(), QStringLiteral("/scans/weld/plate.vlm"));
+        QCOMPARE(run.environment.stored("LastDir").toString(), QStringLiteral("/scans/weld"));
+    }
+
+    void commandLineFileWinsOverLastFile()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Last_File", QStringLiteral("/scans/last.vlm"));
+        TForm1 &window = run.start({QStringLiteral("velmora"), QStringLiteral("/scans/named.vlm")});
+        QCOMPARE(window.volume.current_file_name, QStringLiteral("/scans/named.vlm"));
+    }
+
+    void commandLineFileOpensWithoutInstallDir()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("InstallDir", QStringLiteral("/opt/velmora"));
+        TForm1 &window = run.start({QStringLiteral("velmora"), QStringLiteral("relative.vlm")});
+        QCOMPARE(window.volume.current_file_name, QDir::current().absoluteFilePath(QStringLiteral("relative.vlm")));
+        QCOMPARE(window.install_dir, QStringLiteral("/opt/velmora"));
+    }
+
+    void lastFileIsTheStartFileWithoutCommandLine()
+    {
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Last_File", QStringLiteral("/scans/last.vlm"));
+        run.environment.store("LastDir", QStringLiteral("/scans"));
+        TForm1 &window = run.start();
+        QCOMPARE(window.volume.current_file_name, QStringLiteral("/scans/last.vlm"));
+        QCOMPARE(window.last_dir, QStringLiteral("/scans"));
+    }
+
+    void libraryStartOrder_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("afterType");
+        QTest::newRow("frames stored on") << 1 << QStringList{"d3dtype_(1)"} << QStringList{};
+        QTest::newRow("frames stored off") << 0 << QStringList{} << QStringList{"d3dzone_"};
+    }
+    void libraryStartOrder()
+    {
+        QFETCH(int, zone);
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, afterType);
+        Run run;
+        run.environment.storeComplete();
+        run.environment.store("Zone", zone);
+        TForm1 &window = run.start();
+        const QString area = QStringLiteral("d3dsize_(%1,%2)")
+                                 .arg(window.ClientArea->width() - 216)
+                                 .arg(window.ClientArea->height() - 33 - 68);
+        const QStringList expected = before + QStringList{"d3dinit_(131072,93)", "d3dlight_(1)",
+                                                          "d3drotate_(0,-24,6)", "d3dtype_(1)"}
+                                     + afterType
+                                     + QStringList{"d3dmove_(2,63,0)", "d3dcurse_", "d3dreview_(1)",
+                                                   "d3dzero_(0,68)", area, "d3dzero_(0,68)", area};
+        QCOMPARE(run.d3d.callsWithoutRepaints(), expected);
+    }
+
+    void generalErrorReportEndsOnlyTheHandler()
+    {
+        Run run;
+        TForm1 &window = run.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        run.d3d.calls().clear();
+        // too small for the 3-D area: its height would not fit 16 bits unsigned
+        window.ClientArea->resize(300, 80);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].caption, QStringLiteral("Velmora v.1.5"));
+        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("Range check error."));
+        QCOMPARE(run.dialogs.messages[0].icon, MessageIcon::Error);
+        QVERIFY(!run.d3d.calls().join(' ').contains("d3dsize_"));
+        window.ClientArea->resize(796, 648);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.d3d.callsWithoutRepaints(), (QStringList{"d3dzero_(0,68)", "d3dsize_(580,547)"}));
+    }
+
+    void firstPaintHidesTheSplash()
+    {
+        Run run;
+        auto *splash = new TForm4;
+        run.windows.splash = splash;
+        splash->showAndPaint();
+        TForm1 &window = run.start();
+        QVERIFY(splash->isVisible());
+        window.splash_pending = 1;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(!splash->isVisible());
+        QCOMPARE(int(window.splash_pending), 0);
+        QVERIFY(run.d3d.calls().contains("d3dupdate_"));
+        window.close();
+        QVERIFY(run.windows.splash.isNull());
+    }
+
+    void exitClosesTheLibraryThenTheWindow()
+    {
+        Run run;
+        TForm1 &window = run.start();
+        run.d3d.calls().clear();
+        window.Exit1Click();
+        QCOMPARE(run.d3d.calls(), (QStringList{"d3dclose_", "d3dclose_"}));
+        QCOMPARE(run.environment.stored("Line").toInt(), 1);
+        QCOMPARE(window.volume.voxels.size(), 0);
+    }
+
+    void aboutShowsItsWindowModally()
+    {
+        Run run;
+        TForm_10 about;
+        run.windows.about = &about;
+        TForm1 &window = run.start();
+        window.About1Click();
+        QCOMPARE(run.dialogs.modalWindows.size(), 1);
+        QCOMPARE(run.dialogs.modalWindows[0], &about);
+        QCOMPARE(about.windowTitle(), QStringLiteral("about Velmora v1.5"));
+        QVERIFY(about.windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+};
+
+QTEST_MAIN(MainWindowStartupTest)
+#include "main_window_startup_test.moc"
