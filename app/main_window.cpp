@@ -25,6 +25,7 @@ QFrame *makePanel(QWidget *parent, const QString &name, QFrame::Shadow bevel = Q
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(bevel);
+    panel->setAutoFillBackground(true);
     return panel;
 }
 
@@ -38,6 +39,15 @@ QLabel *makeLabel(QWidget *parent, const QString &text, QRect geometry)
 QSlider *makeVerticalSlider(QWidget *parent, int minimum, int maximum, int value, QRect geometry)
 {
     auto *slider = new QSlider(Qt::Vertical, parent);
+    slider->setRange(minimum, maximum);
+    slider->setValue(value);
+    slider->setGeometry(geometry);
+    return slider;
+}
+
+QSlider *makeHorizontalSlider(QWidget *parent, int minimum, int maximum, int value, QRect geometry)
+{
+    auto *slider = new QSlider(Qt::Horizontal, parent);
     slider->setRange(minimum, maximum);
     slider->setValue(value);
     slider->setGeometry(geometry);
@@ -92,6 +102,8 @@ void TForm1::createMenus()
 {
     MainMenu1 = new QMenuBar(this);
     QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
+    Open1 = file->addAction(QStringLiteral("&Open file"));
+    file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
     About1 = MainMenu1->addAction(QStringLiteral("About"));
 }
@@ -100,9 +112,15 @@ void TForm1::createToolBar()
 {
     CoolBar1 = new QToolBar(ClientArea);
     CoolBar1->setMovable(false);
+    CoolBar1->setAutoFillBackground(true);
+    ToolButton1 = CoolBar1->addAction(QStringLiteral("Open"));
+    ToolButton1->setToolTip(QStringLiteral("Open file(F5)"));
+    CoolBar1->addSeparator();
     RxLabel6 = new QLabel(CoolBar1);
     CoolBar1->addWidget(RxLabel6);
     CoolBar1->addSeparator();
+    ToolButton6 = CoolBar1->addAction(QStringLiteral("Renew"));
+    ToolButton6->setToolTip(QStringLiteral("Renew image(F4)"));
     ToolButton8 = CoolBar1->addAction(QStringLiteral("Exit"));
     ToolButton8->setToolTip(QStringLiteral("Exit(F10)"));
 }
@@ -140,6 +158,7 @@ void TForm1::createPanels()
 
     StatusBar1 = new QStatusBar(ClientArea);
     StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setAutoFillBackground(true);
 }
 
 void TForm1::createRightPanel()
@@ -152,8 +171,29 @@ void TForm1::createRightPanel()
     RxSlider1 = makeVerticalSlider(sliders, 1, 128, 128, QRect(130, 22, 24, 96));
 }
 
+void TForm1::createBorderAndLayerSliders()
+{
+    auto *group = makePanel(Panel9, QStringLiteral("BorderGroup"), QFrame::Sunken);
+    group->setGeometry(2, 2, 288, 64);
+    makeLabel(group, QStringLiteral("Top boarder"), QRect(4, 1, 90, 14));
+    RxSlider2 = makeHorizontalSlider(group, 0, ScanLayout::kDepthRows - 1, 0, QRect(4, 14, 96, 16));
+    RxLabel8 = makeLabel(group, QStringLiteral("0 mm"), QRect(102, 14, 44, 16));
+    makeLabel(group, QStringLiteral("Bottom boarder"), QRect(4, 31, 90, 14));
+    RxSlider4 = makeHorizontalSlider(group, 0, ScanLayout::kDepthRows - 1, ScanLayout::kDepthRows - 1,
+                                     QRect(4, 44, 96, 16));
+    RxLabel9 = makeLabel(group, QStringLiteral("200 mm"), QRect(102, 44, 44, 16));
+    makeLabel(group, QStringLiteral("First shown layer"), QRect(148, 1, 110, 14));
+    RxSlider5 = makeHorizontalSlider(group, 1, ScanLayout::kLayerCount, 1, QRect(148, 14, 110, 16));
+    RxLabel11 = makeLabel(group, QStringLiteral("1"), QRect(262, 14, 22, 16));
+    makeLabel(group, QStringLiteral("Last shown layer"), QRect(148, 31, 110, 14));
+    RxSlider6 = makeHorizontalSlider(group, 1, ScanLayout::kLayerCount, ScanLayout::kLayerCount,
+                                     QRect(148, 44, 110, 16));
+    RxLabel10 = makeLabel(group, QStringLiteral("24"), QRect(262, 44, 22, 16));
+}
+
 void TForm1::createBottomPanel()
 {
+    createBorderAndLayerSliders();
     auto *cursorGroup = makePanel(Panel9, QStringLiteral("CursorGroup"), QFrame::Sunken);
     cursorGroup->setGeometry(292, 2, 178, 64);
     ScrollBar2 = makeScrollBar(cursorGroup, 0, ScanLayout::kRowMax, 0, QRect(26, 4, 84, 16));
@@ -175,6 +215,9 @@ void TForm1::createBottomPanel()
 
 void TForm1::connectControls()
 {
+    connect(Open1, &QAction::triggered, this, guarded(this, &TForm1::Open1Click));
+    connect(ToolButton1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton2Click));
+    connect(ToolButton6, &QAction::triggered, this, guarded(this, &TForm1::Button3Click));
     connect(Exit1, &QAction::triggered, this, guarded(this, &TForm1::Exit1Click));
     connect(ToolButton8, &QAction::triggered, this, guarded(this, &TForm1::Exit1Click));
     connect(About1, &QAction::triggered, this, guarded(this, &TForm1::About1Click));

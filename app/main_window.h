@@ -40,10 +40,16 @@ public:
     // The file named on the command line, if any.
     void TakeCommandLineFile(bool &open_at_start);
 
+    // Files
+    void OpenTGO();
+    void Open1Click();
+    void RxSpeedButton2Click();
+
     // Layout
     void FormResize();
 
     // 3-D view
+    void Button3Click();
     void CheckBox1Click();
 
     // The volume and the fields of the window.
@@ -63,12 +69,15 @@ public:
 
     // Menus
     QMenuBar *MainMenu1;
+    QAction *Open1;
     QAction *Exit1;
     QAction *About1;
 
     // The client area and its panels
     QWidget *ClientArea;
     QToolBar *CoolBar1;
+    QAction *ToolButton1;
+    QAction *ToolButton6;
     QAction *ToolButton8;
     QLabel *RxLabel6;
     QFrame *Panel1;
@@ -92,6 +101,14 @@ public:
     QSlider *RxSlider3;
 
     // Bottom panel
+    QSlider *RxSlider2;
+    QSlider *RxSlider4;
+    QSlider *RxSlider5;
+    QSlider *RxSlider6;
+    QLabel *RxLabel8;
+    QLabel *RxLabel9;
+    QLabel *RxLabel10;
+    QLabel *RxLabel11;
     QScrollBar *ScrollBar1;
     QScrollBar *ScrollBar2;
     QScrollBar *ScrollBar3;
@@ -114,6 +131,7 @@ private:
     void createPanels();
     void createRightPanel();
     void createBottomPanel();
+    void createBorderAndLayerSliders();
     void connectControls();
 
     // Steps of the start-up
@@ -127,6 +145,8 @@ private:
     bool storedPortOpens(const SettingsStore &settings) const;
 
     void placeClientArea();
+    void showFileCaption();
+    void reportMissingByte(int imageIndex);
     void Start3DView();
     // Shows the 3-D or the flat layout and gives the library its drawing area.
     void applyViewLayout(bool threeD);

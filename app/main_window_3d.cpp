@@ -3,11 +3,13 @@
 #include "cursor_position.h"
 #include "main_layout.h"
 #include "main_window.h"
+#include "volume_upload.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSlider>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -54,6 +56,13 @@ void TForm1::applyViewLayout(bool threeD)
     }
     Panel5->repaint();
     Panel3->repaint();
+    idle_ticks = 0;
+}
+
+void TForm1::Button3Click()
+{
+    uploadVolume(volume, {RxSlider5->value(), RxSlider6->value(), RxSlider2->value(), RxSlider4->value()});
+    d3d_.d3dreview_(RxSlider3->value());
     idle_ticks = 0;
 }
 

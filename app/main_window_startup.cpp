@@ -86,6 +86,9 @@ void TForm1::FormCreate()
     placeClientArea();
     Start3DView();
     FormResize();
+
+    if (open_at_start)
+        OpenTGO();
 }
 
 void TForm1::setInitialViewFields()

@@ -32,3 +32,29 @@ build_project() {
     cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build "$ROOT/build" --parallel "$(nproc)"
 }
+
+# True when clang can build a libFuzzer target here.
+clang_fuzzer_available() {
+    command -v clang++ >/dev/null 2>&1 || return 1
+    local probe
+    probe=$(mktemp -d)
+    printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char *, unsigned long) { return 0; }\n' >"$probe/probe.cpp"
+    clang++ -fsanitize=fuzzer,address "$probe/probe.cpp" -o "$probe/probe" >/dev/null 2>&1
+    local built=$?
+    rm -rf "$probe"
+    return $built
+}
+
+# Builds the fuzz targets with clang into build-fuzz/ and runs each briefly
+# on a copy of its corpus.
+run_fuzz_targets() {
+    local seconds=${1:-10}
+    cmake -S "$ROOT" -B "$ROOT/build-fuzz" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZING=ON >/dev/null
+    cmake --build "$ROOT/build-fuzz" --parallel "$(nproc)"
+    local corpus
+    corpus=$(mktemp -d)
+    cp "$ROOT"/tests/fuzz/corpus/* "$corpus"/
+    "$ROOT/build-fuzz/tests/fuzz/scan_reader_fuzz" -max_total_time="$seconds" -max_len=140000 "$corpus" 2>&1 | tail -n 1
+    rm -rf "$corpus"
+}

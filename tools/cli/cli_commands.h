@@ -5,6 +5,14 @@
 #include <QStringList>
 
 int runInfo(const QStringList &arguments);
+int runDump(const QStringList &arguments);
+
+class QFile;
+
+// Opens a file for reading; reports why not (missing, a folder, no rights).
+bool openForReading(QFile &file);
+// Reports that a file does not begin with the scan file magic.
+void reportNotAScanFile(const QString &path);
 
 // Writes a line to standard error, prefixed with the tool's name.
 void reportFailure(const QString &message);

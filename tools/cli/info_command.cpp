@@ -7,7 +7,6 @@
 #include "scan_volume.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <memory>
@@ -50,27 +49,19 @@ int runInfo(const QStringList &arguments)
         return 2;
     }
     const QString path = arguments.first();
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        reportFailure(QStringLiteral("%1 is a folder, not a scan file").arg(path));
-        return 1;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFailure(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    if (!openForReading(file))
         return 1;
-    }
     auto volume = std::make_unique<ScanVolume>();
     const ScanFileRead read = readScanFile(
         file, std::span<uint8_t, ScanLayout::kImageSize>(volume->scan_image.data(), ScanLayout::kImageSize));
 
     printLine(QStringLiteral("file: %1").arg(path));
-    printLine(QStringLiteral("size: %1 bytes").arg(info.size()));
+    printLine(QStringLiteral("size: %1 bytes").arg(file.size()));
     printLine(QStringLiteral("magic: %1").arg(read.magicMatches ? QStringLiteral("VLMv1.0, matches")
                                                                 : QStringLiteral("does not match")));
     if (!read.magicMatches) {
-        reportFailure(QStringLiteral("%1 is not a scan file: it does not begin with \"%2\"")
-                          .arg(path, QString::fromLatin1(ScanFileFormat::kMagic.data(), ScanFileFormat::kMagic.size())));
+        reportNotAScanFile(path);
         return 1;
     }
     if (read.imageBytesRead > ScanLayout::kDepthScaleByte) {
@@ -88,7 +79,7 @@ int runInfo(const QStringList &arguments)
     if (read.imageBytesRead < ScanLayout::kImageSize) {
         reportFailure(QStringLiteral("%1 is a truncated scan file: %2 of %3 bytes")
                           .arg(path)
-                          .arg(info.size())
+                          .arg(file.size())
                           .arg(ScanFileFormat::kFileSize));
         return 1;
     }

@@ -2,7 +2,11 @@
 
 #include "cli_commands.h"
 
+#include "scan_file_format.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <functional>
@@ -17,6 +21,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", "info FILE", runInfo},
+    {"dump", "dump FILE --raw|--smoothed --output OUT.bin", runDump},
 };
 
 void printUsage()
@@ -31,6 +36,25 @@ void printUsage()
 void reportFailure(const QString &message)
 {
     std::fprintf(stderr, "velmora-cli: %s\n", qPrintable(message));
+}
+
+bool openForReading(QFile &file)
+{
+    if (QFileInfo(file.fileName()).isDir()) {
+        reportFailure(QStringLiteral("%1 is a folder, not a scan file").arg(file.fileName()));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFailure(QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void reportNotAScanFile(const QString &path)
+{
+    reportFailure(QStringLiteral("%1 is not a scan file: it does not begin with \"%2\"")
+                      .arg(path, QString::fromLatin1(ScanFileFormat::kMagic.data(), ScanFileFormat::kMagic.size())));
 }
 
 void printLine(const QString &line)

@@ -1,0 +1,23 @@
+#include "scan_loader.h"
+
+#include "smooth_volume.h"
+
+#include <algorithm>
+
+ScanFileRead readScanFileInto(QIODevice &file, ScanVolume &volume)
+{
+    checkRange(0, ScanLayout::kImageSize, volume.raw_image.size());
+    const ScanFileRead read =
+        readScanFile(file, std::span<uint8_t, ScanLayout::kImageSize>(volume.raw_image.data(), ScanLayout::kImageSize));
+    std::copy_n(volume.raw_image.data(), read.imageBytesRead, volume.scan_image.data());
+    return read;
+}
+
+void smoothLoadedImage(ScanVolume &volume)
+{
+    constexpr int kHeaderAndLeadByte = ScanLayout::kHeaderBlockSize + 1;
+    checkRange(0, kHeaderAndLeadByte, volume.raw_image.size());
+    std::copy_n(volume.raw_image.data(), kHeaderAndLeadByte, volume.scan_image.data());
+    SmoothVolume(volume.raw_image.data(), volume.raw_image.size(), volume.scan_image.data(),
+                 volume.scan_image.size());
+}

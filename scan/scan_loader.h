@@ -1,0 +1,17 @@
+#pragma once
+// Loading a scan file into the volume, in the two halves between which the
+// program refreshes its views.
+
+#include "scan_file_reader.h"
+#include "scan_volume.h"
+
+#include <QIODevice>
+
+// Reads the file's header and, when the magic matches, its image bytes into
+// both raw_image and scan_image; the bytes that do not arrive keep their old
+// values in both. Raises a range error when raw_image is not allocated.
+ScanFileRead readScanFileInto(QIODevice &file, ScanVolume &volume);
+
+// After a load: copies the header block (and the lead byte of the first
+// trace) from raw_image into scan_image and smooths raw_image into scan_image.
+void smoothLoadedImage(ScanVolume &volume);

@@ -1,0 +1,209 @@
+#include "handler_guard.h"
+#include "main_window_run.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+// A scan file whose image is all value except byte 2052.
+QByteArray uniformScan(char value)
+{
+    QByteArray file = QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + QByteArray(131072, value);
+    file[16 + 2052] = 0x01;
+    return file;
+}
+
+QByteArray rawImage(const TForm1 &window)
+{
+    return QByteArray(reinterpret_cast<const char *>(window.volume.raw_image.data()), 131072);
+}
+
+QByteArray shownImage(const TForm1 &window)
+{
+    return QByteArray(reinterpret_cast<const char *>(window.volume.scan_image.data()), 131072);
+}
+
+}  // namespace
+
+class OpenFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openShowsThePathAndLoads()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        const QByteArray sample = sampleScan();
+        // the extension plays no part: the magic alone makes a scan file
+        window.volume.current_file_name = run.writeFile("sample.dat", sample);
+        window.OpenTGO();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(window.volume.current_file_name));
+        QCOMPARE(rawImage(window), sample.mid(16));
+        QVERIFY(shownImage(window) != sample.mid(16));
+        QVERIFY(run.dialogs.messages.isEmpty());
+    }
+
+    void theThreeDPictureIsBuiltFromTheImageBeforeSmoothing()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        run.d3d.calls().clear();
+        window.volume.current_file_name = run.writeFile("uniform.vlm", uniformScan('\xC8'));
+        window.OpenTGO();
+        QVERIFY(run.d3d.calls().contains("d3dreview_(40)"));
+        // voxels hold the raw 200, not the smoothed 128
+        QCOMPARE(int(window.volume.voxels[5 * 4096 + 10 * 64 + 30]), 200);
+        QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 10) + 60]), 128);
+    }
+
+    void anUnopenableFileIsReportedAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("dangling link") << "link";
+    }
+    void anUnopenableFileIsReportedAndChangesNothing()
+    {
+        QFETCH(QString, kind);
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        window.volume.current_file_name = run.writeFile("before.vlm", sampleScan());
+        window.OpenTGO();
+        const QByteArray shownBefore = shownImage(window);
+        const QByteArray rawBefore = rawImage(window);
+        QString path = run.environment.path("missing.vlm");
+        if (kind == "folder")
+            path = run.environment.folder.path();
+        if (kind == "link") {
+            path = run.environment.path("link.vlm");
+            QVERIFY(QFile::link(run.environment.path("gone.vlm"), path));
+        }
+        window.volume.current_file_name = path;
+        runGuarded([&] { window.OpenTGO(); });
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].caption, QStringLiteral("Velmora v.1.5"));
+        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("Range check error."));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(path));
+        QCOMPARE(window.volume.current_file_name, path);
+        QCOMPARE(shownImage(window), shownBefore);
+        QCOMPARE(rawImage(window), rawBefore);
+    }
+
+    void aShortFileReportsItsFirstMissingByteOnce()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        window.volume.current_file_name = run.writeFile("short.vlm", sampleScan().left(100));
+        window.OpenTGO();
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].caption, QStringLiteral("Ooops"));
+        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("84"));
+        QCOMPARE(run.dialogs.messages[0].buttons, MessageButtons::Ok);
+        QCOMPARE(rawImage(window).left(84), sampleScan().mid(16, 84));
+    }
+
+    void aWrongMagicAfterNewShowsThePreviousImageSmoothed()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        window.volume.current_file_name = run.writeFile("before.vlm", uniformScan(50));
+        window.OpenTGO();
+        ClearVolume(window.volume);
+        window.volume.current_file_name = run.writeFile("notes.txt", "not a scan at all");
+        window.OpenTGO();
+        QVERIFY(run.dialogs.messages.isEmpty());
+        QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 10) + 60]), 50);  // smoothed from raw 50s
+        QCOMPARE(int(window.volume.scan_image[TraceOffset(24, 10) + 60]), 0);  // layer 24
+        QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 0) + 60]), 0);    // slice 0
+        QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 39) + 60]), 0);   // slice 39
+        QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 10) + 127]), 0);  // trace byte 127
+        QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 10)]), 0);        // trace byte 0
+    }
+
+    void openDialogAsksInTheLastFolder()
+    {
+        MainWindowRun run;
+        run.environment.storeComplete();
+        run.environment.store("LastDir", run.environment.folder.path());
+        TForm1 &window = run.start();
+        window.volume.current_file_name = QStringLiteral("/scans/kept.vlm");
+        window.Open1Click();
+        QCOMPARE(run.dialogs.fileDialogs.size(), 1);
+        const FileDialogRequest &request = run.dialogs.fileDialogs[0];
+        QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
+        QCOMPARE(request.title, QStringLiteral("Load file"));
+        QCOMPARE(request.filter, QStringLiteral("File M7340|*.vlm"));
+        QCOMPARE(request.defaultExtension, QStringLiteral("*.vlm"));
+        QCOMPARE(request.initialDirectory, run.environment.folder.path());
+        // cancelled: nothing changes
+        QCOMPARE(window.volume.current_file_name, QStringLiteral("/scans/kept.vlm"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora v1.5"));
+    }
+
+    void openDialogLoadsTheChosenFile()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        const QString path = run.writeFile("chosen.vlm", sampleScan());
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{path, 1});
+        window.Open1Click();
+        QCOMPARE(window.volume.current_file_name, path);
+        QCOMPARE(rawImage(window), sampleScan().mid(16));
+    }
+
+    void aFileThatVanishesAfterTheDialogIsReported()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        const QString path = run.writeFile("vanishing.vlm", sampleScan());
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{path, 1});
+        QVERIFY(QFile::remove(path));
+        runGuarded([&] { window.Open1Click(); });
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("Range check error."));
+    }
+
+    void openFromToolBarRenewsEvenWhenCancelled()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        run.d3d.calls().clear();
+        window.ToolButton1->trigger();
+        QCOMPARE(run.dialogs.fileDialogs.size(), 1);
+        QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{"d3dreview_(40)"});
+    }
+
+    void commandLineFileLoadsAtStart()
+    {
+        MainWindowRun run;
+        const QString path = run.writeFile("start.vlm", sampleScan());
+        TForm1 &window = run.start({QStringLiteral("velmora"), path});
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(path));
+        QCOMPARE(rawImage(window), sampleScan().mid(16));
+        QCOMPARE(int(window.form_ready), 1);
+    }
+
+    void anEmptyLastFileIsOpenedAtStartAndReported()
+    {
+        MainWindowRun run;
+        run.environment.storeComplete();
+        run.environment.store("Last_File", QString());
+        TForm1 &window = run.start();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora (  )"));
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("Range check error."));
+    }
+
+    void startUpEndsReadyWhenTheStartFileCannotBeOpened()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start({QStringLiteral("velmora"), run.environment.path("absent.vlm")});
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(int(window.form_ready), 1);
+    }
+};
+
+QTEST_MAIN(OpenFileTest)
+#include "open_file_test.moc"

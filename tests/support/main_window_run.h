@@ -1,0 +1,42 @@
+#pragma once
+// One run of the main window for a test: its own settings folder, answered
+// dialogs and a recording double of the 3-D library.
+
+#include "main_window.h"
+#include "recording_d3d.h"
+#include "scripted_dialogs.h"
+#include "test_environment.h"
+
+#include <QFile>
+
+#include <memory>
+
+struct MainWindowRun {
+    TestEnvironment environment;
+    ScriptedDialogs dialogs;
+    RecordingD3d d3d;
+    ApplicationWindows windows;
+    std::unique_ptr<TForm1> window;
+
+    TForm1 &start(const QStringList &arguments = {QStringLiteral("velmora")})
+    {
+        window = std::make_unique<TForm1>(windows, d3d.functions(), arguments);
+        return *window;
+    }
+
+    // Writes a file into the test's folder and returns its path.
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(environment.path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {};
+        return file.fileName();
+    }
+};
+
+// The bytes of the bundled sample scan.
+inline QByteArray sampleScan()
+{
+    QFile file(qEnvironmentVariable("VELMORA_SAMPLE_SCAN"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,0 +1,79 @@
+// velmora-cli dump FILE --raw|--smoothed --output OUT.bin: the 131,072 image
+// bytes as the program holds them after loading FILE.
+
+#include "cli_commands.h"
+
+#include "scan_loader.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace {
+
+struct DumpOptions {
+    QString file;
+    QString output;
+    bool raw = false;
+    bool smoothed = false;
+};
+
+std::optional<DumpOptions> parseDumpOptions(const QStringList &arguments)
+{
+    DumpOptions options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--raw"))
+            options.raw = true;
+        else if (argument == QLatin1String("--smoothed"))
+            options.smoothed = true;
+        else if (argument == QLatin1String("--output") && i + 1 < arguments.size())
+            options.output = arguments[++i];
+        else if (!argument.startsWith(QLatin1String("--")) && options.file.isEmpty())
+            options.file = argument;
+        else
+            return std::nullopt;
+    }
+    if (options.file.isEmpty() || options.output.isEmpty() || options.raw == options.smoothed)
+        return std::nullopt;
+    return options;
+}
+
+bool writeImage(const QString &path, const uint8_t *image)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)
+        || out.write(reinterpret_cast<const char *>(image), ScanLayout::kImageSize) != ScanLayout::kImageSize
+        || !out.commit()) {
+        reportFailure(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int runDump(const QStringList &arguments)
+{
+    const auto options = parseDumpOptions(arguments);
+    if (!options) {
+        reportFailure(QStringLiteral("usage: velmora-cli dump FILE --raw|--smoothed --output OUT.bin"));
+        return 2;
+    }
+    auto volume = std::make_unique<ScanVolume>();
+    AllocateVolume(*volume, {});
+    QFile file(options->file);
+    if (!openForReading(file))
+        return 1;
+    const ScanFileRead read = readScanFileInto(file, *volume);
+    if (!read.magicMatches) {
+        reportNotAScanFile(options->file);
+        return 1;
+    }
+    if (read.imageBytesRead < ScanLayout::kImageSize)
+        reportFailure(QStringLiteral("Ooops: %1 (the file ends before this image byte)").arg(read.imageBytesRead));
+    file.close();
+    smoothLoadedImage(*volume);
+    return writeImage(options->output, options->raw ? volume->raw_image.data() : volume->scan_image.data()) ? 0 : 1;
+}
