@@ -36,18 +36,10 @@ QLabel *makeLabel(QWidget *parent, const QString &text, QRect geometry)
     return label;
 }
 
-QSlider *makeVerticalSlider(QWidget *parent, int minimum, int maximum, int value, QRect geometry)
+QSlider *makeSlider(QWidget *parent, Qt::Orientation orientation, int minimum, int maximum, int value,
+                    QRect geometry)
 {
-    auto *slider = new QSlider(Qt::Vertical, parent);
-    slider->setRange(minimum, maximum);
-    slider->setValue(value);
-    slider->setGeometry(geometry);
-    return slider;
-}
-
-QSlider *makeHorizontalSlider(QWidget *parent, int minimum, int maximum, int value, QRect geometry)
-{
-    auto *slider = new QSlider(Qt::Horizontal, parent);
+    auto *slider = new QSlider(orientation, parent);
     slider->setRange(minimum, maximum);
     slider->setValue(value);
     slider->setGeometry(geometry);
@@ -167,8 +159,8 @@ void TForm1::createRightPanel()
     sliders->setGeometry(4, 4, 208, 124);
     makeLabel(sliders, QStringLiteral("Treshold"), QRect(10, 4, 80, 16));
     makeLabel(sliders, QStringLiteral("Brightness"), QRect(110, 4, 80, 16));
-    RxSlider3 = makeVerticalSlider(sliders, 1, 127, 33, QRect(30, 22, 24, 96));
-    RxSlider1 = makeVerticalSlider(sliders, 1, 128, 128, QRect(130, 22, 24, 96));
+    RxSlider3 = makeSlider(sliders, Qt::Vertical, 1, 127, 33, QRect(30, 22, 24, 96));
+    RxSlider1 = makeSlider(sliders, Qt::Vertical, 1, 128, 128, QRect(130, 22, 24, 96));
 }
 
 void TForm1::createBorderAndLayerSliders()
@@ -176,17 +168,17 @@ void TForm1::createBorderAndLayerSliders()
     auto *group = makePanel(Panel9, QStringLiteral("BorderGroup"), QFrame::Sunken);
     group->setGeometry(2, 2, 288, 64);
     makeLabel(group, QStringLiteral("Top boarder"), QRect(4, 1, 90, 14));
-    RxSlider2 = makeHorizontalSlider(group, 0, ScanLayout::kDepthRows - 1, 0, QRect(4, 14, 96, 16));
+    RxSlider2 = makeSlider(group, Qt::Horizontal, 0, ScanLayout::kDepthRows - 1, 0, QRect(4, 14, 96, 16));
     RxLabel8 = makeLabel(group, QStringLiteral("0 mm"), QRect(102, 14, 44, 16));
     makeLabel(group, QStringLiteral("Bottom boarder"), QRect(4, 31, 90, 14));
-    RxSlider4 = makeHorizontalSlider(group, 0, ScanLayout::kDepthRows - 1, ScanLayout::kDepthRows - 1,
+    RxSlider4 = makeSlider(group, Qt::Horizontal, 0, ScanLayout::kDepthRows - 1, ScanLayout::kDepthRows - 1,
                                      QRect(4, 44, 96, 16));
     RxLabel9 = makeLabel(group, QStringLiteral("200 mm"), QRect(102, 44, 44, 16));
     makeLabel(group, QStringLiteral("First shown layer"), QRect(148, 1, 110, 14));
-    RxSlider5 = makeHorizontalSlider(group, 1, ScanLayout::kLayerCount, 1, QRect(148, 14, 110, 16));
+    RxSlider5 = makeSlider(group, Qt::Horizontal, 1, ScanLayout::kLayerCount, 1, QRect(148, 14, 110, 16));
     RxLabel11 = makeLabel(group, QStringLiteral("1"), QRect(262, 14, 22, 16));
     makeLabel(group, QStringLiteral("Last shown layer"), QRect(148, 31, 110, 14));
-    RxSlider6 = makeHorizontalSlider(group, 1, ScanLayout::kLayerCount, ScanLayout::kLayerCount,
+    RxSlider6 = makeSlider(group, Qt::Horizontal, 1, ScanLayout::kLayerCount, ScanLayout::kLayerCount,
                                      QRect(148, 44, 110, 16));
     RxLabel10 = makeLabel(group, QStringLiteral("24"), QRect(262, 44, 22, 16));
 }

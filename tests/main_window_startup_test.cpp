@@ -1,9 +1,6 @@
 #include "about_window.h"
-#include "main_window.h"
-#include "recording_d3d.h"
-#include "scripted_dialogs.h"
+#include "main_window_run.h"
 #include "splash_window.h"
-#include "test_environment.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,25 +8,12 @@
 #include <QSlider>
 #include <QTest>
 
-#include <memory>
 
 class MainWindowStartupTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Run {
-        TestEnvironment environment;
-        ScriptedDialogs dialogs;
-        RecordingD3d d3d;
-        ApplicationWindows windows;
-        std::unique_ptr<TForm1> window;
-
-        TForm1 &start(const QStringList &arguments = {QStringLiteral("velmora")})
-        {
-            window = std::make_unique<TForm1>(windows, d3d.functions(), arguments);
-            return *window;
-        }
-    };
+    using Run = MainWindowRun;
 
 private slots:
     void firstStartWritesTheDefaults()
