@@ -6,17 +6,23 @@
 #include "application_windows.h"
 #include "d3d_functions.h"
 #include "scan_volume.h"
+#include "slice_renderer.h"
+#include "view_state.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
 
+class BitmapView;
+class DragLine;
 class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenuBar;
+class QRadioButton;
 class QScrollBar;
 class QSlider;
 class QStatusBar;
@@ -48,24 +54,61 @@ public:
     // Layout
     void FormResize();
 
+    // Slice views
+    void Image1Click();
+    void DrawAxisRulers();
+    void ScrollBar1Change();
+    void RxSlider1Change();
+    void RxSlider2Change();
+    void RxSlider3Change();
+    void RxSlider4Change();
+    void RxSlider5Change();
+    void RxSlider6Change();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void CheckBox4Click();
+    void Image3MouseDown(Qt::MouseButton button, int x, int y);
+    void RxSplitter1MouseDown();
+    void RxSplitter1MouseMove(QPoint position);
+    void RxSplitter1MouseUp();
+    void RxSplitter2MouseDown();
+    void RxSplitter2MouseMove(QPoint position);
+    void RxSplitter2MouseUp();
+    void RxSplitter3MouseDown();
+    void RxSplitter3MouseMove(QPoint position);
+    void RxSplitter3MouseUp();
+    // The view as the controls hold it.
+    ViewState viewState() const;
+
     // 3-D view
     void Button3Click();
     void CheckBox1Click();
 
     // The volume and the fields of the window.
     ScanVolume volume;
+    SliceGeometry geometry;
     int32_t port_number = 0;
     uint8_t external_adapter = 0;
     int32_t light_on = 0;
     uint8_t form_ready = 0;
     uint8_t splash_pending = 0;
     uint8_t smoothing = 0;
+    uint8_t picking = 0;
+    uint8_t dragging_top = 0;
+    uint8_t dragging_bottom = 0;
+    uint8_t dragging_threshold = 0;
     uint8_t view_busy = 0;
     int32_t turn_angle = 0;
     int32_t tilt_angle = 0;
     int32_t idle_ticks = 0;
     QString last_dir;
     QString install_dir;
+
+    // The bitmaps of the main slice image, the overview and the A-scan.
+    QImage image3Bitmap;
+    QImage image1Bitmap;
+    QImage image2Bitmap;
 
     // Menus
     QMenuBar *MainMenu1;
@@ -89,7 +132,9 @@ public:
     QFrame *Panel7;
     QFrame *Panel8;
     QFrame *Panel9;
-    QLabel *Image1;
+    BitmapView *Image1;
+    BitmapView *Image2;
+    BitmapView *Image3;
     QLabel *Image5;
     QLabel *Image6;
     QLabel *Image7;
@@ -99,6 +144,9 @@ public:
     // Right-hand panel
     QSlider *RxSlider1;
     QSlider *RxSlider3;
+    DragLine *RxSplitter1;
+    DragLine *RxSplitter2;
+    DragLine *RxSplitter3;
 
     // Bottom panel
     QSlider *RxSlider2;
@@ -109,6 +157,9 @@ public:
     QLabel *RxLabel9;
     QLabel *RxLabel10;
     QLabel *RxLabel11;
+    QRadioButton *RadioButton1;
+    QRadioButton *RadioButton2;
+    QRadioButton *RadioButton3;
     QScrollBar *ScrollBar1;
     QScrollBar *ScrollBar2;
     QScrollBar *ScrollBar3;
@@ -129,10 +180,15 @@ private:
     void createMenus();
     void createToolBar();
     void createPanels();
+    void createSliceView();
     void createRightPanel();
+    void createAScanGroup();
     void createBottomPanel();
     void createBorderAndLayerSliders();
+    void createCursorGroup();
+    void createSwitches();
     void connectControls();
+    void connectSliceControls();
 
     // Steps of the start-up
     void setInitialViewFields();
@@ -141,16 +197,18 @@ private:
     void checkStoredPort(SettingsStore &settings);
     void showPortLabel();
     void applyStoredView(const SettingsStore &settings);
+    void createSliceBitmaps();
     void writeClosingSettings();
     bool storedPortOpens(const SettingsStore &settings) const;
 
     void placeClientArea();
     void showFileCaption();
     void reportMissingByte(int imageIndex);
+    void drawCross(int x, int y);
+    void pickCell(int x, int y);
     void Start3DView();
     // Shows the 3-D or the flat layout and gives the library its drawing area.
     void applyViewLayout(bool threeD);
-    void moveLibraryCursor();
 
     ApplicationWindows &windows_;
     D3dFunctions d3d_;

@@ -1,7 +1,7 @@
 // The main window's side of the 3-D picture.
 
-#include "cursor_position.h"
 #include "main_layout.h"
+#include "bitmap_view.h"
 #include "main_window.h"
 #include "volume_upload.h"
 
@@ -22,17 +22,11 @@ void TForm1::Start3DView()
     d3d_.d3dtype_(1);
     if (!CheckBox1->isChecked())
         d3d_.d3dzone_();
-    moveLibraryCursor();
+    ScrollBar1Change();
     d3d_.d3dcurse_();
     d3d_.d3dreview_(1);
     applyViewLayout(CheckBox7->isChecked());
     idle_ticks = 0;
-}
-
-void TForm1::moveLibraryCursor()
-{
-    const auto cursor = cursorForLibrary(ScrollBar3->value(), ScrollBar1->value(), ScrollBar2->value());
-    d3d_.d3dmove_(cursor[0], cursor[1], cursor[2]);
 }
 
 void TForm1::applyViewLayout(bool threeD)

@@ -23,10 +23,17 @@ void TForm1::OpenTGO()
     const ScanFileRead read = readScanFileInto(file, volume);
     if (read.magicMatches && read.imageBytesRead < ScanLayout::kImageSize)
         reportMissingByte(read.imageBytesRead);
+    CheckBox4Click();
+    Image1Click();
     // The 3-D picture is built from the image as read, before smoothing.
     Button3Click();
     file.close();
+    ScrollBar1Change();
     smoothLoadedImage(volume);
+    DrawAxisRulers();
+    // the border read-outs follow the depth scale of the new header
+    RxSlider2Change();
+    RxSlider4Change();
 }
 
 void TForm1::showFileCaption()

@@ -1,6 +1,7 @@
 // The layout of the main window when its size changes.
 
 #include "main_layout.h"
+#include "bitmap_view.h"
 #include "main_window.h"
 
 #include <QFrame>
@@ -36,6 +37,8 @@ void TForm1::FormResize()
     Panel7->setGeometry(0, layout.panel8Height, layout.panel7Width, MainDesign::kRulerThickness);
     Image8->resize(MainDesign::kRulerThickness, layout.image8Height);
     Image7->resize(layout.image7Width, MainDesign::kRulerThickness);
+    Image3->setGeometry(MainDesign::kRulerThickness, 0, layout.panel5.width() - MainDesign::kRulerThickness,
+                        layout.panel8Height);
     d3d_.d3dzero_(layout.area3dLeft, layout.area3dBottom);
     d3d_.d3dsize_(layout.area3dWidth, layout.area3dHeight);
 }

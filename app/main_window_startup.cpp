@@ -5,6 +5,7 @@
 #include "com_ports.h"
 #include "dialog_seam.h"
 #include "main_window.h"
+#include "program_messages.h"
 #include "screen_cursors.h"
 #include "settings_store.h"
 #include "splash_window.h"
@@ -18,9 +19,6 @@
 #include <QSlider>
 
 namespace {
-
-const QString kNotEnoughMemory =
-    QStringLiteral("Not enough memory. Please shutdown other applications and try again.");
 
 // Values written when any of them is missing from the store.
 namespace Defaults {
@@ -86,6 +84,9 @@ void TForm1::FormCreate()
     placeClientArea();
     Start3DView();
     FormResize();
+    Image1Click();
+    DrawAxisRulers();
+    createSliceBitmaps();
 
     if (open_at_start)
         OpenTGO();
@@ -94,10 +95,21 @@ void TForm1::FormCreate()
 void TForm1::setInitialViewFields()
 {
     smoothing = 0;
+    picking = 0;
+    dragging_top = dragging_bottom = dragging_threshold = 0;
     view_busy = 0;
     turn_angle = -24;
     tilt_angle = 6;
     idle_ticks = 0;
+}
+
+// The bitmaps of the slice image and the overview at their final size: the
+// slice image as wide as the bottom ruler less the left one, as high as the
+// left ruler.
+void TForm1::createSliceBitmaps()
+{
+    image3Bitmap = makeSliceBitmap(Image7->width() - Image8->width(), Image8->height());
+    image1Bitmap = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
 }
 
 void TForm1::readStartFile(SettingsStore &settings, bool &open_at_start)

@@ -24,6 +24,11 @@ public:
     OverflowError() : ProgramError("Integer overflow") {}
 };
 
+class DivisionByZeroError : public ProgramError {
+public:
+    DivisionByZeroError() : ProgramError("Division by zero") {}
+};
+
 inline void checkIndex(long long index, long long size)
 {
     if (index < 0 || index >= size)

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSlider>
 #include <QTest>
 
@@ -56,7 +57,11 @@ private slots:
         QCOMPARE(window.ScrollBar2->value(), 0);
         QCOMPARE(window.ScrollBar3->value(), 1);
         QCOMPARE(window.ScrollBar1->value(), 1);
-        QCOMPARE(window.Label6->text(), QStringLiteral("31"));
+        // the cursor update of the start sequence fills the read-outs
+        QCOMPARE(window.Label6->text(), QStringLiteral("1 slice"));
+        QCOMPARE(window.Label7->text(), QStringLiteral("1 layer"));
+        QCOMPARE(window.Label8->text(), QStringLiteral("1 mm"));
+        QCOMPARE(window.StatusBar1->currentMessage(), QStringLiteral("1 layer:1 slice:1 mm"));
     }
 
     void valueNamesAreMatchedWithoutRegardToCase()

@@ -6,6 +6,7 @@
 
 int runInfo(const QStringList &arguments);
 int runDump(const QStringList &arguments);
+int runRender(const QStringList &arguments);
 
 class QFile;
 

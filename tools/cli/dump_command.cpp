@@ -3,9 +3,9 @@
 
 #include "cli_commands.h"
 
-#include "scan_loader.h"
+#include "scan_layout.h"
+#include "scan_loading.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 #include <memory>
@@ -62,18 +62,7 @@ int runDump(const QStringList &arguments)
         return 2;
     }
     auto volume = std::make_unique<ScanVolume>();
-    AllocateVolume(*volume, {});
-    QFile file(options->file);
-    if (!openForReading(file))
+    if (!loadScan(options->file, *volume))
         return 1;
-    const ScanFileRead read = readScanFileInto(file, *volume);
-    if (!read.magicMatches) {
-        reportNotAScanFile(options->file);
-        return 1;
-    }
-    if (read.imageBytesRead < ScanLayout::kImageSize)
-        reportFailure(QStringLiteral("Ooops: %1 (the file ends before this image byte)").arg(read.imageBytesRead));
-    file.close();
-    smoothLoadedImage(*volume);
     return writeImage(options->output, options->raw ? volume->raw_image.data() : volume->scan_image.data()) ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 
 #include "scan_file_format.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -22,13 +22,28 @@ struct Command {
 const Command kCommands[] = {
     {"info", "info FILE", runInfo},
     {"dump", "dump FILE --raw|--smoothed --output OUT.bin", runDump},
+    {"render",
+     "render FILE [view options] [--size WxH] [--image OUT.png] [--overview OUT.png] [--ascan OUT.png] "
+     "[--grid OUT.txt]",
+     runRender},
 };
+
+// The tool's standard error carries its own reports only; the notes of the
+// window system about the off-screen platform are of no use here.
+void dropQtNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
 
 void printUsage()
 {
     std::fprintf(stderr, "usage: velmora-cli COMMAND ...\ncommands:\n");
     for (const Command &command : kCommands)
         std::fprintf(stderr, "  velmora-cli %s\n", command.usage);
+    std::fprintf(stderr, "view options, each set as its control would be set, in the order given:\n"
+                         "  --view x|y|z  --slice S  --layer L  --depth P  --top N  --bottom N\n"
+                         "  --first N  --last N  --brightness B  --threshold N  --smoothing\n");
 }
 
 }  // namespace
@@ -64,8 +79,12 @@ void printLine(const QString &line)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
+    qInstallMessageHandler(dropQtNotes);
+    // the tool draws off screen and needs no display
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty()) {
         printUsage();

@@ -1,0 +1,24 @@
+#include "bitmap_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+BitmapView::BitmapView(QWidget *parent, const QImage &bitmap, Fit fit) : QWidget(parent), bitmap_(bitmap), fit_(fit)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BitmapView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (fit_ == Fit::Stretch)
+        painter.drawImage(rect(), bitmap_);
+    else
+        painter.drawImage(0, 0, bitmap_);
+}
+
+void BitmapView::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(event->button(), event->position().toPoint());
+}

@@ -1,0 +1,258 @@
+// The controls of the main window, placed as at design time; the layout on
+// resizing moves the panels.
+
+#include "bitmap_view.h"
+#include "drag_line.h"
+#include "main_layout.h"
+#include "main_window.h"
+#include "ruler_pictures.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+QFrame *makePanel(QWidget *parent, const QString &name, QFrame::Shadow bevel = QFrame::Raised)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(bevel);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QFrame *makePlainPanel(QWidget *parent, const QString &name)
+{
+    QFrame *panel = makePanel(parent, name);
+    panel->setFrameShape(QFrame::NoFrame);
+    return panel;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QSlider *makeSlider(QWidget *parent, Qt::Orientation orientation, int minimum, int maximum, int value,
+                    QRect geometry)
+{
+    auto *slider = new QSlider(orientation, parent);
+    slider->setRange(minimum, maximum);
+    slider->setValue(value);
+    slider->setGeometry(geometry);
+    return slider;
+}
+
+QScrollBar *makeScrollBar(QWidget *parent, const ViewRange &range, int value, QRect geometry)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setRange(range.minimum, range.maximum);
+    bar->setValue(value);
+    bar->setGeometry(geometry);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+QCheckBox *makeCheckBox(QWidget *parent, const QString &caption, bool checked, QRect geometry)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setChecked(checked);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QRadioButton *makeAxisButton(QWidget *parent, const QString &caption, const QColor &colour, QRect geometry)
+{
+    auto *button = new QRadioButton(caption, parent);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    button->setPalette(palette);
+    button->setGeometry(geometry);
+    return button;
+}
+
+constexpr int kAScanTop = 140;
+constexpr QSize kAScanSize{200, 120};
+
+}  // namespace
+
+void TForm1::createMenus()
+{
+    MainMenu1 = new QMenuBar(this);
+    QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
+    Open1 = file->addAction(QStringLiteral("&Open file"));
+    file->addSeparator();
+    Exit1 = file->addAction(QStringLiteral("E&xit"));
+    About1 = MainMenu1->addAction(QStringLiteral("About"));
+}
+
+void TForm1::createToolBar()
+{
+    CoolBar1 = new QToolBar(ClientArea);
+    CoolBar1->setMovable(false);
+    CoolBar1->setAutoFillBackground(true);
+    ToolButton1 = CoolBar1->addAction(QStringLiteral("Open"));
+    ToolButton1->setToolTip(QStringLiteral("Open file(F5)"));
+    CoolBar1->addSeparator();
+    RxLabel6 = new QLabel(CoolBar1);
+    CoolBar1->addWidget(RxLabel6);
+    CoolBar1->addSeparator();
+    ToolButton6 = CoolBar1->addAction(QStringLiteral("Renew"));
+    ToolButton6->setToolTip(QStringLiteral("Renew image(F4)"));
+    ToolButton8 = CoolBar1->addAction(QStringLiteral("Exit"));
+    ToolButton8->setToolTip(QStringLiteral("Exit(F10)"));
+}
+
+void TForm1::createPanels()
+{
+    using namespace MainDesign;
+    Panel1 = makePanel(ClientArea, QStringLiteral("Panel1"));
+    Panel2 = makePanel(ClientArea, QStringLiteral("Panel2"), QFrame::Sunken);
+    Panel3 = makePanel(ClientArea, QStringLiteral("Panel3"));
+    Panel4 = makePanel(ClientArea, QStringLiteral("Panel4"));
+    Panel6 = makePanel(ClientArea, QStringLiteral("Panel6"), QFrame::Sunken);
+    Panel5 = makePlainPanel(ClientArea, QStringLiteral("Panel5"));
+    Panel9 = makePanel(ClientArea, QStringLiteral("Panel9"));
+    Panel1->setGeometry(580, kPanel1Top, kPanel1Width, 409);
+    Panel2->setGeometry(580, kStripTop, kPanel2Width, kPanel3Height);
+    Panel3->setGeometry(592, kStripTop, kPanel3Width, kPanel3Height);
+    Panel4->setGeometry(790, kStripTop, kPanel4Width, kPanel3Height);
+    Panel6->setGeometry(580, kPanel6Top, kPanel1Width, kPanel6Height);
+    Panel5->setGeometry(1, kCoolBarTop + kCoolBarHeight, 245, 261);
+    Panel9->setGeometry(0, 556, 580, kPanel9Height);
+    Panel5->hide();
+
+    image1Bitmap = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
+    Image1 = new BitmapView(Panel3, image1Bitmap, BitmapView::Fit::OwnSize);
+    Image1->setGeometry(0, 0, kPanel3Width, kPanel3Height);
+    Image5 = makeLabel(Panel2, QString(), QRect(1, 1, 10, 98));
+    Image5->setPixmap(QPixmap::fromImage(verticalScalePicture()));
+    Image5->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    Image6 = makeLabel(Panel6, QString(), QRect(12, 1, 200, kImage6Height));
+    Image6->setPixmap(QPixmap::fromImage(horizontalScalePicture()));
+
+    createSliceView();
+    StatusBar1 = new QStatusBar(ClientArea);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setAutoFillBackground(true);
+}
+
+// The flat slice view: the slice image with a ruler on its left and one below.
+void TForm1::createSliceView()
+{
+    using namespace MainDesign;
+    Panel8 = makePlainPanel(Panel5, QStringLiteral("Panel8"));
+    Panel7 = makePlainPanel(Panel5, QStringLiteral("Panel7"));
+    Panel8->setGeometry(0, 0, kRulerThickness, 261 - kRulerThickness);
+    Panel7->setGeometry(0, 261 - kRulerThickness, 245, kRulerThickness);
+    Image8 = makeLabel(Panel8, QString(), QRect(0, 0, kRulerThickness, 261 - 22));
+    Image7 = makeLabel(Panel7, QString(), QRect(0, 0, 245 - 2, kRulerThickness));
+    Image8->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    Image7->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    image3Bitmap = makeSliceBitmap(Image7->width() - Image8->width(), Image8->height());
+    Image3 = new BitmapView(Panel5, image3Bitmap, BitmapView::Fit::OwnSize);
+    Image3->setGeometry(kRulerThickness, 0, 245 - kRulerThickness, 261 - kRulerThickness);
+}
+
+void TForm1::createRightPanel()
+{
+    auto *sliders = makePanel(Panel1, QStringLiteral("SliderGroup"), QFrame::Sunken);
+    sliders->setGeometry(4, 4, 208, 128);
+    makeLabel(sliders, QStringLiteral("Treshold"), QRect(10, 4, 80, 16));
+    makeLabel(sliders, QStringLiteral("Brightness"), QRect(110, 4, 80, 16));
+    RxSlider3 = makeSlider(sliders, Qt::Vertical, ViewRanges::Threshold.minimum, ViewRanges::Threshold.maximum, 33,
+                           QRect(30, 22, 24, 100));
+    RxSlider1 = makeSlider(sliders, Qt::Vertical, ViewRanges::Brightness.minimum, ViewRanges::Brightness.maximum,
+                           128, QRect(130, 22, 24, 100));
+    createAScanGroup();
+}
+
+// The A-scan with the two border lines and the threshold line over it.
+void TForm1::createAScanGroup()
+{
+    auto *frame = makePanel(Panel1, QStringLiteral("AScanGroup"), QFrame::Sunken);
+    frame->setGeometry(4, kAScanTop - 4, 208, kAScanSize.height() + 8);
+    frame->lower();
+    image2Bitmap = makeAScanBitmap();
+    Image2 = new BitmapView(Panel1, image2Bitmap, BitmapView::Fit::Stretch);
+    Image2->setGeometry(QRect(QPoint(8, kAScanTop), kAScanSize));
+    RxSplitter1 = new DragLine(Panel1, Qt::Vertical, QColor(0, 160, 255));
+    RxSplitter2 = new DragLine(Panel1, Qt::Vertical, QColor(0, 160, 255));
+    RxSplitter3 = new DragLine(Panel1, Qt::Horizontal, QColor(255, 60, 60));
+    RxSplitter1->setGeometry(8, kAScanTop, 3, kAScanSize.height());
+    RxSplitter2->setGeometry(8 + kAScanSize.width() - 3, kAScanTop, 3, kAScanSize.height());
+    RxSplitter3->setGeometry(8, kAScanTop, kAScanSize.width(), 3);
+}
+
+void TForm1::createBottomPanel()
+{
+    createBorderAndLayerSliders();
+    createCursorGroup();
+    createSwitches();
+}
+
+void TForm1::createBorderAndLayerSliders()
+{
+    auto *group = makePanel(Panel9, QStringLiteral("BorderGroup"), QFrame::Sunken);
+    group->setGeometry(2, 2, 288, 64);
+    makeLabel(group, QStringLiteral("Top boarder"), QRect(4, 1, 90, 14));
+    RxSlider2 = makeSlider(group, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum, 0,
+                           QRect(4, 14, 96, 16));
+    RxLabel8 = makeLabel(group, QStringLiteral("0 mm"), QRect(102, 14, 44, 16));
+    makeLabel(group, QStringLiteral("Bottom boarder"), QRect(4, 31, 90, 14));
+    RxSlider4 = makeSlider(group, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum,
+                           ViewRanges::Border.maximum, QRect(4, 44, 96, 16));
+    RxLabel9 = makeLabel(group, QStringLiteral("200 mm"), QRect(102, 44, 44, 16));
+    makeLabel(group, QStringLiteral("First shown layer"), QRect(148, 1, 110, 14));
+    RxSlider5 = makeSlider(group, Qt::Horizontal, ViewRanges::ShownLayer.minimum, ViewRanges::ShownLayer.maximum,
+                           1, QRect(148, 14, 110, 16));
+    RxLabel11 = makeLabel(group, QStringLiteral("1"), QRect(262, 14, 22, 16));
+    makeLabel(group, QStringLiteral("Last shown layer"), QRect(148, 31, 110, 14));
+    RxSlider6 = makeSlider(group, Qt::Horizontal, ViewRanges::ShownLayer.minimum, ViewRanges::ShownLayer.maximum,
+                           ViewRanges::ShownLayer.maximum, QRect(148, 44, 110, 16));
+    RxLabel10 = makeLabel(group, QStringLiteral("24"), QRect(262, 44, 22, 16));
+}
+
+// The axis buttons with the cursor's scroll bars and their read-outs.
+void TForm1::createCursorGroup()
+{
+    auto *group = makePanel(Panel9, QStringLiteral("CursorGroup"), QFrame::Sunken);
+    group->setGeometry(292, 2, 178, 64);
+    RadioButton2 = makeAxisButton(group, QStringLiteral("X"), Qt::red, QRect(2, 3, 30, 18));
+    RadioButton1 = makeAxisButton(group, QStringLiteral("Y"), Qt::blue, QRect(2, 23, 30, 18));
+    RadioButton3 = makeAxisButton(group, QStringLiteral("Z"), QColor(0, 128, 0), QRect(2, 43, 30, 18));
+    RadioButton2->setChecked(true);
+    ScrollBar2 = makeScrollBar(group, ViewRanges::Slice, 0, QRect(34, 4, 70, 16));
+    ScrollBar3 = makeScrollBar(group, ViewRanges::Layer, 1, QRect(34, 24, 70, 16));
+    ScrollBar1 = makeScrollBar(group, ViewRanges::Depth, 1, QRect(34, 44, 70, 16));
+    Label6 = makeLabel(group, QString(), QRect(106, 4, 44, 16));
+    Label7 = makeLabel(group, QString(), QRect(106, 24, 44, 16));
+    Label8 = makeLabel(group, QString(), QRect(106, 44, 44, 16));
+    makeLabel(group, QStringLiteral("Alt-5"), QRect(150, 4, 28, 16));
+    makeLabel(group, QStringLiteral("Alt-6"), QRect(150, 24, 28, 16));
+    makeLabel(group, QStringLiteral("Alt-7"), QRect(150, 44, 28, 16));
+}
+
+void TForm1::createSwitches()
+{
+    auto *group = makePanel(Panel9, QStringLiteral("SwitchGroup"), QFrame::Sunken);
+    group->setGeometry(472, 2, 106, 64);
+    CheckBox4 = makeCheckBox(group, QStringLiteral("Alt-1 Smoothing"), false, QRect(4, 2, 100, 20));
+    CheckBox1 = makeCheckBox(group, QStringLiteral("Alt-3 Frames"), false, QRect(4, 22, 100, 20));
+    CheckBox7 = makeCheckBox(group, QStringLiteral("Alt-4 3-D/Flat"), true, QRect(4, 42, 100, 20));
+}

@@ -1,0 +1,126 @@
+// The main slice image: the grid's grey levels as flat cells, or smoothed
+// bilinearly with weights in steps of 1/200, and the cursor cell in light red.
+
+#include "slice_renderer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kMinimumCell = 2;
+constexpr int kWeightSteps = 200;
+constexpr uint8_t kCursorBlue = 64;
+constexpr uint8_t kCursorGreen = 64;
+constexpr uint8_t kCursorRed = 255;
+
+struct Extent {
+    int width;   // pixel columns drawn: all but the bitmap's last
+    int height;  // pixel rows drawn
+};
+
+void paintGrey(uint8_t *pixels, int count, int grey)
+{
+    std::memset(pixels, std::min(grey, 255), static_cast<std::size_t>(count) * 3);
+}
+
+void paintCursor(uint8_t *pixels, int count)
+{
+    for (int x = 0; x < count; ++x) {
+        pixels[3 * x] = kCursorBlue;
+        pixels[3 * x + 1] = kCursorGreen;
+        pixels[3 * x + 2] = kCursorRed;
+    }
+}
+
+// The grid cells that the drawn pixels reach must lie inside the grid.
+void checkReach(const SliceGrid &grid, const SliceGeometry &geometry, Extent extent, int margin)
+{
+    checkIndex((extent.height - 1) / geometry.cell_height + margin, grid.rows());
+    checkIndex((extent.width - 1) / geometry.cell_width + margin, grid.columns());
+}
+
+// Each pixel row of a cell row is the same, so one is drawn and copied.
+void drawBlocks(const SliceGrid &grid, const SliceGeometry &geometry, MarkedCell marked, Extent extent,
+                QImage &image)
+{
+    checkReach(grid, geometry, extent, 0);
+    const int cw = geometry.cell_width;
+    for (int y = 0; y < extent.height; ++y) {
+        uint8_t *row = image.scanLine(y);
+        const int i = y / geometry.cell_height;
+        if (y > 0 && (y - 1) / geometry.cell_height == i) {
+            std::memcpy(row, image.constScanLine(y - 1), static_cast<std::size_t>(extent.width) * 3);
+            continue;
+        }
+        const int16_t *cells = grid.row(i);
+        for (int j = 0, x = 0; x < extent.width; ++j, x += cw) {
+            const int count = std::min(cw, extent.width - x);
+            if (i + 1 == marked.row && j + 1 == marked.column)
+                paintCursor(row + 3 * x, count);
+            else
+                paintGrey(row + 3 * x, count, cells[j]);
+        }
+    }
+}
+
+// Weight of every pixel across its cell, 0 at the cell's first pixel and 200
+// at its last; pixels beyond the grid get 0.
+std::vector<int> weightTable(int cellSize, int cells, int pixels)
+{
+    std::vector<int> weights(static_cast<std::size_t>(std::max(cellSize * cells, pixels)), 0);
+    for (int i = 0; i < cells; ++i)
+        for (int c = 0; c < cellSize; ++c)
+            weights[static_cast<std::size_t>(i * cellSize + c)] = kWeightSteps * c / (cellSize - 1);
+    return weights;
+}
+
+void drawSmoothed(const ScanVolume &volume, const SliceGeometry &geometry, MarkedCell marked, Extent extent,
+                  QImage &image)
+{
+    const SliceGrid &grid = volume.slice_grid;
+    checkReach(grid, geometry, extent, 1);
+    const std::vector<int> rowWeights = weightTable(geometry.cell_height, volume.grid_last_row, extent.height);
+    const std::vector<int> columnWeights = weightTable(geometry.cell_width, volume.grid_last_col, extent.width);
+    const int cw = geometry.cell_width;
+    for (int y = 0; y < extent.height; ++y) {
+        uint8_t *row = image.scanLine(y);
+        const int i = y / geometry.cell_height;
+        const int wy = rowWeights[static_cast<std::size_t>(y)];
+        const int16_t *upper = grid.row(i);
+        const int16_t *lower = grid.row(i + 1);
+        for (int j = 0, x0 = 0; x0 < extent.width; ++j, x0 += cw) {
+            const int count = std::min(cw, extent.width - x0);
+            if (i + 1 == marked.row && j + 1 == marked.column) {
+                paintCursor(row + 3 * x0, count);
+                continue;
+            }
+            const int left = (kWeightSteps - wy) * upper[j] + wy * lower[j];
+            const int right = (kWeightSteps - wy) * upper[j + 1] + wy * lower[j + 1];
+            const int *wx = columnWeights.data() + x0;
+            uint8_t *pixel = row + 3 * x0;
+            for (int x = 0; x < count; ++x) {
+                const int grey = std::min((left * (kWeightSteps - wx[x]) + right * wx[x]) / 40000, 255);
+                pixel[3 * x] = pixel[3 * x + 1] = pixel[3 * x + 2] = static_cast<uint8_t>(grey);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void drawMainImage(const ScanVolume &volume, const ViewState &view, SliceGeometry &geometry, QImage &image)
+{
+    if (image.format() != QImage::Format_BGR888)
+        throw RangeError();
+    geometry.cell_width = std::max((image.width() - 1) / volume.grid_last_col, kMinimumCell);
+    geometry.cell_height = std::max((image.height() - 1) / volume.grid_last_row, kMinimumCell);
+    geometry.grid_pixel_width = checkedMul(geometry.cell_width, volume.grid_last_col);
+    geometry.grid_pixel_height = checkedMul(geometry.cell_height, volume.grid_last_row);
+    const Extent extent{std::max(image.width() - 1, 0), std::max(image.height() - 1, 0)};
+    if (view.smoothing == 1)
+        drawSmoothed(volume, geometry, markedCell(view), extent, image);
+    else
+        drawBlocks(volume.slice_grid, geometry, markedCell(view), extent, image);
+}

@@ -1,0 +1,10 @@
+#include "slice_renderer.h"
+
+void renderSlice(ScanVolume &volume, const ViewState &view, SliceGeometry &geometry, SliceBitmaps &bitmaps)
+{
+    fillSliceGrid(volume, view, geometry);
+    mapGreyLevels(volume.slice_grid, view.brightness);
+    drawOverview(volume.slice_grid, volume, bitmaps.overview);
+    drawMainImage(volume, view, geometry, bitmaps.mainImage);
+    DrawAScan(volume, view, bitmaps.aScan);
+}

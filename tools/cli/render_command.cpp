@@ -1,0 +1,73 @@
+// velmora-cli render FILE [view options] [--size WxH] [--image OUT.png]
+// [--overview OUT.png] [--ascan OUT.png] [--grid OUT.txt]: one render of the
+// slice pictures with the program's renderer.
+
+#include "cli_commands.h"
+
+#include "command_line.h"
+#include "scan_loading.h"
+#include "slice_grid_text.h"
+#include "slice_renderer.h"
+
+#include <QImage>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace {
+
+constexpr QSize kDesignSliceImage{557, 500};
+
+bool writePicture(const std::optional<QString> &path, const QImage &picture)
+{
+    if (!path)
+        return true;
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(*path, "PNG")) {
+        reportFailure(QStringLiteral("cannot write %1").arg(*path));
+        return false;
+    }
+    return true;
+}
+
+bool writeText(const std::optional<QString> &path, const QByteArray &text)
+{
+    if (!path)
+        return true;
+    QSaveFile out(*path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
+        reportFailure(QStringLiteral("cannot write %1: %2").arg(*path, out.errorString()));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int runRender(const QStringList &arguments)
+{
+    CommandLine line(arguments);
+    ViewState view;
+    line.takeViewOptions(view);
+    const auto size = line.takeSize(QStringLiteral("--size"), kDesignSliceImage);
+    const auto imagePath = line.takeValue(QStringLiteral("--image"));
+    const auto overviewPath = line.takeValue(QStringLiteral("--overview"));
+    const auto aScanPath = line.takeValue(QStringLiteral("--ascan"));
+    const auto gridPath = line.takeValue(QStringLiteral("--grid"));
+    const QString file = line.takeFile();
+    if (line.failed())
+        return 2;
+
+    auto volume = std::make_unique<ScanVolume>();
+    if (!loadScan(file, *volume))
+        return 1;
+    QImage mainImage = makeSliceBitmap(size->width(), size->height());
+    QImage overview = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
+    QImage aScan = makeAScanBitmap();
+    SliceBitmaps bitmaps{mainImage, overview, aScan};
+    SliceGeometry geometry;
+    renderSlice(*volume, view, geometry, bitmaps);
+
+    const bool written = writePicture(imagePath, mainImage) && writePicture(overviewPath, overview)
+                         && writePicture(aScanPath, aScan) && writeText(gridPath, sliceGridText(*volume));
+    return written ? 0 : 1;
+}
