@@ -84,6 +84,7 @@ public:
     // 3-D view
     void Button3Click();
     void CheckBox1Click();
+    void CheckBox7Click();
 
     // The volume and the fields of the window.
     ScanVolume volume;

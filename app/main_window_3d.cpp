@@ -68,3 +68,13 @@ void TForm1::CheckBox1Click()
     d3d_.d3dtype_(1);
     view_busy = 0;
 }
+
+void TForm1::CheckBox7Click()
+{
+    idle_ticks = 0;
+    if (view_busy)
+        return;
+    view_busy = 1;
+    applyViewLayout(CheckBox7->isChecked());
+    view_busy = 0;
+}

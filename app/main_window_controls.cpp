@@ -3,6 +3,7 @@
 
 #include "bitmap_view.h"
 #include "drag_line.h"
+#include "keyboard_scroll_bar.h"
 #include "main_layout.h"
 #include "main_window.h"
 #include "ruler_pictures.h"
@@ -57,11 +58,10 @@ QSlider *makeSlider(QWidget *parent, Qt::Orientation orientation, int minimum, i
 
 QScrollBar *makeScrollBar(QWidget *parent, const ViewRange &range, int value, QRect geometry)
 {
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    auto *bar = new KeyboardScrollBar(Qt::Horizontal, parent);
     bar->setRange(range.minimum, range.maximum);
     bar->setValue(value);
     bar->setGeometry(geometry);
-    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 

@@ -1,0 +1,123 @@
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class CliRenderTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    int run(const QStringList &arguments, QString *err = nullptr)
+    {
+        QProcess process;
+        process.start(qEnvironmentVariable("VELMORA_CLI"), arguments);
+        process.waitForFinished();
+        if (err)
+            *err = QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitCode();
+    }
+
+    QString path(const QString &name) const { return folder_.filePath(name); }
+
+    QByteArray readAll(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A scan of zeros but for a few samples; smoothing leaves slices 0 and 39 as they are.
+    QString knownScan()
+    {
+        QByteArray file = QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + QByteArray(131072, '\0');
+        const int slice39OfLayer1 = 5120 + 39 * 128;
+        file[16 + slice39OfLayer1 + 1] = 10;    // depth row 0
+        file[16 + slice39OfLayer1 + 101] = 20;  // depth row 100
+        file[16 + slice39OfLayer1 + 102] = 30;  // depth row 101
+        QFile out(path("known.vlm"));
+        out.open(QIODevice::WriteOnly);
+        out.write(file);
+        return out.fileName();
+    }
+
+    static QList<QByteArray> rowValues(const QByteArray &line) { return line.split('\t'); }
+
+private slots:
+    void writesThePictures()
+    {
+        QString err;
+        QCOMPARE(run({"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--view", "y", "--layer", "12",
+                      "--image", path("image.png"), "--overview", path("overview.png"), "--ascan", path("ascan.png"),
+                      "--grid", path("grid.txt")},
+                     &err),
+                 0);
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        QImage image(path("image.png"));
+        QCOMPARE(image.size(), QSize(557, 500));
+        const QByteArray png = readAll("image.png");
+        QCOMPARE(int(png[24]), 8);  // 8 bits a channel
+        QCOMPARE(int(png[25]), 2);  // red, green, blue without alpha: 24 bits a pixel
+        QCOMPARE(QImage(path("overview.png")).size(), QSize(200, 100));
+        const QImage aScan(path("ascan.png"));
+        QCOMPARE(aScan.size(), QSize(128, 80));
+        QCOMPARE(aScan.pixelColor(0, 0), QColor(0, 0, 0));
+        const QList<QByteArray> lines = readAll("grid.txt").split('\n');
+        QCOMPARE(lines.size(), 129);  // 128 rows, each ended by a line feed
+        QCOMPARE(rowValues(lines[0]).size(), 41);  // 40 values, each followed by a tab
+        QVERIFY(lines.last().isEmpty());
+    }
+
+    void sizeSetsTheSliceImage()
+    {
+        QCOMPARE(run({"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--size", "1920x1080", "--image",
+                      path("big.png")}),
+                 0);
+        QCOMPARE(QImage(path("big.png")).size(), QSize(1920, 1080));
+    }
+
+    void viewOptionsAreSetAsTheControlsWouldBe()
+    {
+        // slice 99 is clamped to 39; a bottom border set below the top follows it
+        QCOMPARE(run({"render", knownScan(), "--slice", "99", "--top", "100", "--bottom", "50", "--brightness", "1",
+                      "--grid", path("grid.txt")}),
+                 0);
+        const QList<QByteArray> lines = readAll("grid.txt").split('\n');
+        QCOMPARE(rowValues(lines[100])[0], QByteArray::number(255 - 40));  // 2 * 20 * 1.02 = 40.8
+        QCOMPARE(rowValues(lines[101])[0], QByteArray::number(255 - 61));  // 2 * 30 * 1.02 = 61.2
+        QCOMPARE(rowValues(lines[0])[0], QByteArray("255"));               // outside the borders 100..101
+        QCOMPARE(rowValues(lines[102])[0], QByteArray("255"));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown view") << QStringList{"--view", "w"} << 2 << "--view takes x, y or z";
+        QTest::newRow("not a number") << QStringList{"--slice", "ten"} << 2 << "takes a whole number";
+        QTest::newRow("bad size") << QStringList{"--size", "12"} << 2 << "WIDTHxHEIGHT";
+        QTest::newRow("unknown option") << QStringList{"--colour", "red"} << 2 << "unknown option --colour";
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QString err;
+        QCOMPARE(run(QStringList{"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN")} + arguments, &err), status);
+        QVERIFY2(err.contains(message), qPrintable(err));
+    }
+
+    void aMissingFileIsReported()
+    {
+        QString err;
+        QCOMPARE(run({"render", path("absent.vlm"), "--image", path("x.png")}, &err), 1);
+        QVERIFY(err.contains("cannot open"));
+        QVERIFY(!QFile::exists(path("x.png")));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliRenderTest)
+#include "cli_render_test.moc"
