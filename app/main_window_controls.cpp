@@ -209,50 +209,50 @@ void TForm1::createBottomPanel()
 void TForm1::createBorderAndLayerSliders()
 {
     auto *group = makePanel(Panel9, QStringLiteral("BorderGroup"), QFrame::Sunken);
-    group->setGeometry(2, 2, 288, 64);
-    makeLabel(group, QStringLiteral("Top boarder"), QRect(4, 1, 90, 14));
+    group->setGeometry(2, 2, 284, 64);
+    makeLabel(group, QStringLiteral("Top boarder"), QRect(4, 1, 100, 14));
     RxSlider2 = makeSlider(group, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum, 0,
-                           QRect(4, 14, 96, 16));
-    RxLabel8 = makeLabel(group, QStringLiteral("0 mm"), QRect(102, 14, 44, 16));
-    makeLabel(group, QStringLiteral("Bottom boarder"), QRect(4, 31, 90, 14));
+                           QRect(4, 14, 86, 16));
+    RxLabel8 = makeLabel(group, QStringLiteral("0 mm"), QRect(92, 14, 54, 16));
+    makeLabel(group, QStringLiteral("Bottom boarder"), QRect(4, 31, 110, 14));
     RxSlider4 = makeSlider(group, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum,
-                           ViewRanges::Border.maximum, QRect(4, 44, 96, 16));
-    RxLabel9 = makeLabel(group, QStringLiteral("200 mm"), QRect(102, 44, 44, 16));
-    makeLabel(group, QStringLiteral("First shown layer"), QRect(148, 1, 110, 14));
+                           ViewRanges::Border.maximum, QRect(4, 44, 86, 16));
+    RxLabel9 = makeLabel(group, QStringLiteral("200 mm"), QRect(92, 44, 54, 16));
+    makeLabel(group, QStringLiteral("First shown layer"), QRect(148, 1, 112, 14));
     RxSlider5 = makeSlider(group, Qt::Horizontal, ViewRanges::ShownLayer.minimum, ViewRanges::ShownLayer.maximum,
-                           1, QRect(148, 14, 110, 16));
-    RxLabel11 = makeLabel(group, QStringLiteral("1"), QRect(262, 14, 22, 16));
-    makeLabel(group, QStringLiteral("Last shown layer"), QRect(148, 31, 110, 14));
+                           1, QRect(148, 14, 108, 16));
+    RxLabel11 = makeLabel(group, QStringLiteral("1"), QRect(260, 14, 22, 16));
+    makeLabel(group, QStringLiteral("Last shown layer"), QRect(148, 31, 112, 14));
     RxSlider6 = makeSlider(group, Qt::Horizontal, ViewRanges::ShownLayer.minimum, ViewRanges::ShownLayer.maximum,
-                           ViewRanges::ShownLayer.maximum, QRect(148, 44, 110, 16));
-    RxLabel10 = makeLabel(group, QStringLiteral("24"), QRect(262, 44, 22, 16));
+                           ViewRanges::ShownLayer.maximum, QRect(148, 44, 108, 16));
+    RxLabel10 = makeLabel(group, QStringLiteral("24"), QRect(260, 44, 22, 16));
 }
 
 // The axis buttons with the cursor's scroll bars and their read-outs.
 void TForm1::createCursorGroup()
 {
     auto *group = makePanel(Panel9, QStringLiteral("CursorGroup"), QFrame::Sunken);
-    group->setGeometry(292, 2, 178, 64);
+    group->setGeometry(288, 2, 174, 64);
     RadioButton2 = makeAxisButton(group, QStringLiteral("X"), Qt::red, QRect(2, 3, 30, 18));
     RadioButton1 = makeAxisButton(group, QStringLiteral("Y"), Qt::blue, QRect(2, 23, 30, 18));
     RadioButton3 = makeAxisButton(group, QStringLiteral("Z"), QColor(0, 128, 0), QRect(2, 43, 30, 18));
     RadioButton2->setChecked(true);
-    ScrollBar2 = makeScrollBar(group, ViewRanges::Slice, 0, QRect(34, 4, 70, 16));
-    ScrollBar3 = makeScrollBar(group, ViewRanges::Layer, 1, QRect(34, 24, 70, 16));
-    ScrollBar1 = makeScrollBar(group, ViewRanges::Depth, 1, QRect(34, 44, 70, 16));
-    Label6 = makeLabel(group, QString(), QRect(106, 4, 44, 16));
-    Label7 = makeLabel(group, QString(), QRect(106, 24, 44, 16));
-    Label8 = makeLabel(group, QString(), QRect(106, 44, 44, 16));
-    makeLabel(group, QStringLiteral("Alt-5"), QRect(150, 4, 28, 16));
-    makeLabel(group, QStringLiteral("Alt-6"), QRect(150, 24, 28, 16));
-    makeLabel(group, QStringLiteral("Alt-7"), QRect(150, 44, 28, 16));
+    ScrollBar2 = makeScrollBar(group, ViewRanges::Slice, 0, QRect(34, 4, 58, 16));
+    ScrollBar3 = makeScrollBar(group, ViewRanges::Layer, 1, QRect(34, 24, 58, 16));
+    ScrollBar1 = makeScrollBar(group, ViewRanges::Depth, 1, QRect(34, 44, 58, 16));
+    Label6 = makeLabel(group, QString(), QRect(94, 4, 52, 16));
+    Label7 = makeLabel(group, QString(), QRect(94, 24, 52, 16));
+    Label8 = makeLabel(group, QString(), QRect(94, 44, 52, 16));
+    makeLabel(group, QStringLiteral("Alt-5"), QRect(146, 4, 28, 16));
+    makeLabel(group, QStringLiteral("Alt-6"), QRect(146, 24, 28, 16));
+    makeLabel(group, QStringLiteral("Alt-7"), QRect(146, 44, 28, 16));
 }
 
 void TForm1::createSwitches()
 {
     auto *group = makePanel(Panel9, QStringLiteral("SwitchGroup"), QFrame::Sunken);
-    group->setGeometry(472, 2, 106, 64);
-    CheckBox4 = makeCheckBox(group, QStringLiteral("Alt-1 Smoothing"), false, QRect(4, 2, 100, 20));
-    CheckBox1 = makeCheckBox(group, QStringLiteral("Alt-3 Frames"), false, QRect(4, 22, 100, 20));
-    CheckBox7 = makeCheckBox(group, QStringLiteral("Alt-4 3-D/Flat"), true, QRect(4, 42, 100, 20));
+    group->setGeometry(464, 2, 114, 64);
+    CheckBox4 = makeCheckBox(group, QStringLiteral("Alt-1 Smoothing"), false, QRect(2, 2, 111, 20));
+    CheckBox1 = makeCheckBox(group, QStringLiteral("Alt-3 Frames"), false, QRect(2, 22, 111, 20));
+    CheckBox7 = makeCheckBox(group, QStringLiteral("Alt-4 3-D/Flat"), true, QRect(2, 42, 111, 20));
 }
