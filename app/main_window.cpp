@@ -11,8 +11,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
+#include <QToolButton>
 
 namespace {
+
+constexpr int kIdleTickMilliseconds = 2000;
 
 // Runs the handler under the guard when the button becomes checked.
 template <class Handler>
@@ -34,8 +38,11 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
 {
     windows_.mainWindow = this;
     setWindowTitle(kMainWindowCaption);
+    setAcceptDrops(true);
     ClientArea = new QWidget(this);
     ClientArea->installEventFilter(this);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(kIdleTickMilliseconds);
     createMenus();
     createToolBar();
     createPanels();
@@ -43,6 +50,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     createBottomPanel();
     connectControls();
     runGuarded([this] { FormCreate(); });
+    Timer1->start();
 }
 
 TForm1::~TForm1()
@@ -62,6 +70,20 @@ void TForm1::connectControls()
     connect(CheckBox1, &QCheckBox::toggled, this, guarded(this, &TForm1::CheckBox1Click));
     connect(CheckBox7, &QCheckBox::toggled, this, guarded(this, &TForm1::CheckBox7Click));
     connectSliceControls();
+    connectThreeDControls();
+}
+
+void TForm1::connectThreeDControls()
+{
+    connect(BitBtn1, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn1Click));
+    connect(BitBtn2, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn2Click));
+    connect(BitBtn3, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn3Click));
+    connect(BitBtn4, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn4Click));
+    connect(BitBtn9, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn9Click));
+    connect(BitBtn10, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn10Click));
+    connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, &TForm1::SpeedButton1Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, guarded(this, &TForm1::SpeedButton2Click));
+    connect(Timer1, &QTimer::timeout, this, guarded(this, &TForm1::Timer1Timer));
 }
 
 void TForm1::connectSliceControls()

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class BitmapView;
 class DragLine;
@@ -26,7 +27,9 @@ class QRadioButton;
 class QScrollBar;
 class QSlider;
 class QStatusBar;
+class QTimer;
 class QToolBar;
+class QToolButton;
 class SettingsStore;
 
 class TForm1 : public QWidget {
@@ -83,8 +86,18 @@ public:
 
     // 3-D view
     void Button3Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn9Click();
+    void BitBtn10Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void Timer1Timer();
     void CheckBox1Click();
     void CheckBox7Click();
+    void FormDragOver();
 
     // The volume and the fields of the window.
     ScanVolume volume;
@@ -148,6 +161,15 @@ public:
     DragLine *RxSplitter1;
     DragLine *RxSplitter2;
     DragLine *RxSplitter3;
+    QToolButton *BitBtn1;
+    QToolButton *BitBtn2;
+    QToolButton *BitBtn3;
+    QToolButton *BitBtn4;
+    QToolButton *SpeedButton1;
+    QToolButton *SpeedButton2;
+    QToolButton *BitBtn9;
+    QToolButton *BitBtn10;
+    QTimer *Timer1;
 
     // Bottom panel
     QSlider *RxSlider2;
@@ -176,6 +198,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
 
 private:
     void createMenus();
@@ -184,12 +207,14 @@ private:
     void createSliceView();
     void createRightPanel();
     void createAScanGroup();
+    void createThreeDButtons();
     void createBottomPanel();
     void createBorderAndLayerSliders();
     void createCursorGroup();
     void createSwitches();
     void connectControls();
     void connectSliceControls();
+    void connectThreeDControls();
 
     // Steps of the start-up
     void setInitialViewFields();
@@ -210,6 +235,11 @@ private:
     void Start3DView();
     // Shows the 3-D or the flat layout and gives the library its drawing area.
     void applyViewLayout(bool threeD);
+    // Runs 3-D work holding view_busy, or drops it when another handler's is under way.
+    void holdingView(const std::function<void()> &work);
+    // Waits for another handler's 3-D work to end; false when it does not end soon.
+    bool waitUntilViewIdle();
+    void turnPicture(float turn, float tilt);
 
     ApplicationWindows &windows_;
     D3dFunctions d3d_;

@@ -1,30 +1,48 @@
-// The main window's side of the 3-D picture.
+// The main window's side of the 3-D picture: start, renew, turning, zoom,
+// plane views, automatic swinging, frames and the 3-D or flat layout.
 
-#include "main_layout.h"
 #include "bitmap_view.h"
+#include "handler_guard.h"
+#include "library_start.h"
 #include "main_window.h"
-#include "volume_upload.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
-#include <QScrollBar>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QStatusBar>
 #include <QToolBar>
 
+namespace {
+
+constexpr int kStep = 3;  // degrees a turn step
+constexpr int kTurnLowest = -90;
+constexpr int kTurnHighest = 27;
+constexpr int kTiltLowest = -30;
+constexpr int kTiltHighest = 87;
+constexpr float kZoomStep = 0.1f;
+constexpr int kIdleFold = 512;      // after this many quiet ticks the count falls back...
+constexpr int kIdleFoldedTo = 60;   // ...to here, so the swinging rests a while
+constexpr int kIdleBeforeSwing = 120;
+constexpr int kViewWaitMilliseconds = 2000;
+
+}  // namespace
+
 void TForm1::Start3DView()
 {
-    d3d_.d3dinit_(this, volume.voxels.data(), VoxelLayout::kHighestIndex,
-                  checkedNarrow<uint16_t>(Panel9->height() + StatusBar1->height()));
-    d3d_.d3dlight_(checkedNarrow<uint16_t>(light_on));
-    d3d_.d3drotate_(0.0f, static_cast<float>(turn_angle), static_cast<float>(tilt_angle));
-    d3d_.d3dtype_(1);
-    if (!CheckBox1->isChecked())
-        d3d_.d3dzone_();
-    ScrollBar1Change();
-    d3d_.d3dcurse_();
-    d3d_.d3dreview_(1);
+    LibraryStart start;
+    start.window = this;
+    start.voxels = volume.voxels.data();
+    start.bottomHeight = checkedNarrow<uint16_t>(Panel9->height() + StatusBar1->height());
+    start.light = checkedNarrow<uint16_t>(light_on);
+    start.turnAngle = turn_angle;
+    start.tiltAngle = tilt_angle;
+    start.frames = CheckBox1->isChecked();
+    startLibrary(d3d_, start, [this] { ScrollBar1Change(); });
     applyViewLayout(CheckBox7->isChecked());
     idle_ticks = 0;
 }
@@ -53,28 +71,151 @@ void TForm1::applyViewLayout(bool threeD)
     idle_ticks = 0;
 }
 
-void TForm1::Button3Click()
-{
-    uploadVolume(volume, {RxSlider5->value(), RxSlider6->value(), RxSlider2->value(), RxSlider4->value()});
-    d3d_.d3dreview_(RxSlider3->value());
-    idle_ticks = 0;
-}
-
-void TForm1::CheckBox1Click()
+void TForm1::holdingView(const std::function<void()> &work)
 {
     if (view_busy)
         return;
     view_busy = 1;
-    d3d_.d3dtype_(1);
-    view_busy = 0;
+    const auto release = qScopeGuard([this] { view_busy = 0; });
+    work();
+}
+
+bool TForm1::waitUntilViewIdle()
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (view_busy && waited.elapsed() < kViewWaitMilliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !view_busy;
+}
+
+void TForm1::Button3Click()
+{
+    renewVolume(d3d_, volume, uploadRangeOf(viewState()), RxSlider3->value());
+    idle_ticks = 0;
+}
+
+// One turn step; the angles are only tracked within their ranges, while the
+// picture always turns.
+void TForm1::turnPicture(float turn, float tilt)
+{
+    idle_ticks = 0;
+    holdingView([&] {
+        d3d_.d3drotate_(0.0f, turn, tilt);
+        if (turn < 0 && turn_angle > kTurnLowest)
+            turn_angle -= kStep;
+        if (turn > 0 && turn_angle < kTurnHighest)
+            turn_angle += kStep;
+        if (tilt < 0 && tilt_angle > kTiltLowest)
+            tilt_angle -= kStep;
+        if (tilt > 0 && tilt_angle < kTiltHighest)
+            tilt_angle += kStep;
+    });
+}
+
+void TForm1::BitBtn1Click()
+{
+    turnPicture(-kStep, 0);
+}
+
+void TForm1::BitBtn2Click()
+{
+    turnPicture(kStep, 0);
+}
+
+void TForm1::BitBtn3Click()
+{
+    turnPicture(0, -kStep);
+}
+
+void TForm1::BitBtn4Click()
+{
+    turnPicture(0, kStep);
+}
+
+void TForm1::BitBtn9Click()
+{
+    idle_ticks = 0;
+    holdingView([this] { d3d_.d3dscale_(kZoomStep, kZoomStep, kZoomStep); });
+}
+
+void TForm1::BitBtn10Click()
+{
+    idle_ticks = 0;
+    holdingView([this] { d3d_.d3dscale_(-kZoomStep, -kZoomStep, -kZoomStep); });
+}
+
+// Turns back to the front view, one library call a step: the turn first, then the tilt.
+void TForm1::SpeedButton1Click()
+{
+    if (!waitUntilViewIdle())
+        return;
+    holdingView([this] {
+        for (; turn_angle <= -kStep; turn_angle += kStep)
+            d3d_.d3drotate_(0.0f, kStep, 0.0f);
+        for (; turn_angle >= kStep; turn_angle -= kStep)
+            d3d_.d3drotate_(0.0f, -kStep, 0.0f);
+        for (; tilt_angle <= -kStep; tilt_angle += kStep)
+            d3d_.d3drotate_(0.0f, 0.0f, kStep);
+        for (; tilt_angle >= kStep; tilt_angle -= kStep)
+            d3d_.d3drotate_(0.0f, 0.0f, -kStep);
+    });
+}
+
+// Turns to the side view: a quarter turn to the left, then the tilt back to level.
+void TForm1::SpeedButton2Click()
+{
+    if (!waitUntilViewIdle())
+        return;
+    holdingView([this] {
+        for (; turn_angle > kTurnLowest; turn_angle -= kStep)
+            d3d_.d3drotate_(0.0f, -kStep, 0.0f);
+        for (; tilt_angle <= -kStep; tilt_angle += kStep)
+            d3d_.d3drotate_(0.0f, 0.0f, kStep);
+        for (; tilt_angle >= kStep; tilt_angle -= kStep)
+            d3d_.d3drotate_(0.0f, 0.0f, -kStep);
+    });
+}
+
+// After four quiet minutes the picture swings back and forth: ten steps each
+// way with one still tick between, until the count folds back and it rests.
+void TForm1::Timer1Timer()
+{
+    if (view_busy)
+        return;
+    if (++idle_ticks > kIdleFold)
+        idle_ticks = kIdleFoldedTo;
+    if (idle_ticks < kIdleBeforeSwing)
+        return;
+    const int r = idle_ticks % 21 - 10;
+    const int swing = kStep * ((r > 0) - (r < 0));
+    holdingView([&] {
+        d3d_.d3drotate_(0.0f, static_cast<float>(swing), static_cast<float>(swing));
+        if (turn_angle > kTurnLowest && turn_angle < kTurnHighest)
+            turn_angle += swing;
+        if (tilt_angle > kTiltLowest && tilt_angle < kTiltHighest)
+            tilt_angle += swing;
+    });
+}
+
+void TForm1::CheckBox1Click()
+{
+    holdingView([this] { d3d_.d3dtype_(1); });
 }
 
 void TForm1::CheckBox7Click()
 {
     idle_ticks = 0;
-    if (view_busy)
-        return;
-    view_busy = 1;
-    applyViewLayout(CheckBox7->isChecked());
-    view_busy = 0;
+    holdingView([this] { applyViewLayout(CheckBox7->isChecked()); });
+}
+
+void TForm1::FormDragOver()
+{
+    d3d_.d3dupdate_();
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    runGuarded([this] { FormDragOver(); });
+    event->ignore();
 }

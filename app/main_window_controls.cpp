@@ -18,7 +18,9 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -71,6 +73,18 @@ QCheckBox *makeCheckBox(QWidget *parent, const QString &caption, bool checked, Q
     box->setChecked(checked);
     box->setGeometry(geometry);
     return box;
+}
+
+QToolButton *makeToolButton(QWidget *parent, const QIcon &icon, const QString &text, const QString &hint,
+                            QRect geometry)
+{
+    auto *button = new QToolButton(parent);
+    button->setIcon(icon);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
 }
 
 QRadioButton *makeAxisButton(QWidget *parent, const QString &caption, const QColor &colour, QRect geometry)
@@ -180,6 +194,7 @@ void TForm1::createRightPanel()
     RxSlider1 = makeSlider(sliders, Qt::Vertical, ViewRanges::Brightness.minimum, ViewRanges::Brightness.maximum,
                            128, QRect(130, 22, 24, 100));
     createAScanGroup();
+    createThreeDButtons();
 }
 
 // The A-scan with the two border lines and the threshold line over it.
@@ -197,6 +212,26 @@ void TForm1::createAScanGroup()
     RxSplitter1->setGeometry(8, kAScanTop, 3, kAScanSize.height());
     RxSplitter2->setGeometry(8 + kAScanSize.width() - 3, kAScanTop, 3, kAScanSize.height());
     RxSplitter3->setGeometry(8, kAScanTop, kAScanSize.width(), 3);
+}
+
+// The buttons that turn, level and zoom the 3-D picture.
+void TForm1::createThreeDButtons()
+{
+    auto *group = makePanel(Panel1, QStringLiteral("ThreeDGroup"), QFrame::Sunken);
+    group->setGeometry(4, kAScanTop + kAScanSize.height() + 8, 208, 72);
+    const QString rotate = QStringLiteral("Rotate image");
+    BitBtn1 = makeToolButton(group, style()->standardIcon(QStyle::SP_ArrowLeft), QString(), rotate, QRect(4, 4, 28, 64));
+    BitBtn3 = makeToolButton(group, style()->standardIcon(QStyle::SP_ArrowUp), QString(), rotate, QRect(34, 4, 28, 31));
+    BitBtn4 = makeToolButton(group, style()->standardIcon(QStyle::SP_ArrowDown), QString(), rotate, QRect(34, 37, 28, 31));
+    BitBtn2 = makeToolButton(group, style()->standardIcon(QStyle::SP_ArrowRight), QString(), rotate, QRect(64, 4, 28, 64));
+    SpeedButton1 = makeToolButton(group, QIcon(), QStringLiteral("X-Z"), QStringLiteral("View X-Z plane (F11)"),
+                                  QRect(100, 4, 48, 31));
+    SpeedButton2 = makeToolButton(group, QIcon(), QStringLiteral("Y-Z"), QStringLiteral("View Y-Z plane(F12)"),
+                                  QRect(100, 37, 48, 31));
+    BitBtn9 = makeToolButton(group, QIcon(), QStringLiteral("+"), QStringLiteral("Image zoom (+)(F2)"),
+                             QRect(154, 4, 48, 31));
+    BitBtn10 = makeToolButton(group, QIcon(), QStringLiteral("\u2212"), QStringLiteral("Image zoom (-)(F3) "),
+                              QRect(154, 37, 48, 31));
 }
 
 void TForm1::createBottomPanel()

@@ -7,6 +7,7 @@
 #include "cursor_position.h"
 #include "dialog_seam.h"
 #include "drag_line.h"
+#include "library_start.h"
 #include "main_window.h"
 #include "program_messages.h"
 
@@ -135,7 +136,7 @@ void TForm1::RxSlider6Change()
 void TForm1::RadioButton2Click()
 {
     Image1Click();
-    d3d_.d3dorient_(0);
+    d3d_.d3dorient_(libraryOrientation(SliceAxis::X));
     DrawAxisRulers();
 }
 
@@ -143,7 +144,7 @@ void TForm1::RadioButton1Click()
 {
     Image1Click();
     ScrollBar1Change();
-    d3d_.d3dorient_(2);
+    d3d_.d3dorient_(libraryOrientation(SliceAxis::Y));
     DrawAxisRulers();
 }
 
@@ -151,7 +152,7 @@ void TForm1::RadioButton3Click()
 {
     view_busy = 1;
     Image1Click();
-    d3d_.d3dorient_(1);
+    d3d_.d3dorient_(libraryOrientation(SliceAxis::Z));
     DrawAxisRulers();
     view_busy = 0;
 }

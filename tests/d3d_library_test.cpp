@@ -1,6 +1,7 @@
 #include "d3d.h"
 
 #include <QImage>
+#include <QSet>
 #include <QTest>
 #include <QWidget>
 
@@ -18,15 +19,30 @@ QImage snapshot(int width = 320, int height = 240)
     return image;
 }
 
-// Pixels that are neither background grey-blue nor a line: saturated colours.
+// Cells are drawn in bright, saturated colours; the background is dark and
+// the lines are grey.
+bool isCellColour(const QColor &colour)
+{
+    return colour.saturation() > 120 && colour.value() > 60;
+}
+
 int colouredPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += isCellColour(QColor::fromRgb(image.pixel(x, y))) ? 1 : 0;
+    return count;
+}
+
+// Pixels of the light grey lines of the frame, brighter than any background.
+int framePixels(const QImage &image)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor colour = QColor::fromRgb(image.pixel(x, y));
-            if (colour.saturation() > 120 && colour.value() > 60)
-                ++count;
+            count += colour.saturation() < 90 && colour.value() > 90 ? 1 : 0;
         }
     }
     return count;
@@ -90,6 +106,55 @@ private slots:
         QCOMPARE(snapshot(), without);
         d3dtype_(0);  // only type 1 switches
         QCOMPARE(snapshot(), without);
+    }
+
+    void theFrameShowsOnlyWhileFramesAreOn()
+    {
+        std::vector<int16_t> volume(kEntries, 0);
+        startOffScreen(volume);
+        d3dreview_(1);
+        QCOMPARE(framePixels(snapshot()), 0);
+        d3dtype_(1);
+        QVERIFY(framePixels(snapshot()) > 200);
+        d3dzone_();
+        QCOMPARE(framePixels(snapshot()), 0);
+    }
+
+    void lightShadesTheCells()
+    {
+        std::vector<int16_t> volume(kEntries, 0);
+        for (int z = 8; z < 16; ++z)
+            for (int y = 16; y < 48; ++y)
+                for (int x = 16; x < 48; ++x)
+                    volume[static_cast<std::size_t>(z * 4096 + y * 64 + x)] = 100;
+        startOffScreen(volume);
+        d3dreview_(50);
+        const QImage lit = snapshot();
+        d3dlight_(0);
+        const QImage flat = snapshot();
+        QVERIFY(lit != flat);
+        // unlit, every cell has the one colour of its amplitude
+        QSet<QRgb> colours;
+        for (int y = 0; y < flat.height(); ++y)
+            for (int x = 0; x < flat.width(); ++x)
+                if (isCellColour(QColor::fromRgb(flat.pixel(x, y))))
+                    colours.insert(flat.pixel(x, y));
+        QCOMPARE(colours.size(), 1);
+    }
+
+    void theSlicePlaneOfTheOrientationIsOutlined()
+    {
+        std::vector<int16_t> volume(kEntries, 0);
+        startOffScreen(volume);
+        d3dmove_(20, 40, 30);
+        d3dcurse_();
+        d3dreview_(1);
+        const QImage acrossSlices = snapshot();
+        d3dorient_(1);
+        const QImage acrossDepth = snapshot();
+        d3dorient_(2);
+        QVERIFY(acrossSlices != acrossDepth);
+        QVERIFY(snapshot() != acrossDepth);
     }
 
     void callsBeforeStartAndASecondCloseAreHarmless()

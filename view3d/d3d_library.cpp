@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,6 +34,32 @@ void changed()
         library().viewport->sceneChanged();
 }
 
+int cellValue(const Library &lib, int x, int y, int z)
+{
+    x = std::clamp(x, 0, D3D_VOLUME_COLUMNS - 1);
+    y = std::clamp(y, 0, D3D_VOLUME_ROWS - 1);
+    z = std::clamp(z, 0, D3D_VOLUME_PLANES - 1);
+    const int index = (z * D3D_VOLUME_ROWS + y) * D3D_VOLUME_COLUMNS + x;
+    return index <= lib.highestIndex ? lib.volume[index] : 0;
+}
+
+// The normal of a cell from the amplitudes of its neighbours; planes lie two
+// units apart, rows and columns one.
+void setNormal(VisibleCell &cell, const Library &lib)
+{
+    const float gx = static_cast<float>(cellValue(lib, cell.x + 1, cell.y, cell.z) - cellValue(lib, cell.x - 1, cell.y, cell.z));
+    const float gy = static_cast<float>(cellValue(lib, cell.x, cell.y + 1, cell.z) - cellValue(lib, cell.x, cell.y - 1, cell.z));
+    const float gz = static_cast<float>(cellValue(lib, cell.x, cell.y, cell.z + 1) - cellValue(lib, cell.x, cell.y, cell.z - 1)) / 2;
+    const float length = std::sqrt(gx * gx + gy * gy + gz * gz);
+    if (length < 1e-3f) {
+        cell.normalX = cell.normalY = cell.normalZ = 0;
+        return;
+    }
+    cell.normalX = static_cast<int8_t>(-gx / length * 127);
+    cell.normalY = static_cast<int8_t>(-gy / length * 127);
+    cell.normalZ = static_cast<int8_t>(-gz / length * 127);
+}
+
 void readVolume(Library &lib)
 {
     lib.scene.cells.clear();
@@ -43,10 +70,11 @@ void readVolume(Library &lib)
         const int16_t value = lib.volume[i];
         if (value <= lib.scene.threshold)
             continue;
-        lib.scene.cells.push_back({static_cast<int8_t>(i % D3D_VOLUME_COLUMNS),
-                                   static_cast<int8_t>(i / D3D_VOLUME_COLUMNS % D3D_VOLUME_ROWS),
-                                   static_cast<int8_t>(i / (D3D_VOLUME_COLUMNS * D3D_VOLUME_ROWS)),
-                                   value});
+        VisibleCell cell{static_cast<int8_t>(i % D3D_VOLUME_COLUMNS),
+                         static_cast<int8_t>(i / D3D_VOLUME_COLUMNS % D3D_VOLUME_ROWS),
+                         static_cast<int8_t>(i / (D3D_VOLUME_COLUMNS * D3D_VOLUME_ROWS)), value, 0, 0, 0};
+        setNormal(cell, lib);
+        lib.scene.cells.push_back(cell);
     }
 }
 

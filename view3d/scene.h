@@ -9,6 +9,11 @@ struct VisibleCell {
     int8_t y;
     int8_t z;
     int16_t value;
+    // The surface normal where the cell stands, pointing out of the echo, in
+    // 127ths: the direction in which the amplitudes around it fall.
+    int8_t normalX;
+    int8_t normalY;
+    int8_t normalZ;
 };
 
 struct Scene {

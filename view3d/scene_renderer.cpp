@@ -50,6 +50,14 @@ public:
         return {centreX_ + scale_ * r.x, centreY_ - scale_ * r.y, r.z};
     }
 
+    // A direction turned as the picture is, without zoom or offset.
+    Vec3 turn(Vec3 d) const
+    {
+        return {matrix_[0][0] * d.x + matrix_[0][1] * d.y + matrix_[0][2] * d.z,
+                matrix_[1][0] * d.x + matrix_[1][1] * d.y + matrix_[1][2] * d.z,
+                matrix_[2][0] * d.x + matrix_[2][1] * d.y + matrix_[2][2] * d.z};
+    }
+
     QPointF screen(Vec3 w) const
     {
         const Vec3 p = project(w);
@@ -135,6 +143,9 @@ void fillBackground(QImage &image)
     }
 }
 
+// The light comes from above the viewer, a little from the left.
+constexpr Vec3 kLight{-0.3f, 0.7f, 0.65f};
+
 class CellPainter {
 public:
     CellPainter(QImage &image, const Scene &scene, const Projection &projection)
@@ -143,25 +154,40 @@ public:
                  -std::numeric_limits<float>::infinity()),
           side_(static_cast<int>(projection.cellSide())), range_(projection.depthRange())
     {
+        const float length = std::sqrt(kLight.x * kLight.x + kLight.y * kLight.y + kLight.z * kLight.z);
+        light_ = {kLight.x / length, kLight.y / length, kLight.z / length};
     }
 
     void paintAll()
     {
         for (const VisibleCell &cell : scene_.cells) {
             const QRgb colour = amplitudeColour(cell.value, scene_.threshold);
+            const float diffuse = scene_.lit ? diffuseLight(cell) : 1.0f;
             // two splats a plane, as planes lie twice as far apart as rows
-            paint(cellCentre(cell, 0.25f), colour);
-            paint(cellCentre(cell, 0.75f), colour);
+            paint(cellCentre(cell, 0.25f), colour, diffuse);
+            paint(cellCentre(cell, 0.75f), colour, diffuse);
         }
     }
 
 private:
-    void paint(Vec3 world, QRgb colour)
+    // Lambert's law on the cell's normal, lit from both sides; a cell inside
+    // an even echo (no normal) is lit as a face turned half toward the light.
+    float diffuseLight(const VisibleCell &cell) const
+    {
+        if (cell.normalX == 0 && cell.normalY == 0 && cell.normalZ == 0)
+            return 0.45f + 0.55f * 0.6f;
+        // model axes: depth is up (y), slices are across (x), layers toward the viewer (z)
+        const Vec3 n = projection_.turn({cell.normalY / 127.0f, cell.normalX / 127.0f, cell.normalZ / 127.0f});
+        const float facing = std::abs(n.x * light_.x + n.y * light_.y + n.z * light_.z);
+        return 0.45f + 0.55f * std::min(facing, 1.0f);
+    }
+
+    void paint(Vec3 world, QRgb colour, float diffuse)
     {
         const Vec3 p = projection_.project(world);
-        const float light = scene_.lit ? 0.35f + 0.65f * std::clamp((p.z + range_) / (2 * range_), 0.0f, 1.0f)
-                                       : 1.0f;
-        const QRgb pixel = shaded(colour, light);
+        const float depthCue = scene_.lit ? 0.75f + 0.25f * std::clamp((p.z + range_) / (2 * range_), 0.0f, 1.0f)
+                                          : 1.0f;
+        const QRgb pixel = shaded(colour, diffuse * depthCue);
         const int left = static_cast<int>(std::floor(p.x - side_ / 2.0f));
         const int top = static_cast<int>(std::floor(p.y - side_ / 2.0f));
         const int x0 = std::max(0, left), x1 = std::min(image_.width(), left + side_);
@@ -184,6 +210,7 @@ private:
     std::vector<float> depth_;
     int side_;
     float range_;
+    Vec3 light_{};
 };
 
 void drawLine(QPainter &painter, const Projection &projection, Vec3 from, Vec3 to)

@@ -15,6 +15,11 @@ int sliceRow(int y)
 
 }  // namespace
 
+UploadRange uploadRangeOf(const ViewState &view)
+{
+    return {view.firstLayer, view.lastLayer, view.topBorder, view.bottomBorder};
+}
+
 void uploadVolume(ScanVolume &volume, const UploadRange &range)
 {
     checkRange(0, VoxelLayout::kHighestIndex, volume.voxels.size());

@@ -4,6 +4,7 @@
 // each the larger of two neighbouring trace bytes.
 
 #include "scan_volume.h"
+#include "view_state.h"
 
 struct UploadRange {
     int firstLayer;    // first shown layer, 1..24
@@ -11,6 +12,9 @@ struct UploadRange {
     int topBorder;     // depth rows 0..127
     int bottomBorder;
 };
+
+// The shown layers and depth borders of a view.
+UploadRange uploadRangeOf(const ViewState &view);
 
 // Clears voxels 0..131,071 and fills the cells of the range from scan_image.
 void uploadVolume(ScanVolume &volume, const UploadRange &range);

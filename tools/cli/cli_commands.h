@@ -7,6 +7,8 @@
 int runInfo(const QStringList &arguments);
 int runDump(const QStringList &arguments);
 int runRender(const QStringList &arguments);
+int runVoxels(const QStringList &arguments);
+int runView3d(const QStringList &arguments);
 
 class QFile;
 

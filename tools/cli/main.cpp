@@ -26,6 +26,11 @@ const Command kCommands[] = {
      "render FILE [view options] [--size WxH] [--image OUT.png] [--overview OUT.png] [--ascan OUT.png] "
      "[--grid OUT.txt]",
      runRender},
+    {"voxels", "voxels FILE [view options] --output OUT.bin", runVoxels},
+    {"view3d",
+     "view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS] [--frames on|off] [--size WxH] "
+     "--output OUT.png",
+     runView3d},
 };
 
 // The tool's standard error carries its own reports only; the notes of the

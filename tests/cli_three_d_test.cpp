@@ -1,0 +1,89 @@
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+class CliThreeDTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    int run(const QStringList &arguments, QString *err = nullptr)
+    {
+        QProcess process;
+        process.start(qEnvironmentVariable("VELMORA_CLI"), arguments);
+        process.waitForFinished(60000);
+        if (err)
+            *err = QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitCode();
+    }
+
+    QString path(const QString &name) const { return folder_.filePath(name); }
+
+    // A scan whose every byte is 7 but for the interface echo at depth rows 10 and 11.
+    QString uniformScan()
+    {
+        QByteArray image(131072, '\x07');
+        for (int layer = 1; layer <= 24; ++layer)
+            for (int slice = 0; slice < 40; ++slice) {
+                image[layer * 5120 + slice * 128 + 20] = 90;
+            }
+        QFile out(path("uniform.vlm"));
+        out.open(QIODevice::WriteOnly);
+        out.write(QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + image);
+        return out.fileName();
+    }
+
+    static int16_t entry(const QByteArray &voxels, int index)
+    {
+        return qFromLittleEndian<int16_t>(voxels.constData() + 2 * index);
+    }
+
+private slots:
+    void voxelsAfterOneRenewal()
+    {
+        QCOMPARE(run({"voxels", uniformScan(), "--top", "10", "--first", "3", "--last", "4", "--output",
+                      path("voxels.bin")}),
+                 0);
+        QFile file(path("voxels.bin"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray voxels = file.readAll();
+        QCOMPARE(voxels.size(), 131073 * 2);
+        QCOMPARE(entry(voxels, 3 * 4096 + 30 * 64 + 64 - 5), 7);  // pair 5: depth rows from the top border 10
+        QCOMPARE(entry(voxels, 3 * 4096 + 30 * 64 + 64 - 4), 0);  // pair 4 lies above it
+        QCOMPARE(entry(voxels, 2 * 4096 + 30 * 64 + 30), 0);      // layer 2 is not shown
+        QCOMPARE(entry(voxels, 4 * 4096 + 30 * 64 + 64 - 20), 7);
+    }
+
+    void threeDPictureOffScreen()
+    {
+        QString err;
+        QCOMPARE(run({"view3d", uniformScan(), "--threshold", "60", "--output", path("default.png")}, &err), 0);
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        const QImage picture(path("default.png"));
+        QCOMPARE(picture.size(), QSize(580, 547));
+        QCOMPARE(run({"view3d", uniformScan(), "--threshold", "60", "--frames", "off", "--turn", "-30", "--tilt",
+                      "12", "--zoom", "3", "--size", "320x200", "--output", path("turned.png")}),
+                 0);
+        QCOMPARE(QImage(path("turned.png")).size(), QSize(320, 200));
+        QCOMPARE(run({"view3d", uniformScan(), "--threshold", "60", "--frames", "off", "--turn", "-30", "--tilt",
+                      "12", "--zoom", "3", "--size", "320x200", "--output", path("again.png")}),
+                 0);
+        QCOMPARE(QImage(path("again.png")), QImage(path("turned.png")));  // the same call draws the same picture
+    }
+
+    void refusesBadOptions()
+    {
+        QString err;
+        QCOMPARE(run({"view3d", uniformScan(), "--frames", "maybe", "--output", path("x.png")}, &err), 2);
+        QVERIFY(err.contains("--frames on or off"));
+        QCOMPARE(run({"voxels", uniformScan()}, &err), 2);
+        QVERIFY(err.contains("--output"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliThreeDTest)
+#include "cli_three_d_test.moc"
