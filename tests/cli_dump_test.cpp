@@ -1,74 +1,50 @@
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "cli_run.h"
+
 #include <QTest>
 
 class CliDumpTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
+    CliFolder folder_;
 
-    struct Outcome {
-        int status;
-        QString err;
-        QByteArray output;
-    };
-
-    Outcome dump(const QString &file, const QString &which)
+    CliOutcome dump(const QString &file, const QString &which, QByteArray &output)
     {
-        const QString output = folder_.filePath(QStringLiteral("out.bin"));
-        QFile::remove(output);
-        QProcess process;
-        process.start(qEnvironmentVariable("VELMORA_CLI"),
-                      {QStringLiteral("dump"), file, which, QStringLiteral("--output"), output});
-        process.waitForFinished();
-        QFile result(output);
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
-                result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray()};
-    }
-
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(folder_.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
-    }
-
-    static QByteArray sample()
-    {
-        QFile file(qEnvironmentVariable("VELMORA_SAMPLE_SCAN"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QString outPath = folder_.path(QStringLiteral("out.bin"));
+        QFile::remove(outPath);
+        const CliOutcome outcome = runCli({"dump", file, which, "--output", outPath});
+        output = folder_.read(QStringLiteral("out.bin"));
+        return outcome;
     }
 
 private slots:
     void rawIsTheFilesImage()
     {
-        const Outcome outcome = dump(qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), QStringLiteral("--raw"));
-        QCOMPARE(outcome.status, 0);
-        QCOMPARE(outcome.output, sample().mid(16));
+        QByteArray output;
+        QCOMPARE(dump(qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--raw", output).status, 0);
+        QCOMPARE(output, bundledSample().mid(16));
     }
 
     void smoothedShowsTheStencil()
     {
-        QByteArray file = QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + QByteArray(131072, '\xFF');
-        const Outcome outcome = dump(write("white.vlm", file), QStringLiteral("--smoothed"));
-        QCOMPARE(outcome.status, 0);
-        QCOMPARE(outcome.output.size(), 131072);
+        QByteArray output;
+        QCOMPARE(dump(folder_.write("white.vlm", scanFileOf(QByteArray(131072, '\xFF'))), "--smoothed", output).status,
+                 0);
+        QCOMPARE(output.size(), 131072);
         const int smoothedPoint = 5120 + 2 * 5120 + 3 * 128 + 40;
         const int layer24 = 5120 + 23 * 5120 + 3 * 128 + 40;
-        QCOMPARE(uint8_t(outcome.output[smoothedPoint]), uint8_t(128));
-        QCOMPARE(uint8_t(outcome.output[layer24]), uint8_t(255));
+        QCOMPARE(uint8_t(output[smoothedPoint]), uint8_t(128));
+        QCOMPARE(uint8_t(output[layer24]), uint8_t(255));
     }
 
     void aShortFileLoadsAsTheProgramLoadsIt()
     {
-        const Outcome outcome = dump(write("short.vlm", sample().left(100)), QStringLiteral("--raw"));
+        QByteArray output;
+        const CliOutcome outcome = dump(folder_.write("short.vlm", bundledSample().left(100)), "--raw", output);
         QCOMPARE(outcome.status, 0);
         QVERIFY2(outcome.err.contains(QStringLiteral("Ooops: 84")), qPrintable(outcome.err));
-        QCOMPARE(outcome.output.left(84), sample().mid(16, 84));
-        QCOMPARE(outcome.output.mid(84), QByteArray(131072 - 84, '\0'));
+        QCOMPARE(output.left(84), bundledSample().mid(16, 84));
+        QCOMPARE(output.mid(84), QByteArray(131072 - 84, '\0'));
     }
 
     void refusals_data()
@@ -77,18 +53,19 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
         QTest::newRow("wrong magic") << "other.txt" << QByteArray("plain text") << "is not a scan file";
-        QTest::newRow("missing") << "" << QByteArray() << "cannot open";
+        QTest::newRow("missing") << "absent.vlm" << QByteArray() << "cannot open";
     }
     void refusals()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
-        const QString path = name.isEmpty() ? folder_.filePath("absent.vlm") : write(name, bytes);
-        const Outcome outcome = dump(path, QStringLiteral("--smoothed"));
+        const QString path = bytes.isEmpty() ? folder_.path(name) : folder_.write(name, bytes);
+        QByteArray output;
+        const CliOutcome outcome = dump(path, "--smoothed", output);
         QCOMPARE(outcome.status, 1);
         QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
-        QVERIFY(outcome.output.isEmpty());
+        QVERIFY(output.isEmpty());
     }
 };
 

@@ -1,45 +1,34 @@
-#include <QFile>
+#include "cli_run.h"
+
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 class CliRenderTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
+    CliFolder folder_;
 
     int run(const QStringList &arguments, QString *err = nullptr)
     {
-        QProcess process;
-        process.start(qEnvironmentVariable("VELMORA_CLI"), arguments);
-        process.waitForFinished();
+        const CliOutcome outcome = runCli(arguments);
         if (err)
-            *err = QString::fromLocal8Bit(process.readAllStandardError());
-        return process.exitCode();
+            *err = outcome.err;
+        return outcome.status;
     }
 
-    QString path(const QString &name) const { return folder_.filePath(name); }
-
-    QByteArray readAll(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QString path(const QString &name) const { return folder_.path(name); }
+    QByteArray readAll(const QString &name) const { return folder_.read(name); }
 
     // A scan of zeros but for a few samples; smoothing leaves slices 0 and 39 as they are.
     QString knownScan()
     {
-        QByteArray file = QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + QByteArray(131072, '\0');
+        QByteArray image(131072, '\0');
         const int slice39OfLayer1 = 5120 + 39 * 128;
-        file[16 + slice39OfLayer1 + 1] = 10;    // depth row 0
-        file[16 + slice39OfLayer1 + 101] = 20;  // depth row 100
-        file[16 + slice39OfLayer1 + 102] = 30;  // depth row 101
-        QFile out(path("known.vlm"));
-        out.open(QIODevice::WriteOnly);
-        out.write(file);
-        return out.fileName();
+        image[slice39OfLayer1 + 1] = 10;    // depth row 0
+        image[slice39OfLayer1 + 101] = 20;  // depth row 100
+        image[slice39OfLayer1 + 102] = 30;  // depth row 101
+        return folder_.write("known.vlm", scanFileOf(image));
     }
 
     static QList<QByteArray> rowValues(const QByteArray &line) { return line.split('\t'); }

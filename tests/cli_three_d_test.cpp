@@ -1,7 +1,6 @@
-#include <QFile>
+#include "cli_run.h"
+
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -9,32 +8,26 @@ class CliThreeDTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
+    CliFolder folder_;
 
     int run(const QStringList &arguments, QString *err = nullptr)
     {
-        QProcess process;
-        process.start(qEnvironmentVariable("VELMORA_CLI"), arguments);
-        process.waitForFinished(60000);
+        const CliOutcome outcome = runCli(arguments);
         if (err)
-            *err = QString::fromLocal8Bit(process.readAllStandardError());
-        return process.exitCode();
+            *err = outcome.err;
+        return outcome.status;
     }
 
-    QString path(const QString &name) const { return folder_.filePath(name); }
+    QString path(const QString &name) const { return folder_.path(name); }
 
-    // A scan whose every byte is 7 but for the interface echo at depth rows 10 and 11.
+    // A scan whose every byte is 7 but for an echo of 90 at trace byte 20.
     QString uniformScan()
     {
         QByteArray image(131072, '\x07');
         for (int layer = 1; layer <= 24; ++layer)
-            for (int slice = 0; slice < 40; ++slice) {
+            for (int slice = 0; slice < 40; ++slice)
                 image[layer * 5120 + slice * 128 + 20] = 90;
-            }
-        QFile out(path("uniform.vlm"));
-        out.open(QIODevice::WriteOnly);
-        out.write(QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + image);
-        return out.fileName();
+        return folder_.write("uniform.vlm", scanFileOf(image));
     }
 
     static int16_t entry(const QByteArray &voxels, int index)

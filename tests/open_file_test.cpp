@@ -34,7 +34,7 @@ private slots:
     {
         MainWindowRun run;
         TForm1 &window = run.start();
-        const QByteArray sample = sampleScan();
+        const QByteArray sample = bundledSample();
         // the extension plays no part: the magic alone makes a scan file
         window.volume.current_file_name = run.writeFile("sample.dat", sample);
         window.OpenTGO();
@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, kind);
         MainWindowRun run;
         TForm1 &window = run.start();
-        window.volume.current_file_name = run.writeFile("before.vlm", sampleScan());
+        window.volume.current_file_name = run.writeFile("before.vlm", bundledSample());
         window.OpenTGO();
         const QByteArray shownBefore = shownImage(window);
         const QByteArray rawBefore = rawImage(window);
@@ -95,13 +95,13 @@ private slots:
     {
         MainWindowRun run;
         TForm1 &window = run.start();
-        window.volume.current_file_name = run.writeFile("short.vlm", sampleScan().left(100));
+        window.volume.current_file_name = run.writeFile("short.vlm", bundledSample().left(100));
         window.OpenTGO();
         QCOMPARE(run.dialogs.messages.size(), 1);
         QCOMPARE(run.dialogs.messages[0].caption, QStringLiteral("Ooops"));
         QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("84"));
         QCOMPARE(run.dialogs.messages[0].buttons, MessageButtons::Ok);
-        QCOMPARE(rawImage(window).left(84), sampleScan().mid(16, 84));
+        QCOMPARE(rawImage(window).left(84), bundledSample().mid(16, 84));
     }
 
     void aWrongMagicAfterNewShowsThePreviousImageSmoothed()
@@ -146,18 +146,18 @@ private slots:
     {
         MainWindowRun run;
         TForm1 &window = run.start();
-        const QString path = run.writeFile("chosen.vlm", sampleScan());
+        const QString path = run.writeFile("chosen.vlm", bundledSample());
         run.dialogs.fileAnswers.push_back(FileDialogAnswer{path, 1});
         window.Open1Click();
         QCOMPARE(window.volume.current_file_name, path);
-        QCOMPARE(rawImage(window), sampleScan().mid(16));
+        QCOMPARE(rawImage(window), bundledSample().mid(16));
     }
 
     void aFileThatVanishesAfterTheDialogIsReported()
     {
         MainWindowRun run;
         TForm1 &window = run.start();
-        const QString path = run.writeFile("vanishing.vlm", sampleScan());
+        const QString path = run.writeFile("vanishing.vlm", bundledSample());
         run.dialogs.fileAnswers.push_back(FileDialogAnswer{path, 1});
         QVERIFY(QFile::remove(path));
         runGuarded([&] { window.Open1Click(); });
@@ -178,10 +178,10 @@ private slots:
     void commandLineFileLoadsAtStart()
     {
         MainWindowRun run;
-        const QString path = run.writeFile("start.vlm", sampleScan());
+        const QString path = run.writeFile("start.vlm", bundledSample());
         TForm1 &window = run.start({QStringLiteral("velmora"), path});
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(path));
-        QCOMPARE(rawImage(window), sampleScan().mid(16));
+        QCOMPARE(rawImage(window), bundledSample().mid(16));
         QCOMPARE(int(window.form_ready), 1);
     }
 

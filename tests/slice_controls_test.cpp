@@ -17,7 +17,7 @@ namespace {
 struct SampleRun : MainWindowRun {
     TForm1 &startFlat()
     {
-        TForm1 &window = start({QStringLiteral("velmora"), writeFile("sample.vlm", sampleScan())});
+        TForm1 &window = start({QStringLiteral("velmora"), writeFile("sample.vlm", bundledSample())});
         window.CheckBox7->setChecked(false);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))

@@ -4,6 +4,7 @@
 
 #include "main_window.h"
 #include "recording_d3d.h"
+#include "sample_scan.h"
 #include "scripted_dialogs.h"
 #include "test_environment.h"
 
@@ -33,10 +34,3 @@ struct MainWindowRun {
         return file.fileName();
     }
 };
-
-// The bytes of the bundled sample scan.
-inline QByteArray sampleScan()
-{
-    QFile file(qEnvironmentVariable("VELMORA_SAMPLE_SCAN"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}

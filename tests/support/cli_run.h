@@ -1,0 +1,46 @@
+#pragma once
+// Runs velmora-cli for a test, with a temporary folder for its files.
+
+#include "sample_scan.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+struct CliOutcome {
+    int status;
+    QString out;
+    QString err;
+};
+
+inline CliOutcome runCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("VELMORA_CLI"), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+class CliFolder {
+public:
+    QString path(const QString &name) const { return folder_.filePath(name); }
+
+    QString write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {};
+        return file.fileName();
+    }
+
+    QByteArray read(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
