@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -38,6 +39,12 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
 {
     windows_.mainWindow = this;
     setWindowTitle(kMainWindowCaption);
+    SaveDialog1.kind = FileDialogRequest::Kind::Save;
+    SaveDialog1.title = QStringLiteral("Save file");
+    SaveDialog1.filter = QStringLiteral(" VLM M7340 files|*.vlm");
+    SaveDialog1.defaultExtension = QStringLiteral("*.vlm");
+    SaveDialog1.hideReadOnly = true;
+    utc_clock = [] { return QDateTime::currentDateTimeUtc(); };
     setAcceptDrops(true);
     ClientArea = new QWidget(this);
     ClientArea->installEventFilter(this);
@@ -62,6 +69,11 @@ TForm1::~TForm1()
 void TForm1::connectControls()
 {
     connect(Open1, &QAction::triggered, this, guarded(this, &TForm1::Open1Click));
+    connect(Saveas1, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
+    connect(ToolButton9, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
+    connect(Copydata1, &QAction::triggered, this, guarded(this, &TForm1::Copydata1Click));
+    connect(Image3, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { PopupMenu1->popup(Image3->mapToGlobal(at)); });
     connect(ToolButton1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton2Click));
     connect(ToolButton6, &QAction::triggered, this, guarded(this, &TForm1::Button3Click));
     connect(Exit1, &QAction::triggered, this, guarded(this, &TForm1::Exit1Click));

@@ -5,10 +5,12 @@
 
 #include "application_windows.h"
 #include "d3d_functions.h"
+#include "dialog_seam.h"
 #include "scan_volume.h"
 #include "slice_renderer.h"
 #include "view_state.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
@@ -22,6 +24,7 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QRadioButton;
 class QScrollBar;
@@ -53,6 +56,11 @@ public:
     void OpenTGO();
     void Open1Click();
     void RxSpeedButton2Click();
+    void ToolButton9Click();
+    void SaveScanFile(const QString &path);
+    void SaveSEG2DATA(const QString &path);
+    void SaveAsciiColumns(const QString &path);
+    void Copydata1Click();
 
     // Layout
     void FormResize();
@@ -118,6 +126,10 @@ public:
     int32_t idle_ticks = 0;
     QString last_dir;
     QString install_dir;
+    // The save dialog, which keeps its last name and file type between uses.
+    FileDialogRequest SaveDialog1;
+    // The clock the SEG-2 files are dated by.
+    std::function<QDateTime()> utc_clock;
 
     // The bitmaps of the main slice image, the overview and the A-scan.
     QImage image3Bitmap;
@@ -127,6 +139,7 @@ public:
     // Menus
     QMenuBar *MainMenu1;
     QAction *Open1;
+    QAction *Saveas1;
     QAction *Exit1;
     QAction *About1;
 
@@ -134,6 +147,7 @@ public:
     QWidget *ClientArea;
     QToolBar *CoolBar1;
     QAction *ToolButton1;
+    QAction *ToolButton9;
     QAction *ToolButton6;
     QAction *ToolButton8;
     QLabel *RxLabel6;
@@ -154,6 +168,8 @@ public:
     QLabel *Image7;
     QLabel *Image8;
     QStatusBar *StatusBar1;
+    QMenu *PopupMenu1;
+    QAction *Copydata1;
 
     // Right-hand panel
     QSlider *RxSlider1;
@@ -229,6 +245,8 @@ private:
 
     void placeClientArea();
     void showFileCaption();
+    bool overwriteAllowed(const QString &path);
+    void createPopupMenu();
     void reportMissingByte(int imageIndex);
     void drawCross(int x, int y);
     void pickCell(int x, int y);

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QRadioButton>
@@ -110,6 +111,7 @@ void TForm1::createMenus()
     MainMenu1 = new QMenuBar(this);
     QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
     Open1 = file->addAction(QStringLiteral("&Open file"));
+    Saveas1 = file->addAction(QStringLiteral("Save d&ata"));
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
     About1 = MainMenu1->addAction(QStringLiteral("About"));
@@ -122,6 +124,8 @@ void TForm1::createToolBar()
     CoolBar1->setAutoFillBackground(true);
     ToolButton1 = CoolBar1->addAction(QStringLiteral("Open"));
     ToolButton1->setToolTip(QStringLiteral("Open file(F5)"));
+    ToolButton9 = CoolBar1->addAction(QStringLiteral("Save"));
+    ToolButton9->setToolTip(QStringLiteral("Save data(F8)"));
     CoolBar1->addSeparator();
     RxLabel6 = new QLabel(CoolBar1);
     CoolBar1->addWidget(RxLabel6);
@@ -181,6 +185,15 @@ void TForm1::createSliceView()
     image3Bitmap = makeSliceBitmap(Image7->width() - Image8->width(), Image8->height());
     Image3 = new BitmapView(Panel5, image3Bitmap, BitmapView::Fit::OwnSize);
     Image3->setGeometry(kRulerThickness, 0, 245 - kRulerThickness, 261 - kRulerThickness);
+    createPopupMenu();
+}
+
+// The menu of the slice image.
+void TForm1::createPopupMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    Copydata1 = PopupMenu1->addAction(QStringLiteral("Copy &data"));
+    Image3->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 void TForm1::createRightPanel()

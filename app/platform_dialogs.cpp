@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QRegularExpression>
 
 namespace {
 
@@ -74,7 +75,17 @@ std::optional<FileDialogAnswer> PlatformDialogs::runFileDialog(const FileDialogR
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    // as the platform's own save dialogs do, a name typed without extension
+    // takes the one of the chosen file type
+    const auto followFilter = [&](const QString &filter) {
+        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\(\\*\\.(\\w+)\\)$")).match(filter);
+        dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : withoutWildcard(request.defaultExtension));
+    };
     dialog.setDefaultSuffix(withoutWildcard(request.defaultExtension));
+    if (save) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+        followFilter(dialog.selectedNameFilter());
+    }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

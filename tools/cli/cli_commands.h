@@ -9,6 +9,7 @@ int runDump(const QStringList &arguments);
 int runRender(const QStringList &arguments);
 int runVoxels(const QStringList &arguments);
 int runView3d(const QStringList &arguments);
+int runExport(const QStringList &arguments);
 
 class QFile;
 

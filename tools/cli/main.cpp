@@ -31,6 +31,8 @@ const Command kCommands[] = {
      "view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS] [--frames on|off] [--size WxH] "
      "--output OUT.png",
      runView3d},
+    {"export", "export FILE [view options] --format vlm|seg2|ascii|seg2-standard --output NAME [--force]",
+     runExport},
 };
 
 // The tool's standard error carries its own reports only; the notes of the

@@ -1,0 +1,111 @@
+// Saving and exporting the volume, and copying the slice's grey levels.
+
+#include "dialog_seam.h"
+#include "export_writers.h"
+#include "main_window.h"
+#include "program_messages.h"
+#include "slice_grid_text.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScopeGuard>
+
+namespace {
+
+const QString kSaveTitle = QStringLiteral("Save file");
+const QString kSaveFilters =
+    QStringLiteral("M7340 VLM files (*.vlm)|*.vlm|SEG2 files (*.dat)|*.dat|ASCII3COL files (*.asc)|*.asc");
+const QString kScanFilter = QStringLiteral("M7340 VLM files (*.vlm)|*.vlm");
+const QString kScanExtension = QStringLiteral("*.vlm");
+
+enum SaveFileType { ScanFileType = 1, Seg2FileType = 2, AsciiFileType = 3 };
+
+constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
+constexpr int kLastPreparedByte = 131027;
+
+}  // namespace
+
+void TForm1::ToolButton9Click()
+{
+    SaveDialog1.defaultExtension = kScanExtension;
+    SaveDialog1.filter = kSaveFilters;
+    const auto restore = qScopeGuard([this] {
+        SaveDialog1.filter = kScanFilter;
+        SaveDialog1.defaultExtension = kScanExtension;
+    });
+    const auto chosen = dialogs().runFileDialog(SaveDialog1);
+    if (!chosen)
+        return;
+    SaveDialog1.fileName = chosen->path;
+    SaveDialog1.filterIndex = chosen->filterIndex;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    switch (chosen->filterIndex) {
+    case ScanFileType:
+        repaint();
+        SaveScanFile(chosen->path);
+        break;
+    case Seg2FileType:
+        SaveSEG2DATA(chosen->path);
+        break;
+    case AsciiFileType:
+        repaint();
+        SaveAsciiColumns(chosen->path);
+        break;
+    default:
+        break;
+    }
+}
+
+bool TForm1::overwriteAllowed(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return dialogs().showMessage({QStringLiteral("Warning"), kFileExists, MessageIcon::Warning,
+                                  MessageButtons::YesNo})
+           == MessageAnswer::Yes;
+}
+
+// The file is replaced only once all of it is written; a failure is told and
+// the file that was there stays as it was.
+void TForm1::SaveScanFile(const QString &path)
+{
+    volume.current_file_name = path;
+    if (!overwriteAllowed(path))
+        return;
+    PrepareImageForSave(volume, kFirstPreparedByte, kLastPreparedByte);
+    const WriteOutcome outcome = saveScanImage(path, volume);
+    if (!outcome.ok)
+        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
+}
+
+void TForm1::SaveSEG2DATA(const QString &path)
+{
+    volume.current_file_name = path;
+    const bool allowed = overwriteAllowed(path);
+    repaint();
+    if (!allowed)
+        return;
+    exportLayers(volume, path, LayerFormat::Seg2, utc_clock, [](const QString &, const QString &) {
+        showErrorMessage(kCantWriteFile);
+        return true;
+    });
+    repaint();
+}
+
+void TForm1::SaveAsciiColumns(const QString &path)
+{
+    volume.current_file_name = path;
+    if (!overwriteAllowed(path))
+        return;
+    exportLayers(volume, path, LayerFormat::Ascii, utc_clock, [](const QString &, const QString &) {
+        showErrorMessage(kUnableToWriteFile);
+        return false;
+    });
+}
+
+void TForm1::Copydata1Click()
+{
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(sliceGridText(volume)));
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The forms in which the scan volume is written: the scan file, SEG-2 files
+// and ASCII files, one file per layer for the last two.
+
+#include "scan_volume.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// Sets every value of scan_image from first to last (both included) above 127
+// to 127, and every trace lead byte (a multiple of 128) among them to 0.
+void PrepareImageForSave(ScanVolume &volume, int first, int last);
+
+// The name of the layer file with the given number: the number goes before
+// the file name's extension when it ends with extension (in any letter case),
+// else the number and extension are appended: scan.dat gives scan7.dat,
+// a.DAT gives a7.DAT, scan gives scan7.dat.
+QString layerFileName(const QString &chosen, int number, const QString &extension);
+
+namespace Seg2 {
+constexpr int kFileSize = 23208;
+constexpr int kFirstTrace = 448;
+constexpr int kTraceSpan = 569;   // descriptor of 57 bytes and 512 bytes of samples
+constexpr int kSamples = 256;
+const QString kExtension = QStringLiteral(".dat");
+}  // namespace Seg2
+
+namespace Seg2Standard {
+constexpr int kDescriptorSize = 60;
+constexpr int kTraceSpan = kDescriptorSize + 2 * Seg2::kSamples;
+constexpr int kFileSize = Seg2::kFirstTrace + 40 * kTraceSpan;
+}  // namespace Seg2Standard
+
+namespace AsciiColumns {
+const QString kExtension = QStringLiteral(".asc");
+constexpr int kLinesPerLayer = ScanLayout::kSlicesPerLayer * ScanLayout::kDepthRows;
+}  // namespace AsciiColumns
+
+// The SEG-2 file of one layer as this instrument's readers know it, dated utc.
+QByteArray seg2LayerFile(const ScanVolume &volume, int layer, const QDateTime &utc);
+
+// The same layer in the layout of the SEG-2 standard, for general seismic tools.
+QByteArray seg2StandardLayerFile(const ScanVolume &volume, int layer, const QDateTime &utc);
+
+// One line of an ASCII file: slice, depth row and sample, each as a number
+// with three decimals right-aligned in seven characters, "  0.000   5.000  42.000".
+QByteArray asciiLine(int slice, int depthRow, int sample);
+
+// The sample of depth row d of a slice: trace byte d + 1.
+int depthRowSample(const ScanVolume &volume, int layer, int slice, int depthRow);

@@ -1,0 +1,36 @@
+#pragma once
+// Writing the volume's files. Every file is written whole into a temporary
+// file beside it and put in place only when all of it was written, so a
+// failed write never leaves a truncated file or harms the one that was there.
+
+#include "export_formats.h"
+
+#include <QFileDevice>
+
+#include <functional>
+
+struct WriteOutcome {
+    bool ok = true;
+    QString error;  // why the file could not be written
+};
+
+// Writes path through write, which returns false when a write fails.
+WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write);
+
+// The scan file: the 16-byte header, then bytes 0..131,071 of scan_image.
+WriteOutcome saveScanImage(const QString &path, const ScanVolume &volume);
+
+enum class LayerFormat { Seg2, Seg2Standard, Ascii };
+
+using Clock = std::function<QDateTime()>;
+// Told of a layer file that could not be written; returns whether to go on with the next layer.
+using LayerFailure = std::function<bool(const QString &path, const QString &reason)>;
+
+// Writes the 24 layer files of a format under names made from chosen: SEG-2
+// files numbered 1 to 24, ASCII files 0 to 23. The clock is read once per
+// SEG-2 file. Each ASCII line is handed to the system as soon as it is made.
+void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock,
+                  const LayerFailure &failed);
+
+// The extension of a format's layer files.
+QString layerExtension(LayerFormat format);
