@@ -69,6 +69,10 @@ TForm1::~TForm1()
 void TForm1::connectControls()
 {
     connect(Open1, &QAction::triggered, this, guarded(this, &TForm1::Open1Click));
+    connect(Receivedata1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));
+    connect(ToolButton4, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));
+    connect(Option1, &QAction::triggered, this, guarded(this, &TForm1::Option1Click));
+    connect(ToolButton3, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton6Click));
     connect(Saveas1, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
     connect(ToolButton9, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
     connect(Copydata1, &QAction::triggered, this, guarded(this, &TForm1::Copydata1Click));

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -61,6 +62,11 @@ public:
     void SaveSEG2DATA(const QString &path);
     void SaveAsciiColumns(const QString &path);
     void Copydata1Click();
+
+    // Device link
+    void Option1Click();
+    void RxSpeedButton6Click();
+    void RxSpeedButton4Click();
 
     // Layout
     void FormResize();
@@ -112,6 +118,8 @@ public:
     SliceGeometry geometry;
     int32_t port_number = 0;
     uint8_t external_adapter = 0;
+    std::array<uint8_t, 4> port_present{};
+    uint8_t receive_ok = 0;
     int32_t light_on = 0;
     uint8_t form_ready = 0;
     uint8_t splash_pending = 0;
@@ -140,7 +148,9 @@ public:
     QMenuBar *MainMenu1;
     QAction *Open1;
     QAction *Saveas1;
+    QAction *Receivedata1;
     QAction *Exit1;
+    QAction *Option1;
     QAction *About1;
 
     // The client area and its panels
@@ -148,6 +158,8 @@ public:
     QToolBar *CoolBar1;
     QAction *ToolButton1;
     QAction *ToolButton9;
+    QAction *ToolButton3;
+    QAction *ToolButton4;
     QAction *ToolButton6;
     QAction *ToolButton8;
     QLabel *RxLabel6;
@@ -242,6 +254,8 @@ private:
     void createSliceBitmaps();
     void writeClosingSettings();
     bool storedPortOpens(const SettingsStore &settings) const;
+    // The device that stands for COM<n> here.
+    QString comDevice(int n) const;
 
     void placeClientArea();
     void showFileCaption();

@@ -110,10 +110,13 @@ void TForm1::createMenus()
 {
     MainMenu1 = new QMenuBar(this);
     QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
+    Receivedata1 = file->addAction(QStringLiteral("R&eceive data"));
     Open1 = file->addAction(QStringLiteral("&Open file"));
     Saveas1 = file->addAction(QStringLiteral("Save d&ata"));
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
+    QMenu *setup = MainMenu1->addMenu(QStringLiteral("&Setup"));
+    Option1 = setup->addAction(QStringLiteral("IR setup"));
     About1 = MainMenu1->addAction(QStringLiteral("About"));
 }
 
@@ -126,6 +129,10 @@ void TForm1::createToolBar()
     ToolButton1->setToolTip(QStringLiteral("Open file(F5)"));
     ToolButton9 = CoolBar1->addAction(QStringLiteral("Save"));
     ToolButton9->setToolTip(QStringLiteral("Save data(F8)"));
+    ToolButton3 = CoolBar1->addAction(QStringLiteral("Setup"));
+    ToolButton3->setToolTip(QStringLiteral("Setup(F7)"));
+    ToolButton4 = CoolBar1->addAction(QStringLiteral("Receive"));
+    ToolButton4->setToolTip(QStringLiteral("Receive data(F9)"));
     CoolBar1->addSeparator();
     RxLabel6 = new QLabel(CoolBar1);
     CoolBar1->addWidget(RxLabel6);

@@ -165,6 +165,7 @@ void TForm1::checkStoredPort(SettingsStore &settings)
     external_adapter = adapterFromMode(settings);
     if (storedPortOpens(settings))
         return;
+    Option1Click();
     settings.writeInteger(SettingNames::Port, port_number);
     settings.writeInteger(SettingNames::Mode, modeOf(external_adapter));
 }
@@ -176,6 +177,11 @@ bool TForm1::storedPortOpens(const SettingsStore &settings) const
         return false;
     const auto stored = settings.readString(SettingNames::comDevice(n));
     return serialDeviceOpens(comDevicePath(n, stored.value_or(QString())));
+}
+
+QString TForm1::comDevice(int n) const
+{
+    return comDevicePath(n, SettingsStore().readString(SettingNames::comDevice(n)).value_or(QString()));
 }
 
 void TForm1::showPortLabel()

@@ -1,6 +1,6 @@
 #include "com_ports.h"
 
-#include <QSerialPort>
+#include "termios_serial_port.h"
 
 #include <array>
 
@@ -40,12 +40,6 @@ QString comDevicePath(int n, const QString &storedDevice)
 
 bool serialDeviceOpens(const QString &devicePath)
 {
-    if (devicePath.isEmpty())
-        return false;
-    QSerialPort port;
-    port.setPortName(devicePath);
-    if (!port.open(QIODevice::ReadWrite))
-        return false;
-    port.close();
-    return true;
+    TermiosSerialPort port;
+    return !devicePath.isEmpty() && port.open(devicePath);
 }

@@ -1,6 +1,200 @@
 #include "receive_window.h"
 
-TForm5::TForm5() : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+#include "com_ports.h"
+#include "dialog_seam.h"
+#include "handler_guard.h"
+#include "termios_serial_port.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int kStepMilliseconds = 100;
+const QString kChecksumFailure = QStringLiteral("CRC error ! Repeat transmission.");
+
+QString progressText(int received, int expected)
+{
+    return QStringLiteral("Receive : %1 from %2").arg(received).arg(expected);
+}
+
+}  // namespace
+
+TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay)
+    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      port_(port ? std::move(port) : std::make_unique<TermiosSerialPort>()), session_(*port_, std::move(delay))
 {
     setWindowTitle(QStringLiteral("Connection with M7340"));
+    Label3 = new QLabel(QStringLiteral("The state of receive :"));
+    Gauge1 = new QProgressBar;
+    Gauge1->setRange(0, 100);
+    Gauge1->setValue(0);
+    QPalette blue = Gauge1->palette();
+    blue.setColor(QPalette::Highlight, Qt::blue);
+    Gauge1->setPalette(blue);
+    Label5 = new QLabel(QStringLiteral("Time of receive :"));
+    Label8 = new QLabel(QStringLiteral("0:0:0"));
+    Label6 = new QLabel(QStringLiteral("Current time :"));
+    RxClock1 = new QLabel(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    Led1 = new QLabel(QStringLiteral("RD"));
+    Led1->setAlignment(Qt::AlignCenter);
+    Led1->setFixedSize(28, 18);
+    Led1->setAutoFillBackground(true);
+    setLed(false);
+    Label2 = new QLabel(QStringLiteral("Receive : 0 from 8388608"));
+    BitBtn2 = new QPushButton(QStringLiteral("Quit"));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(Label3, 0, 0);
+    grid->addWidget(Led1, 0, 1, Qt::AlignRight);
+    grid->addWidget(Gauge1, 1, 0, 1, 2);
+    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(Label5, 3, 0);
+    grid->addWidget(Label8, 3, 1);
+    grid->addWidget(Label6, 4, 0);
+    grid->addWidget(RxClock1, 4, 1);
+    grid->addWidget(BitBtn2, 5, 0, 1, 2, Qt::AlignCenter);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(kStepMilliseconds);
+    clock_ = new QTimer(this);
+    clock_->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, guarded(this, &TForm5::Timer1Timer));
+    connect(clock_, &QTimer::timeout, this,
+            [this] { RxClock1->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); });
+    connect(BitBtn2, &QPushButton::clicked, this, guarded(this, &TForm5::BitBtn2Click));
+}
+
+TForm5::~TForm5() = default;
+
+void TForm5::setLed(bool on)
+{
+    QPalette palette = Led1->palette();
+    palette.setColor(QPalette::Window, on ? QColor(255, 0, 0) : QColor(90, 0, 0));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    Led1->setPalette(palette);
+    Led1->setProperty("lit", on);
+}
+
+// The receive starts once the window is on screen; it starts only here, so
+// that the window's later activations cannot end or restart a receive.
+void TForm5::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    runGuarded([this] { FormShow(); });
+    clock_->start();
+    QTimer::singleShot(0, this, guarded(this, &TForm5::FormActivate));
+}
+
+void TForm5::FormShow()
+{
+    close_locked = 1;
+}
+
+bool TForm5::FormCloseQuery() const
+{
+    return close_locked == 0;
+}
+
+void TForm5::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    clock_->stop();
+    QDialog::closeEvent(event);
+}
+
+void TForm5::reject()
+{
+    if (FormCloseQuery())
+        QDialog::reject();
+}
+
+void TForm5::FormActivate()
+{
+    if (receive_active == 0 && job_.port_number > 0) {
+        startReceive();
+        return;
+    }
+    Timer1->start();
+    close_locked = 0;
+    receive_active = 0;
+}
+
+void TForm5::startReceive()
+{
+    receive_ok_ = 0;
+    Gauge1->setValue(0);
+    start_time = QTime::currentTime();
+    Label2->setText(progressText(0, ReceiveProtocol::kExpectedCount));
+    Label8->setText(QStringLiteral("0:0:0"));
+    receive_active = 1;
+    if (!session_.start(job_.devicePath, job_.external_adapter)) {
+        receive_active = 0;
+        close_locked = 0;
+        showErrorMessage(QStringLiteral("Cannot open %1 (%2): %3")
+                             .arg(comPortName(job_.port_number), job_.devicePath, session_.errorString()));
+        close();
+        return;
+    }
+    Timer1->start();
+}
+
+void TForm5::Timer1Timer()
+{
+    if (receive_active == 0) {
+        if (close_locked == 0) {
+            Timer1->stop();
+            close();
+        }
+        return;
+    }
+    const ReceiveSession::Step step = session_.step();
+    setLed(step.dataArrived);
+    if (step.dataArrived)
+        showProgress();
+    switch (step.outcome) {
+    case ReceiveProtocol::Outcome::Completed:
+        Label2->setText(progressText(ReceiveProtocol::kExpectedCount, ReceiveProtocol::kExpectedCount));
+        receive_ok_ = 1;
+        finish();
+        return;
+    case ReceiveProtocol::Outcome::ChecksumFailed:
+        Timer1->stop();
+        dialogs().showMessage({QStringLiteral("Error"), kChecksumFailure, MessageIcon::Error, MessageButtons::Ok});
+        finish();
+        return;
+    case ReceiveProtocol::Outcome::Receiving:
+        break;
+    }
+    Label8->setText(elapsedTimeText(start_time, QTime::currentTime()));
+}
+
+void TForm5::showProgress()
+{
+    const ReceiveProtocol &protocol = session_.protocol();
+    Gauge1->setValue(protocol.progressPercent());
+    Label2->setText(progressText(protocol.received_count(), protocol.expected_count()));
+}
+
+void TForm5::finish()
+{
+    Timer1->stop();
+    close_locked = 0;
+    receive_active = 0;
+    close();
+}
+
+void TForm5::BitBtn2Click()
+{
+    close_locked = 0;
+    receive_active = 0;
+    session_.quit();
+    close();
 }

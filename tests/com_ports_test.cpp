@@ -1,7 +1,7 @@
 #include "com_ports.h"
 #include "pseudo_terminal.h"
+#include "termios_serial_port.h"
 
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,10 +77,11 @@ private slots:
     void aSecondOpenerIsRefused()
     {
         PseudoTerminal terminal;
-        QSerialPort holder;
-        holder.setPortName(terminal.devicePath());
-        QVERIFY(holder.open(QIODevice::ReadWrite));
+        TermiosSerialPort holder;
+        QVERIFY(holder.open(terminal.devicePath()));
         QVERIFY(!serialDeviceOpens(terminal.devicePath()));
+        TermiosSerialPort query;
+        QVERIFY(!query.openForQuery(terminal.devicePath()));
         holder.close();
         QVERIFY(serialDeviceOpens(terminal.devicePath()));
     }

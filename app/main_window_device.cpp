@@ -1,0 +1,69 @@
+// The serial port's choice and "Receive data".
+
+#include "dialog_seam.h"
+#include "main_window.h"
+#include "port_window.h"
+#include "received_scan.h"
+#include "receive_window.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTemporaryFile>
+
+void TForm1::Option1Click()
+{
+    port_present = probePorts(port_number, [this](int n) { return comDevice(n); });
+    if (TForm6 *window = windows_.portWindow) {
+        PortChoice choice{port_present, port_number, external_adapter, {}};
+        for (int n = 1; n <= kComPortCount; ++n)
+            choice.devices[static_cast<std::size_t>(n - 1)] = comDevice(n);
+        window->setChoice(choice);
+        if (dialogs().runModal(*window) == QDialog::Accepted) {
+            port_number = window->choice().port_number;
+            external_adapter = window->choice().external_adapter;
+        }
+    }
+    showPortLabel();
+}
+
+void TForm1::RxSpeedButton6Click()
+{
+    Option1Click();
+}
+
+// The scan is received into the receive window's own image and reaches the
+// volume and the file only when it is complete: a failed or quit receive
+// leaves the volume, the views and the file that was there as they were.
+void TForm1::RxSpeedButton4Click()
+{
+    TForm5 *receiver = windows_.receiveWindow;
+    if (!receiver)
+        return;
+    SaveDialog1.fileName = volume.current_file_name;
+    const auto chosen = dialogs().runFileDialog(SaveDialog1);
+    if (!chosen)
+        return;
+    const QString path = chosen->path;
+    volume.current_file_name = path;
+    if (!overwriteAllowed(path))
+        return;
+    QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.velmora-XXXXXX"));
+    if (!probe.open()) {
+        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, probe.errorString()));
+        return;
+    }
+    probe.remove();
+    receive_ok = 0;
+    receiver->setJob({port_number, comDevice(comPortIndex(comPortName(port_number))), external_adapter != 0});
+    dialogs().runModal(*receiver);
+    receive_ok = receiver->receive_ok();
+    if (!receive_ok)
+        return;
+    showFileCaption();
+    const WriteOutcome outcome = saveReceivedScan(volume, receiver->receivedImage(), path);
+    if (!outcome.ok) {
+        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
+        return;
+    }
+    OpenTGO();
+}
