@@ -10,6 +10,7 @@ int runRender(const QStringList &arguments);
 int runVoxels(const QStringList &arguments);
 int runView3d(const QStringList &arguments);
 int runExport(const QStringList &arguments);
+int runReceive(const QStringList &arguments);
 
 class QFile;
 

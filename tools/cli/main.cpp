@@ -33,6 +33,9 @@ const Command kCommands[] = {
      runView3d},
     {"export", "export FILE [view options] --format vlm|seg2|ascii|seg2-standard --output NAME [--force]",
      runExport},
+    {"receive",
+     "receive (--port N | --device PATH) [--adapter] --output FILE.vlm [--force] [--timeout SECONDS]",
+     runReceive},
 };
 
 // The tool's standard error carries its own reports only; the notes of the

@@ -1,0 +1,127 @@
+#include "fake_serial_port.h"
+#include "instrument_stream.h"
+#include "receive_window.h"
+#include "scripted_dialogs.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+std::vector<uint8_t> streamOf(int corruptBlock = -1, std::size_t bytes = 131072)
+{
+    std::vector<uint8_t> image(131072);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<uint8_t>(i % 97);
+    std::vector<uint8_t> stream =
+        instrumentStream(std::span<const uint8_t, 131072>(image.data(), image.size()), corruptBlock);
+    stream.resize(bytes);
+    return stream;
+}
+
+struct WindowRun {
+    ScriptedDialogs dialogs;
+    FakeSerialPort *port;
+    std::unique_ptr<TForm5> window;
+
+    explicit WindowRun(int portNumber = 1)
+    {
+        auto fake = std::make_unique<FakeSerialPort>();
+        port = fake.get();
+        window = std::make_unique<TForm5>(std::move(fake), [](int) {});
+        window->setJob({portNumber, QStringLiteral("/dev/ttyFAKE"), false});
+    }
+
+    // Shows the window modally; a safety timer ends a receive that never would.
+    int runModally()
+    {
+        QTimer::singleShot(10000, window.get(), [this] { window->BitBtn2Click(); });
+        return window->exec();
+    }
+};
+
+}  // namespace
+
+class ReceiveWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionAndTexts()
+    {
+        WindowRun run;
+        QCOMPARE(run.window->windowTitle(), QStringLiteral("Connection with M7340"));
+        QCOMPARE(run.window->Label3->text(), QStringLiteral("The state of receive :"));
+        QCOMPARE(run.window->Label5->text(), QStringLiteral("Time of receive :"));
+        QCOMPARE(run.window->Label6->text(), QStringLiteral("Current time :"));
+        QCOMPARE(run.window->Label2->text(), QStringLiteral("Receive : 0 from 8388608"));
+        QCOMPARE(run.window->BitBtn2->text(), QStringLiteral("Quit"));
+        QCOMPARE(run.window->Timer1->interval(), 100);
+    }
+
+    void aCompleteReceiveClosesTheWindow()
+    {
+        WindowRun run;
+        run.port->arrive(streamOf());
+        run.runModally();
+        QCOMPARE(int(run.window->receive_ok()), 1);
+        QCOMPARE(run.window->Gauge1->value(), 99);
+        QCOMPARE(run.window->Label2->text(), QStringLiteral("Receive : 131072 from 131072"));
+        QCOMPARE(run.window->receivedImage().size(), std::size_t(131073));
+        QVERIFY(run.dialogs.messages.isEmpty());
+        QVERIFY(!run.window->isVisible());
+        QCOMPARE(int(run.window->receive_active), 0);
+    }
+
+    void aWrongChecksumIsReportedAndNothingKept()
+    {
+        WindowRun run;
+        run.port->arrive(streamOf(0));
+        run.runModally();
+        QCOMPARE(int(run.window->receive_ok()), 0);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("CRC error ! Repeat transmission."));
+        QCOMPARE(run.dialogs.messages[0].icon, MessageIcon::Error);
+        QVERIFY(!run.port->isOpen());
+    }
+
+    void aPortThatCannotBeOpenedIsReportedAtOnce()
+    {
+        WindowRun run;
+        run.port->opens = false;
+        run.runModally();
+        QCOMPARE(int(run.window->receive_ok()), 0);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].caption, QStringLiteral("Error"));
+        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("Cannot open COM1 (/dev/ttyFAKE): No such file or directory"));
+    }
+
+    void noPortClosesTheWindowAtTheNextTick()
+    {
+        WindowRun run(0);
+        run.runModally();
+        QCOMPARE(int(run.window->receive_ok()), 0);
+        QVERIFY(run.port->log()->isEmpty());
+    }
+
+    void quitEndsTheReceiveAndClosesThePort()
+    {
+        WindowRun run;
+        run.port->arrive(streamOf(-1, 5000));
+        QTimer::singleShot(400, run.window.get(), [&] {
+            QCOMPARE(run.window->Label2->text(), QStringLiteral("Receive : 5000 from 131072"));
+            QVERIFY(!run.window->Led1->property("lit").toBool());  // nothing more arrived: the LED is off
+            run.window->close();  // refused while the receive runs
+            QVERIFY(run.window->isVisible());
+            QTest::mouseClick(run.window->BitBtn2, Qt::LeftButton);
+        });
+        run.runModally();
+        QCOMPARE(int(run.window->receive_ok()), 0);
+        QCOMPARE(run.port->log()->last(), QStringLiteral("close"));
+    }
+};
+
+QTEST_MAIN(ReceiveWindowTest)
+#include "receive_window_test.moc"

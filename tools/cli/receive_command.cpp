@@ -1,0 +1,123 @@
+// velmora-cli receive (--port N | --device PATH) [--adapter] --output FILE.vlm
+// [--force] [--timeout SECONDS]: the receive of "Receive data" without a
+// window, progress on standard error.
+
+#include "cli_commands.h"
+
+#include "com_ports.h"
+#include "command_line.h"
+#include "receive_session.h"
+#include "received_scan.h"
+#include "termios_serial_port.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+const QString kFileExists = QStringLiteral("File exist ! Overwrite ?");
+const QString kChecksumFailure = QStringLiteral("CRC error ! Repeat transmission.");
+constexpr int kStepMilliseconds = 100;
+constexpr int kDefaultTimeoutSeconds = 60;
+
+struct ReceiveOptions {
+    QString device;
+    QString portName;
+    bool adapter = false;
+    QString output;
+    bool force = false;
+    int timeoutSeconds = kDefaultTimeoutSeconds;
+};
+
+std::optional<ReceiveOptions> parseReceive(const QStringList &arguments)
+{
+    CommandLine line(arguments);
+    ReceiveOptions options;
+    const auto port = line.takeValue(QStringLiteral("--port"));
+    const auto device = line.takeValue(QStringLiteral("--device"));
+    const auto output = line.takeValue(QStringLiteral("--output"));
+    const auto timeout = line.takeValue(QStringLiteral("--timeout"));
+    options.adapter = line.takeFlag(QStringLiteral("--adapter"));
+    options.force = line.takeFlag(QStringLiteral("--force"));
+    bool numbers = true;
+    if (timeout)
+        options.timeoutSeconds = timeout->toInt(&numbers);
+    if (port) {
+        bool ok = false;
+        const int n = port->toInt(&ok);
+        numbers = numbers && ok;
+        options.portName = comPortName(n);
+        options.device = comDevicePath(comPortIndex(options.portName), QString());
+    }
+    if (device) {
+        options.device = *device;
+        options.portName = *device;
+    }
+    if (line.failed() || !output || port.has_value() == device.has_value() || !numbers || options.device.isEmpty()) {
+        reportFailure(QStringLiteral("usage: velmora-cli receive (--port 1..4 | --device PATH) [--adapter] "
+                                     "--output FILE.vlm [--force] [--timeout SECONDS]"));
+        return std::nullopt;
+    }
+    options.output = *output;
+    return options;
+}
+
+void reportProgress(const ReceiveProtocol &protocol, int &lastTenth)
+{
+    const int tenth = protocol.progressPercent() / 10;
+    if (tenth == lastTenth)
+        return;
+    lastTenth = tenth;
+    reportFailure(QStringLiteral("Receive : %1 from %2").arg(protocol.received_count()).arg(protocol.expected_count()));
+}
+
+}  // namespace
+
+int runReceive(const QStringList &arguments)
+{
+    const auto options = parseReceive(arguments);
+    if (!options)
+        return 2;
+    if (QFileInfo::exists(options->output) && !options->force) {
+        reportFailure(kFileExists);
+        return 1;
+    }
+    TermiosSerialPort port;
+    ReceiveSession session(port, busyDelay);
+    if (!session.start(options->device, options->adapter)) {
+        reportFailure(QStringLiteral("cannot open %1 (%2): %3").arg(options->portName, options->device, session.errorString()));
+        return 1;
+    }
+    QElapsedTimer quiet;
+    quiet.start();
+    int lastTenth = -1;
+    for (;;) {
+        const ReceiveSession::Step step = session.step();
+        if (step.dataArrived) {
+            quiet.restart();
+            reportProgress(session.protocol(), lastTenth);
+        }
+        if (step.outcome == ReceiveProtocol::Outcome::ChecksumFailed) {
+            reportFailure(kChecksumFailure);
+            return 1;
+        }
+        if (step.outcome == ReceiveProtocol::Outcome::Completed)
+            break;
+        if (quiet.elapsed() > options->timeoutSeconds * 1000LL) {
+            session.quit();
+            reportFailure(QStringLiteral("no data from the instrument for %1 seconds").arg(options->timeoutSeconds));
+            return 1;
+        }
+        QThread::msleep(kStepMilliseconds);
+    }
+    auto volume = std::make_unique<ScanVolume>();
+    const WriteOutcome outcome = saveReceivedScan(*volume, session.protocol().image(), options->output);
+    if (!outcome.ok) {
+        reportFailure(QStringLiteral("cannot save %1: %2").arg(options->output, outcome.error));
+        return 1;
+    }
+    return 0;
+}
