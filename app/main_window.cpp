@@ -5,6 +5,8 @@
 #include "drag_line.h"
 #include "handler_guard.h"
 
+#include <QPrinter>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
@@ -76,6 +78,8 @@ void TForm1::connectControls()
     connect(Saveas1, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
     connect(ToolButton9, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
     connect(Copydata1, &QAction::triggered, this, guarded(this, &TForm1::Copydata1Click));
+    connect(Printimage1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton3Click));
+    connect(ToolButton2, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton3Click));
     connect(Image3, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { PopupMenu1->popup(Image3->mapToGlobal(at)); });
     connect(ToolButton1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton2Click));

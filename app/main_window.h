@@ -7,6 +7,7 @@
 #include "d3d_functions.h"
 #include "dialog_seam.h"
 #include "scan_volume.h"
+#include "page_composition.h"
 #include "slice_renderer.h"
 #include "view_state.h"
 
@@ -18,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class BitmapView;
 class DragLine;
@@ -26,6 +28,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QMenuBar;
 class QRadioButton;
 class QScrollBar;
@@ -62,6 +65,11 @@ public:
     void SaveSEG2DATA(const QString &path);
     void SaveAsciiColumns(const QString &path);
     void Copydata1Click();
+
+    // Printing
+    void RxSpeedButton3Click();
+    // What printing shows of the window's state.
+    PrintSubject printSubject() const;
 
     // Device link
     void Option1Click();
@@ -158,6 +166,7 @@ public:
     QToolBar *CoolBar1;
     QAction *ToolButton1;
     QAction *ToolButton9;
+    QAction *ToolButton2;
     QAction *ToolButton3;
     QAction *ToolButton4;
     QAction *ToolButton6;
@@ -182,6 +191,7 @@ public:
     QStatusBar *StatusBar1;
     QMenu *PopupMenu1;
     QAction *Copydata1;
+    QAction *Printimage1;
 
     // Right-hand panel
     QSlider *RxSlider1;
@@ -277,4 +287,5 @@ private:
     D3dFunctions d3d_;
     QStringList arguments_;
     bool closed_ = false;
+    std::unique_ptr<QPrinter> printer_;
 };

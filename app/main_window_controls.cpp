@@ -129,6 +129,8 @@ void TForm1::createToolBar()
     ToolButton1->setToolTip(QStringLiteral("Open file(F5)"));
     ToolButton9 = CoolBar1->addAction(QStringLiteral("Save"));
     ToolButton9->setToolTip(QStringLiteral("Save data(F8)"));
+    ToolButton2 = CoolBar1->addAction(QStringLiteral("Print"));
+    ToolButton2->setToolTip(QStringLiteral("Print data(F6)"));
     ToolButton3 = CoolBar1->addAction(QStringLiteral("Setup"));
     ToolButton3->setToolTip(QStringLiteral("Setup(F7)"));
     ToolButton4 = CoolBar1->addAction(QStringLiteral("Receive"));
@@ -200,6 +202,7 @@ void TForm1::createPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
     Copydata1 = PopupMenu1->addAction(QStringLiteral("Copy &data"));
+    Printimage1 = PopupMenu1->addAction(QStringLiteral("&Print image"));
     Image3->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

@@ -1,0 +1,17 @@
+#include "page_output.h"
+
+#include <QPainter>
+
+QSize printableArea(const QPagedPaintDevice &device, int resolution)
+{
+    return device.pageLayout().paintRectPixels(resolution).size();
+}
+
+bool printPage(QPagedPaintDevice &device, const QImage &page)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.drawImage(0, 0, page);
+    return painter.end();
+}
