@@ -4,8 +4,11 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include <sys/mman.h>
 #include <vector>
 
 namespace {
@@ -16,14 +19,29 @@ constexpr int kGradientScale = 10000;
 constexpr int kProgressRows = 21;
 constexpr int kProgressMaximumRows = 20;
 
-// A white 24-bit bitmap; a bitmap too large for the memory raises bad_alloc.
+constexpr std::size_t kHugePage = 2 * 1024 * 1024;
+
+// A white 24-bit bitmap. A page bitmap is hundreds of megabytes: it is asked
+// for in huge pages, which the system maps hundreds of times faster. A bitmap
+// too large for the memory raises bad_alloc.
 QImage whiteBitmap(QSize size)
 {
-    QImage bitmap(size, QImage::Format_RGB888);
-    if (bitmap.isNull())
+    const auto bytesPerLine = static_cast<std::size_t>((size.width() * 3 + 3) / 4 * 4);
+    const std::size_t bytes = bytesPerLine * static_cast<std::size_t>(size.height());
+    void *memory = nullptr;
+    if (size.isEmpty() || posix_memalign(&memory, kHugePage, std::max<std::size_t>(bytes, 1)) != 0)
         throw std::bad_alloc();
-    bitmap.fill(Qt::white);
-    return bitmap;
+    madvise(memory, bytes, MADV_HUGEPAGE);
+    std::memset(memory, 0xFF, bytes);
+    return QImage(static_cast<uchar *>(memory), size.width(), size.height(), static_cast<qsizetype>(bytesPerLine),
+                  QImage::Format_RGB888, [](void *data) { std::free(data); }, memory);
+}
+
+// A bitmap that is a part of page: drawing into it draws into the page.
+QImage partOf(QImage &page, QPoint at, QSize size)
+{
+    return QImage(page.bits() + at.y() * page.bytesPerLine() + 3 * at.x(), size.width(), size.height(),
+                  page.bytesPerLine(), QImage::Format_RGB888);
 }
 
 struct Gradient {
@@ -168,9 +186,8 @@ ScaleParameters scaleParameters(const PrintSubject &subject)
     return {10, 10, 1, 6, 1, 6, 1};
 }
 
-QPainter &prepareStrip(QPainter &painter, const QImage &strip, const QFont &font)
+QPainter &prepareStrip(QPainter &painter, const QFont &font)
 {
-    painter.fillRect(strip.rect(), Qt::white);
     painter.setFont(font);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
@@ -202,17 +219,18 @@ void drawBottomStrip(QImage &bottom, int leftWidth, const ComposedPage &composed
     QPainter painter(&bottom);
     QFont font = subject.font;
     font.setPixelSize(std::max(composed.fontHeight, 1));
-    prepareStrip(painter, bottom, font);
+    prepareStrip(painter, font);
     const int bh = bottom.height();
     const int cw = composed.print_cell_width;
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
     for (int k = 0; k <= usedWidth / (2 * cw); ++k)
         painter.drawLine(leftWidth + 2 * k * cw, 0, leftWidth + 2 * k * cw, bh / 7);
     painter.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 8; ++i) {
+    const QStringList labels = horizontalScaleLabels(subject);
+    for (int i = 0; i < labels.size(); ++i) {
         const int x = leftWidth + i * scale.hTickCells * cw;
         painter.drawPoint(x, bh / 6);
-        drawText(painter, x, bh / 7, QString::number(i * scale.hLabelStep + scale.hLabelOrigin));
+        drawText(painter, x, bh / 7, labels[i]);
     }
     if (addInfo) {
         const int x = bottom.width() / 60;
@@ -227,18 +245,18 @@ void drawLeftStrip(QImage &left, const ComposedPage &composed, int usedHeight, c
     QPainter painter(&left);
     QFont font = subject.font;
     font.setPixelSize(std::max(composed.fontHeight, 1));
-    prepareStrip(painter, left, font);
+    prepareStrip(painter, font);
     const int lw = left.width();
     const int ch = composed.print_cell_height;
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
     for (int k = 0; k <= usedHeight / (2 * ch); ++k)
         painter.drawLine(4 * lw / 5, 2 * k * ch, lw, 2 * k * ch);
     painter.setPen(QPen(Qt::black, 6, Qt::SolidLine, Qt::FlatCap));
-    for (int i = 0; i < 4; ++i) {
+    const QStringList labels = verticalScaleLabels(subject);
+    for (int i = 0; i < labels.size(); ++i) {
         const int y = i * scale.vTickCells * ch * scale.vTickFactor;
         painter.drawLine(4 * lw / 5, y, lw, y);
-        const auto label = static_cast<long long>(std::trunc(i * scale.vLabelStep * scale.vTickFactor + scale.vLabelOrigin));
-        drawText(painter, lw / 20, y + 1, QString::number(label));
+        drawText(painter, lw / 20, y + 1, labels[i]);
     }
 }
 
@@ -289,23 +307,40 @@ QString captionViewText(const PrintSubject &subject)
     return QStringLiteral("Depth: %1").arg(depthMillimetres(subject.depth, subject.depthScaleFactor));
 }
 
+QStringList verticalScaleLabels(const PrintSubject &subject)
+{
+    const ScaleParameters scale = scaleParameters(subject);
+    QStringList labels;
+    for (int i = 0; i < 4; ++i)
+        labels << QString::number(static_cast<long long>(
+            std::trunc(i * scale.vLabelStep * scale.vTickFactor + scale.vLabelOrigin)));
+    return labels;
+}
+
+QStringList horizontalScaleLabels(const PrintSubject &subject)
+{
+    const ScaleParameters scale = scaleParameters(subject);
+    QStringList labels;
+    for (int i = 0; i < 8; ++i)
+        labels << QString::number(i * scale.hLabelStep + scale.hLabelOrigin);
+    return labels;
+}
+
 int printPixel(int a, int b, int c, int d, int dx, int dy, int cellWidth, int cellHeight)
 {
     const Gradient plane = cellPlanes(a, b, c, d, cellWidth, cellHeight)[triangleAt(dx, dy, cellWidth, cellHeight)];
     return clamped((plane.x * dx + plane.y * dy + plane.base) / kGradientScale);
 }
 
-QImage RenderPrintImage(const ScanVolume &volume, QSize size, bool smoothing, int &cellWidth, int &cellHeight,
-                        const PrintProgress &progress)
+void RenderPrintImage(const ScanVolume &volume, QImage &image, bool smoothing, int &cellWidth, int &cellHeight,
+                      const PrintProgress &progress)
 {
-    cellWidth = size.width() / volume.grid_last_col;
-    cellHeight = size.height() / volume.grid_last_row;
+    cellWidth = image.width() / volume.grid_last_col;
+    cellHeight = image.height() / volume.grid_last_row;
     if (cellWidth < 1 || cellHeight < 1)
         throw ProgramError("The page is too small for the slice image");
-    QImage image = whiteBitmap(size);
     PrintImageRenderer(volume.slice_grid, volume.grid_last_row, volume.grid_last_col, image, cellWidth, cellHeight)
         .render(smoothing, progress);
-    return image;
 }
 
 ComposedPage composePage(const ScanVolume &volume, const PrintSubject &subject, const PageLayout &layout, bool addInfo,
@@ -313,24 +348,22 @@ ComposedPage composePage(const ScanVolume &volume, const PrintSubject &subject, 
 {
     if (layout.image.width() < 1 || layout.image.height() < 1 || layout.bottomStrip.height() < 1)
         throw ProgramError("The page is too small for the slice image");
+    // The strips and the image are drawn straight into their places on the
+    // white page; the margins stay white.
     ComposedPage composed;
     composed.page = whiteBitmap(QSize(layout.pageWidth, layout.pageHeight));
-    QImage image = RenderPrintImage(volume, layout.image, subject.smoothing, composed.print_cell_width,
-                                    composed.print_cell_height, progress);
+    const QPoint corner(layout.marginLeft, layout.marginTop);
+    QImage left = partOf(composed.page, corner, layout.leftStrip);
+    QImage bottom = partOf(composed.page, corner + QPoint(0, layout.leftStrip.height()), layout.bottomStrip);
+    QImage image = partOf(composed.page, corner + QPoint(layout.leftStrip.width(), 0), layout.image);
+    RenderPrintImage(volume, image, subject.smoothing, composed.print_cell_width, composed.print_cell_height, progress);
     const int usedWidth = composed.print_cell_width * volume.grid_last_col;
     const int usedHeight = composed.print_cell_height * volume.grid_last_row;
     drawGridAndFrame(image, composed.print_cell_width, composed.print_cell_height, usedWidth, usedHeight);
 
     composed.fontHeight = printFontHeight(layout, addInfo);
     const ScaleParameters scale = scaleParameters(subject);
-    QImage left = whiteBitmap(layout.leftStrip);
-    QImage bottom = whiteBitmap(layout.bottomStrip);
     drawBottomStrip(bottom, left.width(), composed, usedWidth, scale, subject, addInfo);
     drawLeftStrip(left, composed, usedHeight, scale, subject);
-
-    QPainter page(&composed.page);
-    page.drawImage(layout.marginLeft, layout.marginTop, left);
-    page.drawImage(layout.marginLeft, layout.marginTop + left.height(), bottom);
-    page.drawImage(layout.marginLeft + left.width(), layout.marginTop, image);
     return composed;
 }

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -70,8 +71,12 @@ ComposedPage composePage(const ScanVolume &volume, const PrintSubject &subject, 
                          const PrintProgress &progress = {});
 
 // The parts of a composition, for tests.
-QImage RenderPrintImage(const ScanVolume &volume, QSize size, bool smoothing, int &cellWidth, int &cellHeight,
-                        const PrintProgress &progress = {});
+// Renders into a white image of the print image's size.
+void RenderPrintImage(const ScanVolume &volume, QImage &image, bool smoothing, int &cellWidth, int &cellHeight,
+                      const PrintProgress &progress = {});
 int printPixel(int a, int b, int c, int d, int dx, int dy, int cellWidth, int cellHeight);
 int printFontHeight(const PageLayout &layout, bool addInfo);
 QString captionViewText(const PrintSubject &subject);
+// The labels of the vertical scale (four) and the horizontal scale (eight).
+QStringList verticalScaleLabels(const PrintSubject &subject);
+QStringList horizontalScaleLabels(const PrintSubject &subject);

@@ -184,14 +184,14 @@ void TForm2::compose()
     ToolButton1->setEnabled(true);
 }
 
+// Only the status bar with the progress bar repaints: the rest of the window
+// shows nothing new while the image is rendered.
 void TForm2::showProgress(int position, int maximum)
 {
     ProgressBar1->setMaximum(std::max(maximum, 1));
     ProgressBar1->setValue(position);
-    if (position > 0) {
+    if (position > 0)
         StatusBar1->repaint();
-        repaint();
-    }
 }
 
 void TForm2::DrawPagePreview()

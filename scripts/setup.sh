@@ -5,7 +5,7 @@
 REQUIRED_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev libjpeg-dev
-    libbenchmark-dev
+    libbenchmark-dev poppler-utils
     fonts-dejavu-core fonts-liberation2
 )
 

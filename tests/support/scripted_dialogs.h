@@ -39,9 +39,11 @@ public:
         return onModal ? onModal(dialog) : QDialog::Rejected;
     }
 
-    bool runPrintDialog(QPrinter &) override
+    bool runPrintDialog(QPrinter &printer) override
     {
         ++printDialogs;
+        if (onPrintDialog)
+            onPrintDialog(printer);
         return confirmPrintDialog;
     }
 
@@ -53,6 +55,8 @@ public:
     std::function<int(QDialog &)> onModal;
     int printDialogs = 0;
     bool confirmPrintDialog = false;
+    // Chooses the printer and its settings, as the person at the dialog would.
+    std::function<void(QPrinter &)> onPrintDialog;
 
 private:
     ScopedDialogSeam scope_;

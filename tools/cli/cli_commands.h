@@ -11,6 +11,7 @@ int runVoxels(const QStringList &arguments);
 int runView3d(const QStringList &arguments);
 int runExport(const QStringList &arguments);
 int runReceive(const QStringList &arguments);
+int runPrint(const QStringList &arguments);
 
 class QFile;
 

@@ -36,6 +36,9 @@ const Command kCommands[] = {
     {"receive",
      "receive (--port N | --device PATH) [--adapter] --output FILE.vlm [--force] [--timeout SECONDS]",
      runReceive},
+    {"print",
+     "print FILE [view options] [--size WxH] [--page WxH] [--margins L,R,T,B] [--info] --output OUT.png|OUT.pdf",
+     runPrint},
 };
 
 // The tool's standard error carries its own reports only; the notes of the

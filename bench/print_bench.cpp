@@ -1,0 +1,93 @@
+// Composing a page of 4800 x 6800 device pixels from the sample's slice,
+// with smoothing and without, beside a plain fill of the page bitmap; and
+// the share of the progress reports.
+
+#include "page_composition.h"
+#include "sample_volume.h"
+#include "slice_renderer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+namespace {
+
+constexpr int kPageWidth = 4800;
+constexpr int kPageHeight = 6800;
+
+struct RenderedSample {
+    std::unique_ptr<ScanVolume> volume = loadSampleVolume();
+    PrintSubject subject;
+
+    explicit RenderedSample(bool smoothing)
+    {
+        ViewState view;
+        view.axis = SliceAxis::Y;
+        view.layer = 12;
+        QImage mainImage = makeSliceBitmap(557, 500);
+        QImage overview = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
+        QImage aScan = makeAScanBitmap();
+        SliceBitmaps bitmaps{mainImage, overview, aScan};
+        SliceGeometry geometry;
+        renderSlice(*volume, view, geometry, bitmaps);
+        subject.axis = view.axis;
+        subject.layer = view.layer;
+        subject.smoothing = smoothing;
+        subject.font = QFont(QStringLiteral("Arial"));
+        subject.font.setBold(true);
+    }
+};
+
+void fillThePageBitmap(benchmark::State &state)
+{
+    QImage page(kPageWidth, kPageHeight, QImage::Format_RGB888);
+    int grey = 0;
+    for (auto _ : state) {
+        page.fill(QColor(grey, grey, grey));
+        grey = (grey + 1) % 256;
+        benchmark::DoNotOptimize(page.bits());
+    }
+}
+
+void composeThePage(benchmark::State &state)
+{
+    const RenderedSample sample(state.range(0) != 0);
+    const PageLayout layout = pageLayout(kPageWidth, kPageHeight, PrintMargins{}, false);
+    for (auto _ : state) {
+        ComposedPage composed = composePage(*sample.volume, sample.subject, layout, false);
+        benchmark::DoNotOptimize(composed.page.bits());
+    }
+}
+
+// The progress reports alone, with an empty handler: their share of the whole.
+void progressReports(benchmark::State &state)
+{
+    const RenderedSample sample(true);
+    const PageLayout layout = pageLayout(kPageWidth, kPageHeight, PrintMargins{}, false);
+    int reports = 0;
+    for (auto _ : state) {
+        ComposedPage composed =
+            composePage(*sample.volume, sample.subject, layout, false, [&](int, int) { ++reports; });
+        benchmark::DoNotOptimize(composed.page.bits());
+    }
+    state.counters["reports"] = reports / static_cast<double>(state.iterations());
+}
+
+}  // namespace
+
+BENCHMARK(fillThePageBitmap)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(composeThePage)->Arg(0)->Arg(1)->ArgName("smoothing")->Unit(benchmark::kMillisecond)->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(progressReports)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+int main(int argc, char **argv)
+{
+    // the scales' labels need the fonts of a GUI application
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
