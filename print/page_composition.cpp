@@ -235,7 +235,7 @@ void drawBottomStrip(QImage &bottom, int leftWidth, const ComposedPage &composed
     if (addInfo) {
         const int x = bottom.width() / 60;
         drawText(painter, x, bh / 7 + composed.fontHeight, captionViewText(subject) + QStringLiteral("  "));
-        drawText(painter, x, bh / 7 + 2 * composed.fontHeight, QStringLiteral("File: ") + subject.fileName);
+        drawText(painter, x, bh / 7 + 2 * composed.fontHeight, captionFileText(subject));
     }
 }
 
@@ -305,6 +305,11 @@ QString captionViewText(const PrintSubject &subject)
         break;
     }
     return QStringLiteral("Depth: %1").arg(depthMillimetres(subject.depth, subject.depthScaleFactor));
+}
+
+QString captionFileText(const PrintSubject &subject)
+{
+    return QStringLiteral("File: ") + subject.fileName;
 }
 
 QStringList verticalScaleLabels(const PrintSubject &subject)

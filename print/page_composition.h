@@ -77,6 +77,7 @@ void RenderPrintImage(const ScanVolume &volume, QImage &image, bool smoothing, i
 int printPixel(int a, int b, int c, int d, int dx, int dy, int cellWidth, int cellHeight);
 int printFontHeight(const PageLayout &layout, bool addInfo);
 QString captionViewText(const PrintSubject &subject);
+QString captionFileText(const PrintSubject &subject);
 // The labels of the vertical scale (four) and the horizontal scale (eight).
 QStringList verticalScaleLabels(const PrintSubject &subject);
 QStringList horizontalScaleLabels(const PrintSubject &subject);

@@ -163,6 +163,7 @@ private slots:
         QCOMPARE(captionViewText(subjectFor(SliceAxis::X)), QStringLiteral("Slice: 12"));
         QCOMPARE(captionViewText(subjectFor(SliceAxis::Y)), QStringLiteral("Layer: 7"));
         QCOMPARE(captionViewText(subjectFor(SliceAxis::Z, 50)), QStringLiteral("Depth: 100"));
+        QCOMPARE(captionFileText(subjectFor(SliceAxis::X)), QStringLiteral("File: /scans/weld seam.vlm"));
     }
 
     void scaleLabels()
@@ -188,6 +189,25 @@ private slots:
         QCOMPARE(composePage(*volume, subject, plain, false).page, without.page);
         QCOMPARE(without.page.size(), QSize(1200, 1700));
         QCOMPARE(without.page.pixelColor(10, 10), QColor(Qt::white));  // the margins stay white
+    }
+
+    void aPrintImageWiderThan10922PixelsIsComposed()
+    {
+        auto volume = smallGrid();
+        const PageLayout wide = pageLayout(12400, 600, PrintMargins{1, 1, 3, 3}, false);
+        QVERIFY(wide.image.width() > 10922);
+        const ComposedPage composed = composePage(*volume, subjectFor(SliceAxis::X), wide, false);
+        QCOMPARE(composed.page.width(), 12400);
+        const int imageLeft = wide.marginLeft + wide.leftStrip.width();
+        QCOMPARE(composed.page.pixelColor(imageLeft + wide.image.width() - 100, wide.marginTop + 20).red(),
+                 int(volume->slice_grid.at(0, 2)));
+    }
+
+    void aPageTooLargeForTheMemoryIsRefused()
+    {
+        auto volume = smallGrid();
+        const PageLayout huge = pageLayout(250000, 250000, PrintMargins{}, false);
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, composePage(*volume, subjectFor(SliceAxis::X), huge, false));
     }
 
     void previewAtZoomZero()

@@ -222,6 +222,34 @@ private slots:
         });
     }
 
+    void aPageTooLargeForTheMemoryIsReported()
+    {
+        PrintRun run;
+        run.startAndPrintTo(run.environment.path("huge.pdf"));
+        run.dialogs.onPrintDialog = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(run.pdfPath);
+            printer.setResolution(1200);
+            printer.setPageSize(QPageSize(QSizeF(190, 190), QPageSize::Inch, QString(), QPageSize::ExactMatch));
+        };
+        QString reported;
+        bool printable = true;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            dialog.show();
+            if (!QTest::qWaitFor([&] { return !run.dialogs.messages.isEmpty(); }, 20000))
+                qWarning("nothing was reported");
+            reported = run.dialogs.messages.isEmpty() ? QString() : run.dialogs.messages.first().text;
+            printable = run.preview.ToolButton1->isEnabled();
+            dialog.close();
+            return dialog.result();
+        };
+        run.window->RxSpeedButton3Click();
+        QVERIFY2(reported.contains("too large for the memory available"), qPrintable(reported));
+        QCOMPARE(run.dialogs.messages.first().caption, QStringLiteral("Error"));
+        QVERIFY(!printable);
+        QVERIFY(!QFile::exists(run.pdfPath));
+    }
+
     void f3ClosesWithoutPrinting()
     {
         PrintRun run;
