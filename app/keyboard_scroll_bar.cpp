@@ -9,6 +9,11 @@ KeyboardScrollBar::KeyboardScrollBar(Qt::Orientation orientation, QWidget *paren
 
 void KeyboardScrollBar::keyPressEvent(QKeyEvent *event)
 {
+    // keys with Alt or Ctrl are the window's
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Down:

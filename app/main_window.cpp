@@ -4,12 +4,15 @@
 #include "bitmap_view.h"
 #include "drag_line.h"
 #include "handler_guard.h"
+#include "key_preview.h"
 
 #include <QPrinter>
 
 #include <QAction>
 #include <QCheckBox>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -60,6 +63,10 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     connectControls();
     runGuarded([this] { FormCreate(); });
     Timer1->start();
+    new KeyPreview(this, [this](const QKeyEvent &key) {
+        runGuarded([&] { FormKeyDown(key.key(), key.modifiers()); });
+        return false;
+    });
 }
 
 TForm1::~TForm1()
@@ -70,6 +77,8 @@ TForm1::~TForm1()
 
 void TForm1::connectControls()
 {
+    connect(N1, &QAction::triggered, this, guarded(this, &TForm1::N1Click));
+    connect(Copy1, &QAction::triggered, this, guarded(this, &TForm1::Copy1Click));
     connect(Open1, &QAction::triggered, this, guarded(this, &TForm1::Open1Click));
     connect(Receivedata1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));
     connect(ToolButton4, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));

@@ -49,6 +49,10 @@ public:
 
     // Start-up and commands
     void FormCreate();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void N1Click();
+    void Copy1Click();
+    void BitBtn6Click();
     void FormPaint();
     void FormClose();
     void Exit1Click();
@@ -154,6 +158,7 @@ public:
 
     // Menus
     QMenuBar *MainMenu1;
+    QAction *N1;
     QAction *Open1;
     QAction *Saveas1;
     QAction *Receivedata1;
@@ -190,6 +195,7 @@ public:
     QLabel *Image8;
     QStatusBar *StatusBar1;
     QMenu *PopupMenu1;
+    QAction *Copy1;
     QAction *Copydata1;
     QAction *Printimage1;
 
@@ -268,6 +274,9 @@ private:
     QString comDevice(int n) const;
 
     void placeClientArea();
+    void altKey(int key, bool keypad);
+    void functionKey(int key);
+    void focusIfEnabled(QWidget *control);
     void showFileCaption();
     bool overwriteAllowed(const QString &path);
     void createPopupMenu();
@@ -287,5 +296,6 @@ private:
     D3dFunctions d3d_;
     QStringList arguments_;
     bool closed_ = false;
+
     std::unique_ptr<QPrinter> printer_;
 };

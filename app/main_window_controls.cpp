@@ -7,6 +7,7 @@
 #include "main_layout.h"
 #include "main_window.h"
 #include "ruler_pictures.h"
+#include "tool_icons.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -110,6 +111,7 @@ void TForm1::createMenus()
 {
     MainMenu1 = new QMenuBar(this);
     QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
+    N1 = file->addAction(QStringLiteral("&New"));
     Receivedata1 = file->addAction(QStringLiteral("R&eceive data"));
     Open1 = file->addAction(QStringLiteral("&Open file"));
     Saveas1 = file->addAction(QStringLiteral("Save d&ata"));
@@ -125,23 +127,23 @@ void TForm1::createToolBar()
     CoolBar1 = new QToolBar(ClientArea);
     CoolBar1->setMovable(false);
     CoolBar1->setAutoFillBackground(true);
-    ToolButton1 = CoolBar1->addAction(QStringLiteral("Open"));
+    ToolButton1 = CoolBar1->addAction(toolIcon(ToolIcon::Open), QStringLiteral("Open"));
     ToolButton1->setToolTip(QStringLiteral("Open file(F5)"));
-    ToolButton9 = CoolBar1->addAction(QStringLiteral("Save"));
+    ToolButton9 = CoolBar1->addAction(toolIcon(ToolIcon::Save), QStringLiteral("Save"));
     ToolButton9->setToolTip(QStringLiteral("Save data(F8)"));
-    ToolButton2 = CoolBar1->addAction(QStringLiteral("Print"));
+    ToolButton2 = CoolBar1->addAction(toolIcon(ToolIcon::Print), QStringLiteral("Print"));
     ToolButton2->setToolTip(QStringLiteral("Print data(F6)"));
-    ToolButton3 = CoolBar1->addAction(QStringLiteral("Setup"));
+    ToolButton3 = CoolBar1->addAction(toolIcon(ToolIcon::Setup), QStringLiteral("Setup"));
     ToolButton3->setToolTip(QStringLiteral("Setup(F7)"));
-    ToolButton4 = CoolBar1->addAction(QStringLiteral("Receive"));
+    ToolButton4 = CoolBar1->addAction(toolIcon(ToolIcon::Receive), QStringLiteral("Receive"));
     ToolButton4->setToolTip(QStringLiteral("Receive data(F9)"));
     CoolBar1->addSeparator();
     RxLabel6 = new QLabel(CoolBar1);
     CoolBar1->addWidget(RxLabel6);
     CoolBar1->addSeparator();
-    ToolButton6 = CoolBar1->addAction(QStringLiteral("Renew"));
+    ToolButton6 = CoolBar1->addAction(toolIcon(ToolIcon::Renew), QStringLiteral("Renew"));
     ToolButton6->setToolTip(QStringLiteral("Renew image(F4)"));
-    ToolButton8 = CoolBar1->addAction(QStringLiteral("Exit"));
+    ToolButton8 = CoolBar1->addAction(toolIcon(ToolIcon::Exit), QStringLiteral("Exit"));
     ToolButton8->setToolTip(QStringLiteral("Exit(F10)"));
 }
 
@@ -201,6 +203,7 @@ void TForm1::createSliceView()
 void TForm1::createPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
+    Copy1 = PopupMenu1->addAction(QStringLiteral("&Copy image"));
     Copydata1 = PopupMenu1->addAction(QStringLiteral("Copy &data"));
     Printimage1 = PopupMenu1->addAction(QStringLiteral("&Print image"));
     Image3->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -3,6 +3,7 @@
 #include "bitmap_view.h"
 #include "dialog_seam.h"
 #include "handler_guard.h"
+#include "key_preview.h"
 #include "margin_dialog.h"
 #include "page_output.h"
 #include "screen_cursors.h"
@@ -47,14 +48,17 @@ TForm2::TForm2() : QDialog(nullptr, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::
     setWindowTitle(QStringLiteral("Print"));
     createControls();
     connectControls();
+    // the window sees its keys before the control that has the focus
+    new KeyPreview(this, [this](const QKeyEvent &key) {
+        bool used = false;
+        runGuarded([&] { used = keyPreview(key.key(), key.modifiers(), key.nativeScanCode()); });
+        return used;
+    });
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(QRect(QPoint(0, 0), screen->size()));
 }
 
-TForm2::~TForm2()
-{
-    qApp->removeEventFilter(this);
-}
+TForm2::~TForm2() = default;
 
 void TForm2::createControls()
 {
@@ -127,13 +131,11 @@ void TForm2::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     Image1->setCursor(screenCursor(kHandCursor));
     ToolButton1->setEnabled(false);
-    qApp->installEventFilter(this);
     QMetaObject::invokeMethod(this, [this] { runGuarded([this] { FormActivate(); }); }, Qt::QueuedConnection);
 }
 
 void TForm2::closeEvent(QCloseEvent *event)
 {
-    qApp->removeEventFilter(this);
     page_bitmap = QImage();
     QDialog::closeEvent(event);
 }
@@ -266,20 +268,6 @@ void TForm2::Image1MouseDown(Qt::MouseButton button)
 void TForm2::ScrollBar1Change()
 {
     DrawPagePreview();
-}
-
-// The window sees its keys before the control that has the focus.
-bool TForm2::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        bool handled = false;
-        runGuarded([&] { handled = keyPreview(key->key(), key->modifiers(), key->nativeScanCode()); });
-        if (handled)
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 bool TForm2::keyPreview(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)

@@ -1,0 +1,33 @@
+// The commands of the main window that belong to no one subsystem: New,
+// copying the slice image, and the shutdown prompt.
+
+#include "dialog_seam.h"
+#include "main_window.h"
+#include "system_power.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void TForm1::N1Click()
+{
+    ClearVolume(volume);
+    Image1Click();
+    d3d_.d3dreview_(1);
+}
+
+void TForm1::Copy1Click()
+{
+    QGuiApplication::clipboard()->setImage(image3Bitmap.convertToFormat(QImage::Format_RGB32));
+}
+
+// The settings of this run are written first, as closing would write them:
+// powering off closes the program without asking it.
+void TForm1::BitBtn6Click()
+{
+    const MessageAnswer answer = dialogs().showMessage(
+        {QStringLiteral("Warning"), QStringLiteral("Shutdown computer ?"), MessageIcon::Warning, MessageButtons::YesNo});
+    if (answer != MessageAnswer::Yes)
+        return;
+    writeClosingSettings();
+    systemPower().powerOff();
+}
