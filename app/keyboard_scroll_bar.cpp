@@ -11,7 +11,7 @@ void KeyboardScrollBar::keyPressEvent(QKeyEvent *event)
 {
     // keys with Alt or Ctrl are the window's
     if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) {
-        QScrollBar::keyPressEvent(event);
+        event->ignore();
         return;
     }
     switch (event->key()) {

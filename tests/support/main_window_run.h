@@ -6,15 +6,30 @@
 #include "recording_d3d.h"
 #include "sample_scan.h"
 #include "scripted_dialogs.h"
+#include "system_power.h"
 #include "test_environment.h"
 
 #include <QFile>
 
 #include <memory>
 
+// Answers for the system when the program asks it to power off: no test ever
+// powers anything off.
+struct RecordingPower : SystemPower {
+    bool powerOff() override
+    {
+        ++requests;
+        return !refuses;
+    }
+    int requests = 0;
+    bool refuses = false;
+};
+
 struct MainWindowRun {
     TestEnvironment environment;
     ScriptedDialogs dialogs;
+    RecordingPower power;
+    ScopedSystemPower powerScope{power};
     RecordingD3d d3d;
     ApplicationWindows windows;
     std::unique_ptr<TForm1> window;

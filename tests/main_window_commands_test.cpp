@@ -1,0 +1,293 @@
+#include "main_window_run.h"
+#include "port_window.h"
+#include "print_preview_window.h"
+#include "receive_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSlider>
+#include <QFrame>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+struct CommandRun : MainWindowRun {
+    TForm6 portWindow;
+    TForm5 receiveWindow;
+    TForm2 printPreview;
+
+    TForm1 &startWithSample()
+    {
+        windows.portWindow = &portWindow;
+        windows.receiveWindow = &receiveWindow;
+        windows.printPreview = &printPreview;
+        TForm1 &window = start({QStringLiteral("velmora"), writeFile("sample.vlm", bundledSample())});
+        window.Timer1->stop();
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qWarning("the main window was not exposed");
+        d3d.calls().clear();
+        dialogs.modalWindows.clear();
+        return window;
+    }
+
+    // A key as the person presses it: it goes to the control with the focus.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = window->focusWidget() ? window->focusWidget() : window.get();
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+};
+
+QStringList actionTexts(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (const QAction *action : actions)
+        if (!action->isSeparator())
+            texts << action->text();
+    return texts;
+}
+
+}  // namespace
+
+class MainWindowCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menusAndToolBar()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        const QList<QAction *> menus = window.MainMenu1->actions();
+        QCOMPARE(actionTexts(menus), (QStringList{"&File", "&Setup", "About"}));
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()),
+                 (QStringList{"&New", "R&eceive data", "&Open file", "Save d&ata", "E&xit"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"IR setup"});
+        QStringList hints;
+        for (QAction *action : window.CoolBar1->actions())
+            if (!action->isSeparator() && !action->toolTip().isEmpty() && action->text() != action->toolTip())
+                hints << action->toolTip();
+        QCOMPARE(hints, (QStringList{"Open file(F5)", "Save data(F8)", "Print data(F6)", "Setup(F7)",
+                                     "Receive data(F9)", "Renew image(F4)", "Exit(F10)"}));
+        QCOMPARE(actionTexts(window.PopupMenu1->actions()),
+                 (QStringList{"&Copy image", "Copy &data", "&Print image"}));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    void altOneIsAClickOnSmoothing()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        window.CheckBox7->setChecked(false);
+        const QImage flat = window.image3Bitmap;
+        run.press(Qt::Key_1, Qt::AltModifier);
+        QVERIFY(window.CheckBox4->isChecked());
+        QCOMPARE(int(window.smoothing), 1);
+        QVERIFY(window.image3Bitmap != flat);
+        run.press(Qt::Key_1, Qt::AltModifier);
+        QVERIFY(!window.CheckBox4->isChecked());
+        QCOMPARE(window.image3Bitmap, flat);
+    }
+
+    void otherAltsAndShiftStatesDoNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Alt+2") << int(Qt::Key_2) << int(Qt::AltModifier);
+        QTest::newRow("Ctrl+Alt+1") << int(Qt::Key_1) << int(Qt::AltModifier | Qt::ControlModifier);
+        QTest::newRow("Shift+Alt+1") << int(Qt::Key_1) << int(Qt::AltModifier | Qt::ShiftModifier);
+        QTest::newRow("Alt+1 on the keypad") << int(Qt::Key_1) << int(Qt::AltModifier | Qt::KeypadModifier);
+        QTest::newRow("1 alone") << int(Qt::Key_1) << int(Qt::NoModifier);
+    }
+    void otherAltsAndShiftStatesDoNothing()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        const bool frames = window.CheckBox1->isChecked();
+        window.idle_ticks = 40;
+        run.press(key, Qt::KeyboardModifiers(modifiers));
+        QVERIFY(!window.CheckBox4->isChecked());
+        QCOMPARE(window.CheckBox1->isChecked(), frames);
+        QVERIFY(window.CheckBox7->isChecked());
+        QCOMPARE(window.idle_ticks, 0);  // but every key counts as activity
+        QVERIFY(run.d3d.callsWithoutRepaints().isEmpty());
+    }
+
+    void altThreeAndFourSwitchFramesAndLayout()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        run.press(Qt::Key_3, Qt::AltModifier);
+        QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{"d3dtype_(1)"});
+        run.press(Qt::Key_4, Qt::AltModifier);
+        QVERIFY(!window.CheckBox7->isChecked());
+        QVERIFY(window.Panel5->isVisible());
+    }
+
+    void altFiveToSevenFocusTheScrollBars()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        run.press(Qt::Key_5, Qt::AltModifier);
+        QCOMPARE(window.focusWidget(), window.ScrollBar2);
+        run.press(Qt::Key_Right);
+        run.press(Qt::Key_Right);
+        QCOMPARE(window.ScrollBar2->value(), 2);
+        run.press(Qt::Key_7, Qt::AltModifier);
+        QCOMPARE(window.focusWidget(), window.ScrollBar1);
+        window.ScrollBar3->setEnabled(false);
+        run.press(Qt::Key_6, Qt::AltModifier);
+        QCOMPARE(window.focusWidget(), window.ScrollBar1);  // a disabled scroll bar takes no focus
+    }
+
+    void altArrowsTurnThePicture_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("left") << int(Qt::Key_Left) << "d3drotate_(0,-3,0)";
+        QTest::newRow("right") << int(Qt::Key_Right) << "d3drotate_(0,3,0)";
+        QTest::newRow("up") << int(Qt::Key_Up) << "d3drotate_(0,0,-3)";
+        QTest::newRow("down") << int(Qt::Key_Down) << "d3drotate_(0,0,3)";
+    }
+    void altArrowsTurnThePicture()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, call);
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        run.press(Qt::Key_5, Qt::AltModifier);  // the focused scroll bar must not move with it
+        run.d3d.calls().clear();
+        run.press(key, Qt::AltModifier);
+        QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{call});
+        QCOMPARE(window.ScrollBar2->value(), 0);
+    }
+
+    void functionKeysReachTheirHandlers_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("F2") << int(Qt::Key_F2) << 0 << "call d3dscale_(0.1,0.1,0.1)";
+        QTest::newRow("Alt+F2") << int(Qt::Key_F2) << int(Qt::AltModifier) << "call d3dscale_(0.1,0.1,0.1)";
+        QTest::newRow("F3") << int(Qt::Key_F3) << 0 << "call d3dscale_(-0.1,-0.1,-0.1)";
+        QTest::newRow("F4") << int(Qt::Key_F4) << 0 << "call d3dreview_(40)";
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "dialog Load file";
+        QTest::newRow("F6") << int(Qt::Key_F6) << 0 << "print dialog";
+        QTest::newRow("F7") << int(Qt::Key_F7) << 0 << "port window";
+        QTest::newRow("F8") << int(Qt::Key_F8) << int(Qt::ShiftModifier) << "dialog Save file";
+        QTest::newRow("F9") << int(Qt::Key_F9) << int(Qt::ControlModifier) << "dialog Save file";
+        QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "message Shutdown computer ?";
+        QTest::newRow("F11") << int(Qt::Key_F11) << 0 << "call d3drotate_(0,3,0)";
+        QTest::newRow("F12") << int(Qt::Key_F12) << 0 << "call d3drotate_(0,-3,0)";
+    }
+    void functionKeysReachTheirHandlers()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, expected);
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        run.press(key, Qt::KeyboardModifiers(modifiers));
+        const QString what = expected.section(' ', 0, 0);
+        const QString detail = expected.section(' ', 1);
+        if (what == "call")
+            QCOMPARE(run.d3d.callsWithoutRepaints().value(0), detail);
+        else if (what == "dialog")
+            QCOMPARE(run.dialogs.fileDialogs.value(0).title, detail);
+        else if (what == "print")
+            QCOMPARE(run.dialogs.printDialogs, 1);
+        else if (what == "port")
+            QCOMPARE(run.dialogs.modalWindows.value(0), &run.portWindow);
+        else
+            QCOMPARE(run.dialogs.messages.value(0).text, detail);
+        (void)window;
+    }
+
+    void f5WithACancelledDialogStillRenews()
+    {
+        CommandRun run;
+        run.startWithSample();
+        run.press(Qt::Key_F5);
+        QCOMPARE(run.dialogs.fileDialogs.size(), 1);
+        QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{"d3dreview_(40)"});
+    }
+
+    void newClearsTheImageAndTheVoxelsAndKeepsTheName()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        const QString title = window.windowTitle();
+        const QString name = window.volume.current_file_name;
+        window.N1->trigger();
+        for (int i = 0; i <= 131072; i += 97) {
+            QCOMPARE(int(window.volume.scan_image[i]), 0);
+            QCOMPARE(int(window.volume.voxels[i]), 0);
+        }
+        QCOMPARE(window.windowTitle(), title);
+        QCOMPARE(window.volume.current_file_name, name);
+        QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{"d3dreview_(1)"});
+        QCOMPARE(int(window.volume.slice_grid.at(5, 5)), 255);  // redrawn empty
+    }
+
+    void copyImagePutsTheDrawnBitmapOnTheClipboard()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        window.Copy1->trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), window.image3Bitmap.size());
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB888),
+                 window.image3Bitmap.convertToFormat(QImage::Format_RGB888));
+    }
+
+    void shutdownOnYesWritesTheSettingsFirst()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        window.RxSlider1->setValue(77);
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        run.press(Qt::Key_F10);
+        QCOMPARE(run.dialogs.messages.last().icon, MessageIcon::Warning);
+        QCOMPARE(run.dialogs.messages.last().buttons, MessageButtons::YesNo);
+        QCOMPARE(run.power.requests, 1);
+        QCOMPARE(run.environment.stored("Bright").toInt(), 77);
+        QCOMPARE(run.environment.stored("Last_File").toString(), run.environment.path("sample.vlm"));
+    }
+
+    void shutdownOnNoDoesNothing()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        window.RxSlider1->setValue(77);
+        run.dialogs.messageAnswers.push_back(MessageAnswer::No);
+        window.BitBtn6Click();
+        QCOMPARE(run.power.requests, 0);
+        QVERIFY(run.environment.stored("Bright").toInt() != 77);
+    }
+
+    void aRefusedShutdownChangesNothingElse()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        run.power.refuses = true;
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        window.BitBtn6Click();
+        QCOMPARE(run.power.requests, 1);
+        QVERIFY(window.isVisible());
+        QCOMPARE(run.dialogs.messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(MainWindowCommandsTest)
+#include "main_window_commands_test.moc"
