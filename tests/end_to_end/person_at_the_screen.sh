@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The end-to-end check: starts the real program under Xvfb with the sample
+# scan and its own settings folder, uses it with real key presses and mouse
+# clicks, and looks at what the screen shows.
+#   person_at_the_screen.sh VELMORA SCREEN_PROBE SAMPLE.vlm
+set -euo pipefail
+velmora=$1
+probe=$2
+sample=$3
+skip=77
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed: the check is skipped"; exit $skip; }
+done
+
+work=$(mktemp -d)
+display=":$(( (RANDOM % 400) + 100 ))"
+cleanup() {
+    [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
+    [ -n "${server:-}" ] && kill "$server" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+width=1280
+height=1024
+Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
+server=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+export QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+for n in 1 2 3 4; do export "VELMORA_COM$n=$work/no-tty$n"; done
+
+fail() { echo "FAILED: $*"; exit 1; }
+shot() { sleep 0.6; "$probe" grab "$work/$1.png" || fail "cannot take a screenshot"; }
+alike() { "$probe" same "$work/$1.png" "$work/$2.png" $3; }
+focus() { xdotool windowfocus --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1"; sleep 0.2; }
+
+slice_region="60 140 420 340"     # inside the slice image of the flat layout
+status_region="0 $((height - 22)) 420 18"
+small_view_region="1080 75 190 60" # the 3-D picture in the flat layout
+
+"$velmora" "$sample" >"$work/velmora.log" 2>&1 &
+program=$!
+
+# at a first start no port opens: the port window comes first, and is cancelled
+port_window=$(xdotool search --sync --name "Select port" | head -1)
+focus "$port_window"
+xdotool key Escape
+main=$(xdotool search --sync --name "^Velmora \(" | head -1)
+focus "$main"
+shot three_d
+
+xdotool key alt+4
+shot flat
+alike three_d flat "$slice_region" && fail "Alt+4 did not show the flat layout"
+
+xdotool key alt+1
+shot smoothed
+alike flat smoothed "$slice_region" && fail "Alt+1 did not smooth the slice image"
+xdotool key alt+1
+shot unsmoothed
+alike flat unsmoothed "$slice_region" || fail "a second Alt+1 did not give the unsmoothed image back"
+
+xdotool key ctrl+alt+1
+shot ctrl_alt
+alike unsmoothed ctrl_alt "$slice_region" || fail "Ctrl+Alt+1 changed the slice image"
+alike unsmoothed ctrl_alt "$status_region" || fail "Ctrl+Alt+1 changed the status line"
+
+xdotool key alt+5 Right Right Right
+shot slice_moved
+alike ctrl_alt slice_moved "$status_region" && fail "Alt+5 and the arrow keys did not move the cursor"
+
+xdotool mousemove 300 300 click 1
+shot clicked
+alike slice_moved clicked "$status_region" && fail "a click on the slice image did not move the cursor"
+[ "$("$probe" pixel "$work/clicked.png" 300 300)" = "255 64 64" ] || fail "the clicked cell is not the cursor cell"
+
+xdotool key F2
+shot zoomed
+alike clicked zoomed "$small_view_region" && fail "F2 did not zoom the 3-D picture"
+xdotool key F3
+shot unzoomed
+alike zoomed unzoomed "$small_view_region" && fail "F3 did not zoom the 3-D picture back"
+xdotool key F11
+shot front
+alike unzoomed front "$small_view_region" && fail "F11 did not turn the 3-D picture to the front"
+
+xdotool key F5
+open_dialog=$(xdotool search --sync --name "Load file" | head -1)
+focus "$open_dialog"
+xdotool key Escape
+sleep 0.5
+xdotool search --name "Load file" >/dev/null 2>&1 && fail "the open dialog did not close"
+focus "$main"
+
+# closing writes the settings
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && fail "Exit did not close the program"
+program=
+
+settings=$XDG_CONFIG_HOME/qrn/Velmora/1.5.ini
+[ -f "$settings" ] || fail "no settings were written"
+grep -q "^Line=1$" "$settings" || fail "Line was not written as 1"
+grep -q "^Solid=1$" "$settings" || fail "Solid was not written as 1"
+grep -q "^Last_File=$(realpath "$sample")$" "$settings" || fail "Last_File is not the sample"
+grep -q "^Mode=1$" "$settings" || fail "Mode was not written"
+echo "the person at the screen saw what was expected"
