@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 namespace {
 
@@ -79,15 +78,3 @@ BENCHMARK(fillThePageBitmap)->Unit(benchmark::kMillisecond)->Repetitions(3)->Rep
 BENCHMARK(composeThePage)->Arg(0)->Arg(1)->ArgName("smoothing")->Unit(benchmark::kMillisecond)->Repetitions(3)
     ->ReportAggregatesOnly(true);
 BENCHMARK(progressReports)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
-
-int main(int argc, char **argv)
-{
-    // the scales' labels need the fonts of a GUI application
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,14 +9,6 @@ class CliRenderTest : public QObject {
 private:
     CliFolder folder_;
 
-    int run(const QStringList &arguments, QString *err = nullptr)
-    {
-        const CliOutcome outcome = runCli(arguments);
-        if (err)
-            *err = outcome.err;
-        return outcome.status;
-    }
-
     QString path(const QString &name) const { return folder_.path(name); }
     QByteArray readAll(const QString &name) const { return folder_.read(name); }
 
@@ -37,7 +29,7 @@ private slots:
     void writesThePictures()
     {
         QString err;
-        QCOMPARE(run({"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--view", "y", "--layer", "12",
+        QCOMPARE(runCliStatus({"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--view", "y", "--layer", "12",
                       "--image", path("image.png"), "--overview", path("overview.png"), "--ascan", path("ascan.png"),
                       "--grid", path("grid.txt")},
                      &err),
@@ -60,7 +52,7 @@ private slots:
 
     void sizeSetsTheSliceImage()
     {
-        QCOMPARE(run({"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--size", "1920x1080", "--image",
+        QCOMPARE(runCliStatus({"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--size", "1920x1080", "--image",
                       path("big.png")}),
                  0);
         QCOMPARE(QImage(path("big.png")).size(), QSize(1920, 1080));
@@ -69,7 +61,7 @@ private slots:
     void viewOptionsAreSetAsTheControlsWouldBe()
     {
         // slice 99 is clamped to 39; a bottom border set below the top follows it
-        QCOMPARE(run({"render", knownScan(), "--slice", "99", "--top", "100", "--bottom", "50", "--brightness", "1",
+        QCOMPARE(runCliStatus({"render", knownScan(), "--slice", "99", "--top", "100", "--bottom", "50", "--brightness", "1",
                       "--grid", path("grid.txt")}),
                  0);
         const QList<QByteArray> lines = readAll("grid.txt").split('\n');
@@ -95,14 +87,14 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         QString err;
-        QCOMPARE(run(QStringList{"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN")} + arguments, &err), status);
+        QCOMPARE(runCliStatus(QStringList{"render", qEnvironmentVariable("VELMORA_SAMPLE_SCAN")} + arguments, &err), status);
         QVERIFY2(err.contains(message), qPrintable(err));
     }
 
     void aMissingFileIsReported()
     {
         QString err;
-        QCOMPARE(run({"render", path("absent.vlm"), "--image", path("x.png")}, &err), 1);
+        QCOMPARE(runCliStatus({"render", path("absent.vlm"), "--image", path("x.png")}, &err), 1);
         QVERIFY(err.contains("cannot open"));
         QVERIFY(!QFile::exists(path("x.png")));
     }

@@ -10,14 +10,6 @@ class CliThreeDTest : public QObject {
 private:
     CliFolder folder_;
 
-    int run(const QStringList &arguments, QString *err = nullptr)
-    {
-        const CliOutcome outcome = runCli(arguments);
-        if (err)
-            *err = outcome.err;
-        return outcome.status;
-    }
-
     QString path(const QString &name) const { return folder_.path(name); }
 
     // A scan whose every byte is 7 but for an echo of 90 at trace byte 20.
@@ -38,7 +30,7 @@ private:
 private slots:
     void voxelsAfterOneRenewal()
     {
-        QCOMPARE(run({"voxels", uniformScan(), "--top", "10", "--first", "3", "--last", "4", "--output",
+        QCOMPARE(runCliStatus({"voxels", uniformScan(), "--top", "10", "--first", "3", "--last", "4", "--output",
                       path("voxels.bin")}),
                  0);
         QFile file(path("voxels.bin"));
@@ -54,15 +46,15 @@ private slots:
     void threeDPictureOffScreen()
     {
         QString err;
-        QCOMPARE(run({"view3d", uniformScan(), "--threshold", "60", "--output", path("default.png")}, &err), 0);
+        QCOMPARE(runCliStatus({"view3d", uniformScan(), "--threshold", "60", "--output", path("default.png")}, &err), 0);
         QVERIFY2(err.isEmpty(), qPrintable(err));
         const QImage picture(path("default.png"));
         QCOMPARE(picture.size(), QSize(580, 547));
-        QCOMPARE(run({"view3d", uniformScan(), "--threshold", "60", "--frames", "off", "--turn", "-30", "--tilt",
+        QCOMPARE(runCliStatus({"view3d", uniformScan(), "--threshold", "60", "--frames", "off", "--turn", "-30", "--tilt",
                       "12", "--zoom", "3", "--size", "320x200", "--output", path("turned.png")}),
                  0);
         QCOMPARE(QImage(path("turned.png")).size(), QSize(320, 200));
-        QCOMPARE(run({"view3d", uniformScan(), "--threshold", "60", "--frames", "off", "--turn", "-30", "--tilt",
+        QCOMPARE(runCliStatus({"view3d", uniformScan(), "--threshold", "60", "--frames", "off", "--turn", "-30", "--tilt",
                       "12", "--zoom", "3", "--size", "320x200", "--output", path("again.png")}),
                  0);
         QCOMPARE(QImage(path("again.png")), QImage(path("turned.png")));  // the same call draws the same picture
@@ -71,9 +63,9 @@ private slots:
     void refusesBadOptions()
     {
         QString err;
-        QCOMPARE(run({"view3d", uniformScan(), "--frames", "maybe", "--output", path("x.png")}, &err), 2);
+        QCOMPARE(runCliStatus({"view3d", uniformScan(), "--frames", "maybe", "--output", path("x.png")}, &err), 2);
         QVERIFY(err.contains("--frames on or off"));
-        QCOMPARE(run({"voxels", uniformScan()}, &err), 2);
+        QCOMPARE(runCliStatus({"voxels", uniformScan()}, &err), 2);
         QVERIFY(err.contains("--output"));
     }
 };

@@ -22,6 +22,15 @@ inline CliOutcome runCli(const QStringList &arguments)
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
+// The exit status alone, with standard error handed back when asked for.
+inline int runCliStatus(const QStringList &arguments, QString *err = nullptr)
+{
+    const CliOutcome outcome = runCli(arguments);
+    if (err)
+        *err = outcome.err;
+    return outcome.status;
+}
+
 class CliFolder {
 public:
     QString path(const QString &name) const { return folder_.filePath(name); }
