@@ -29,8 +29,15 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
 }
 
+# A compiler cache, where one is installed, makes the builds of several
+# clones of the project share their work.
+compiler_launcher() {
+    command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
+}
+
 build_project() {
-    cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # shellcheck disable=SC2046
+    cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(compiler_launcher)
     cmake --build "$ROOT/build" --parallel "$(nproc)"
 }
 
