@@ -16,11 +16,11 @@ void KeyboardScrollBar::keyPressEvent(QKeyEvent *event)
     }
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Down:
+    case Qt::Key_Up:
         triggerAction(SliderSingleStepSub);
         break;
     case Qt::Key_Right:
-    case Qt::Key_Up:
+    case Qt::Key_Down:
         triggerAction(SliderSingleStepAdd);
         break;
     case Qt::Key_PageUp:

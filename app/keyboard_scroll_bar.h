@@ -1,6 +1,8 @@
 #pragma once
-// A scroll bar that the keyboard moves once it has the focus: the arrow keys
-// by one step, Page Up and Page Down by a page, Home and End to its ends.
+// A scroll bar that the keyboard moves once it has the focus, as a native one
+// does: Right and Down one step towards larger values (deeper, further on),
+// Left and Up one step back, Page Down and Page Up by a page, Home and End to
+// its ends.
 
 #include <QScrollBar>
 

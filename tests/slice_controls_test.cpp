@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QPixmap>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
@@ -50,7 +52,43 @@ private slots:
         QCOMPARE(window.idle_ticks, 0);
     }
 
+    void scrollBarsFollowTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        // as a native scroll bar: down and right go to larger values
+        QTest::newRow("depth, Down goes deeper") << "ScrollBar1" << 20 << int(Qt::Key_Down) << 21;
+        QTest::newRow("depth, Up") << "ScrollBar1" << 20 << int(Qt::Key_Up) << 19;
+        QTest::newRow("depth, Right") << "ScrollBar1" << 20 << int(Qt::Key_Right) << 21;
+        QTest::newRow("depth, Left") << "ScrollBar1" << 20 << int(Qt::Key_Left) << 19;
+        QTest::newRow("depth, Page Down") << "ScrollBar1" << 20 << int(Qt::Key_PageDown) << 30;
+        QTest::newRow("depth, Page Up") << "ScrollBar1" << 20 << int(Qt::Key_PageUp) << 10;
+        QTest::newRow("depth, End") << "ScrollBar1" << 20 << int(Qt::Key_End) << 127;
+        QTest::newRow("slice, Down") << "ScrollBar2" << 5 << int(Qt::Key_Down) << 6;
+        QTest::newRow("slice, Up") << "ScrollBar2" << 5 << int(Qt::Key_Up) << 4;
+        QTest::newRow("layer, Down") << "ScrollBar3" << 5 << int(Qt::Key_Down) << 6;
+        QTest::newRow("layer, Home") << "ScrollBar3" << 5 << int(Qt::Key_Home) << 1;
+    }
     void scrollBarsFollowTheKeyboard()
+    {
+        QFETCH(QString, bar);
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        SampleRun run;
+        TForm1 &window = run.startFlat();
+        QScrollBar *scrollBar = bar == "ScrollBar1" ? window.ScrollBar1
+                                : bar == "ScrollBar2" ? window.ScrollBar2
+                                                      : window.ScrollBar3;
+        scrollBar->setValue(start);
+        scrollBar->setFocus();
+        QTest::keyClick(scrollBar, Qt::Key(key));
+        QCOMPARE(scrollBar->value(), expected);
+    }
+
+    void keysMoveTheCursorReadouts()
     {
         SampleRun run;
         TForm1 &window = run.startFlat();
@@ -158,6 +196,30 @@ private slots:
         TForm1 &window = run.startFlat();
         QCOMPARE(window.RxLabel9->text(), QStringLiteral("396 mm"));  // 127 steps of 3.125 mm
         QCOMPARE(window.RxLabel8->text(), QStringLiteral("0 mm"));
+    }
+
+    // Each refresh of a load shows in something that only it renews: the
+    // controls are changed beforehand without their handlers.
+    void aLoadRefreshesReadoutsRulersAndSmoothing()
+    {
+        SampleRun run;
+        TForm1 &window = run.startFlat();
+        QByteArray deep = bundledSample();
+        deep[16 + 2052] = char(deep[16 + 2052] | 0x03);  // depth scale 200
+        window.view_busy = 1;
+        window.ScrollBar1->setValue(16);
+        window.view_busy = 0;
+        {
+            const QSignalBlocker silent(window.CheckBox4);
+            window.CheckBox4->setChecked(true);
+        }
+        const QImage rulers = window.Image8->pixmap().toImage();
+        window.volume.current_file_name = run.writeFile("deep.vlm", deep);
+        window.OpenTGO();
+        QCOMPARE(window.Label8->text(), QStringLiteral("200 mm"));
+        QCOMPARE(window.StatusBar1->currentMessage(), QStringLiteral("1 layer:1 slice:200 mm"));
+        QVERIFY2(window.Image8->pixmap().toImage() != rulers, "the depth labels of the left ruler stay");
+        QCOMPARE(int(window.smoothing), 1);
     }
 
     void draggingABorderLineMovesItsSlider()
