@@ -21,11 +21,12 @@ void TForm1::Copy1Click()
 }
 
 // The settings of this run are written first, as closing would write them:
-// powering off closes the program without asking it.
+// powering off closes the program without asking it. No is the default, so
+// that a stray Enter never powers the machine off.
 void TForm1::BitBtn6Click()
 {
-    const MessageAnswer answer = dialogs().showMessage(
-        {QStringLiteral("Warning"), QStringLiteral("Shutdown computer ?"), MessageIcon::Warning, MessageButtons::YesNo});
+    const MessageAnswer answer = dialogs().showMessage({QStringLiteral("Warning"), QStringLiteral("Shutdown computer ?"),
+                                                        MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes)
         return;
     writeClosingSettings();

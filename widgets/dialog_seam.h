@@ -20,6 +20,8 @@ struct MessageRequest {
     QString text;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    // The answer of Enter in a Yes/No question; Escape always answers No.
+    MessageAnswer defaultAnswer = MessageAnswer::Yes;
 };
 
 struct FileDialogRequest {

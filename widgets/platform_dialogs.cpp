@@ -57,6 +57,10 @@ MessageAnswer PlatformDialogs::showMessage(const MessageRequest &request)
                     request.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                              : QMessageBox::Ok,
                     QApplication::activeWindow());
+    if (request.buttons == MessageButtons::YesNo) {
+        box.setDefaultButton(request.defaultAnswer == MessageAnswer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
     const int result = box.exec();
     if (request.buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
