@@ -6,6 +6,7 @@
 #include "application_windows.h"
 #include "d3d_functions.h"
 #include "dialog_seam.h"
+#include "export_writers.h"
 #include "scan_volume.h"
 #include "page_composition.h"
 #include "slice_renderer.h"
@@ -279,8 +280,11 @@ private:
     void focusIfEnabled(QWidget *control);
     void showFileCaption();
     bool overwriteAllowed(const QString &path);
+    bool layerOverwriteAllowed(const QString &chosen, LayerFormat format);
+    // Puts back the caption and the name of the scan shown after a file that was not loaded.
+    void keepShownFile(const QString &caption);
+    void reportMissingBytes(int firstMissing);
     void createPopupMenu();
-    void reportMissingByte(int imageIndex);
     void drawCross(int x, int y);
     void pickCell(int x, int y);
     void Start3DView();
@@ -296,6 +300,9 @@ private:
     D3dFunctions d3d_;
     QStringList arguments_;
     bool closed_ = false;
+    // The scan shown and named in the caption; current_file_name returns to it
+    // when a file named for a load, a save or a receive does not become the scan.
+    QString shown_file_name_;
 
     std::unique_ptr<QPrinter> printer_;
 };

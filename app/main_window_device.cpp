@@ -6,9 +6,7 @@
 #include "received_scan.h"
 #include "receive_window.h"
 
-#include <QFileInfo>
 #include <QLabel>
-#include <QTemporaryFile>
 
 void TForm1::Option1Click()
 {
@@ -33,7 +31,8 @@ void TForm1::RxSpeedButton6Click()
 
 // The scan is received into the receive window's own image and reaches the
 // volume and the file only when it is complete: a failed or quit receive
-// leaves the volume, the views and the file that was there as they were.
+// leaves the volume, the views, the name of the scan and the file that was
+// there as they were. A scan that cannot be saved is kept in a recovery file.
 void TForm1::RxSpeedButton4Click()
 {
     TForm5 *receiver = windows_.receiveWindow;
@@ -44,26 +43,23 @@ void TForm1::RxSpeedButton4Click()
     if (!chosen)
         return;
     const QString path = chosen->path;
-    volume.current_file_name = path;
     if (!overwriteAllowed(path))
         return;
-    QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.velmora-XXXXXX"));
-    if (!probe.open()) {
-        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, probe.errorString()));
+    if (const WriteOutcome probe = probeWritableFolder(path); !probe.ok) {
+        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, probe.error));
         return;
     }
-    probe.remove();
     receive_ok = 0;
     receiver->setJob({port_number, comDevice(comPortIndex(comPortName(port_number))), external_adapter != 0});
     dialogs().runModal(*receiver);
     receive_ok = receiver->receive_ok();
     if (!receive_ok)
         return;
-    showFileCaption();
-    const WriteOutcome outcome = saveReceivedScan(volume, receiver->receivedImage(), path);
-    if (!outcome.ok) {
-        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
+    const ReceivedScanSave save = saveReceivedScan(volume, receiver->receivedImage(), path);
+    if (!save.outcome.ok) {
+        showErrorMessage(receivedScanFailureText(path, save));
         return;
     }
+    volume.current_file_name = path;
     OpenTGO();
 }

@@ -68,22 +68,35 @@ bool TForm1::overwriteAllowed(const QString &path)
 }
 
 // The file is replaced only once all of it is written; a failure is told and
-// the file that was there stays as it was.
+// the file that was there, the image and the name of the scan stay as they were.
 void TForm1::SaveScanFile(const QString &path)
 {
-    volume.current_file_name = path;
     if (!overwriteAllowed(path))
         return;
-    PrepareImageForSave(volume, kFirstPreparedByte, kLastPreparedByte);
-    const WriteOutcome outcome = saveScanImage(path, volume);
-    if (!outcome.ok)
+    const WriteOutcome outcome = saveScanImagePrepared(path, volume, kFirstPreparedByte, kLastPreparedByte);
+    if (!outcome.ok) {
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
+        return;
+    }
+    volume.current_file_name = path;
+    shown_file_name_ = path;
+}
+
+// The chosen name itself is never written, so the question is about the
+// layer files that would be replaced; the name of the scan shown stays.
+bool TForm1::layerOverwriteAllowed(const QString &chosen, LayerFormat format)
+{
+    const QStringList existing = existingLayerFiles(chosen, format);
+    if (existing.isEmpty())
+        return true;
+    const QString question = existingLayerFilesText(existing) + QStringLiteral(": overwrite?");
+    return dialogs().showMessage({QStringLiteral("Warning"), question, MessageIcon::Warning, MessageButtons::YesNo})
+           == MessageAnswer::Yes;
 }
 
 void TForm1::SaveSEG2DATA(const QString &path)
 {
-    volume.current_file_name = path;
-    const bool allowed = overwriteAllowed(path);
+    const bool allowed = layerOverwriteAllowed(path, LayerFormat::Seg2);
     repaint();
     if (!allowed)
         return;
@@ -96,8 +109,7 @@ void TForm1::SaveSEG2DATA(const QString &path)
 
 void TForm1::SaveAsciiColumns(const QString &path)
 {
-    volume.current_file_name = path;
-    if (!overwriteAllowed(path))
+    if (!layerOverwriteAllowed(path, LayerFormat::Ascii))
         return;
     exportLayers(volume, path, LayerFormat::Ascii, utc_clock, [](const QString &, const QString &) {
         showErrorMessage(kUnableToWriteFile);

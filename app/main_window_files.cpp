@@ -2,6 +2,8 @@
 
 #include "dialog_seam.h"
 #include "main_window.h"
+#include "application_title.h"
+#include "scan_file_open.h"
 #include "scan_loader.h"
 
 #include <QFile>
@@ -16,13 +18,26 @@ const QString kScanExtension = QStringLiteral("*.vlm");
 
 void TForm1::OpenTGO()
 {
+    const QString previousCaption = windowTitle();
     showFileCaption();
-    QFile file(volume.current_file_name);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RangeError();
+    const QString path = volume.current_file_name;
+    QFile file(path);
+    if (const auto reason = openScanFile(file)) {
+        keepShownFile(previousCaption);
+        dialogs().showMessage({kApplicationTitle, QStringLiteral("Cannot open %1: %2").arg(path, *reason),
+                               MessageIcon::Error, MessageButtons::Ok});
+        return;
+    }
     const ScanFileRead read = readScanFileInto(file, volume);
-    if (read.magicMatches && read.imageBytesRead < ScanLayout::kImageSize)
-        reportMissingByte(read.imageBytesRead);
+    if (!read.magicMatches) {
+        keepShownFile(previousCaption);
+        dialogs().showMessage({kApplicationTitle, QStringLiteral("%1 is not a Velmora scan file.").arg(path),
+                               MessageIcon::Error, MessageButtons::Ok});
+    } else {
+        shown_file_name_ = path;
+        if (read.imageBytesRead < ScanLayout::kImageSize)
+            reportMissingBytes(read.imageBytesRead);
+    }
     CheckBox4Click();
     Image1Click();
     // The 3-D picture is built from the image as read, before smoothing.
@@ -42,11 +57,18 @@ void TForm1::showFileCaption()
     repaint();
 }
 
-// One report a load, naming the first missing image byte: a box for each
-// missing byte would hold the program for as many clicks.
-void TForm1::reportMissingByte(int imageIndex)
+void TForm1::keepShownFile(const QString &caption)
 {
-    dialogs().showMessage({QStringLiteral("Ooops"), QString::number(imageIndex), MessageIcon::None, MessageButtons::Ok});
+    volume.current_file_name = shown_file_name_;
+    setWindowTitle(caption);
+}
+
+// One report a load: a box for each missing byte would hold the program for
+// as many clicks.
+void TForm1::reportMissingBytes(int firstMissing)
+{
+    dialogs().showMessage({QStringLiteral("Ooops"), missingBytesText(volume.current_file_name, firstMissing),
+                           MessageIcon::None, MessageButtons::Ok});
 }
 
 void TForm1::Open1Click()

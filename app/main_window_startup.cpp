@@ -41,11 +41,6 @@ uint8_t adapterFromMode(const SettingsStore &settings)
     return settings.readInteger(SettingNames::Mode).value_or(Defaults::Mode) == 0 ? 1 : 0;
 }
 
-QString directoryOf(const QString &fileName)
-{
-    return fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
-}
-
 }  // namespace
 
 void TForm1::FormCreate()
@@ -137,7 +132,9 @@ void TForm1::readStartFile(SettingsStore &settings, bool &open_at_start)
     // The argument list arrives already split, so a file named on the command
     // line opens whether or not the installer stored its folder.
     TakeCommandLineFile(open_at_start);
-    if (const auto lastFile = settings.readString(SettingNames::LastFile); lastFile && !open_at_start) {
+    // an empty Last_File is left by a run that showed no scan: there is nothing to open
+    if (const auto lastFile = settings.readString(SettingNames::LastFile);
+        lastFile && !lastFile->isEmpty() && !open_at_start) {
         volume.current_file_name = *lastFile;
         open_at_start = true;
     }
@@ -243,8 +240,12 @@ void TForm1::writeClosingSettings()
     settings.writeInteger(SettingNames::Bright, RxSlider1->value());
     settings.writeInteger(SettingNames::Level, RxSlider3->value());
     settings.writeInteger(SettingNames::Light, light_on);
-    settings.writeString(SettingNames::LastFile, volume.current_file_name);
-    settings.writeString(SettingNames::LastDir, directoryOf(volume.current_file_name));
+    // A run that showed no scan (or whose start file could not be opened)
+    // leaves the stored last file and folder for the next one.
+    if (!volume.current_file_name.isEmpty()) {
+        settings.writeString(SettingNames::LastFile, volume.current_file_name);
+        settings.writeString(SettingNames::LastDir, QFileInfo(volume.current_file_name).absolutePath());
+    }
     settings.writeInteger(SettingNames::Mode, modeOf(external_adapter));
     settings.writeInteger(SettingNames::Port, port_number);
     settings.writeInteger(SettingNames::Line, 1);

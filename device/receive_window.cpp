@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kStepMilliseconds = 100;
 const QString kChecksumFailure = QStringLiteral("CRC error ! Repeat transmission.");
+constexpr int kSilenceMilliseconds = 10000;
+constexpr int kDayMilliseconds = 24 * 60 * 60 * 1000;
 
 QString progressText(int received, int expected)
 {
@@ -24,9 +26,10 @@ QString progressText(int received, int expected)
 
 }  // namespace
 
-TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay)
+TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay, Clock clock)
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      port_(port ? std::move(port) : std::make_unique<TermiosSerialPort>()), session_(*port_, std::move(delay))
+      port_(port ? std::move(port) : std::make_unique<TermiosSerialPort>()), session_(*port_, std::move(delay)),
+      time_of_day_(std::move(clock))
 {
     setWindowTitle(QStringLiteral("Connection with M7340"));
     Label3 = new QLabel(QStringLiteral("The state of receive :"));
@@ -47,6 +50,9 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay)
     setLed(false);
     Label2 = new QLabel(QStringLiteral("Receive : 0 from 8388608"));
     BitBtn2 = new QPushButton(QStringLiteral("Quit"));
+    silenceHint = new QLabel;
+    silenceHint->setWordWrap(true);
+    silenceHint->hide();
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label3, 0, 0);
@@ -57,7 +63,8 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay)
     grid->addWidget(Label8, 3, 1);
     grid->addWidget(Label6, 4, 0);
     grid->addWidget(RxClock1, 4, 1);
-    grid->addWidget(BitBtn2, 5, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(silenceHint, 5, 0, 1, 2);
+    grid->addWidget(BitBtn2, 6, 0, 1, 2, Qt::AlignCenter);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kStepMilliseconds);
@@ -65,7 +72,7 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay)
     clock_->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, guarded(this, &TForm5::Timer1Timer));
     connect(clock_, &QTimer::timeout, this,
-            [this] { RxClock1->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); });
+            [this] { RxClock1->setText(time_of_day_().toString(QStringLiteral("HH:mm:ss"))); });
     connect(BitBtn2, &QPushButton::clicked, this, guarded(this, &TForm5::BitBtn2Click));
 }
 
@@ -131,7 +138,9 @@ void TForm5::startReceive()
 {
     receive_ok_ = 0;
     Gauge1->setValue(0);
-    start_time = QTime::currentTime();
+    start_time = time_of_day_();
+    last_arrival_ = start_time;
+    silenceHint->hide();
     Label2->setText(progressText(0, ReceiveProtocol::kExpectedCount));
     Label8->setText(QStringLiteral("0:0:0"));
     receive_active = 1;
@@ -156,9 +165,13 @@ void TForm5::Timer1Timer()
         return;
     }
     const ReceiveSession::Step step = session_.step();
+    const QTime now = time_of_day_();
     setLed(step.dataArrived);
-    if (step.dataArrived)
+    if (step.dataArrived) {
+        last_arrival_ = now;
+        silenceHint->hide();
         showProgress();
+    }
     switch (step.outcome) {
     case ReceiveProtocol::Outcome::Completed:
         Label2->setText(progressText(ReceiveProtocol::kExpectedCount, ReceiveProtocol::kExpectedCount));
@@ -173,7 +186,23 @@ void TForm5::Timer1Timer()
     case ReceiveProtocol::Outcome::Receiving:
         break;
     }
-    Label8->setText(elapsedTimeText(start_time, QTime::currentTime()));
+    Label8->setText(elapsedTimeText(start_time, now));
+    showSilence(now);
+}
+
+// The receive goes on waiting until Quit; after a while without a byte the
+// window says so and what to check.
+void TForm5::showSilence(const QTime &now)
+{
+    const int quiet = (last_arrival_.msecsTo(now) + kDayMilliseconds) % kDayMilliseconds;
+    if (quiet < kSilenceMilliseconds)
+        return;
+    silenceHint->setText(QStringLiteral("Nothing has arrived for %1 seconds. Check that the cable is plugged in, "
+                                        "that %2 (%3) is the port the instrument is on (Setup, IR setup), "
+                                        "and that the instrument is sending the scan.")
+                             .arg(quiet / 1000)
+                             .arg(comPortName(job_.port_number), job_.devicePath));
+    silenceHint->show();
 }
 
 void TForm5::showProgress()

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QTime>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -23,7 +24,11 @@ struct ReceiveJob {
 class TForm5 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm5(std::unique_ptr<SerialPort> port = nullptr, Delay delay = busyDelay);
+    // The time of day the window reads, for its elapsed time and for how long nothing has arrived.
+    using Clock = std::function<QTime()>;
+
+    explicit TForm5(std::unique_ptr<SerialPort> port = nullptr, Delay delay = busyDelay,
+                    Clock clock = &QTime::currentTime);
     ~TForm5() override;
 
     // The port to receive from when the window opens next.
@@ -53,6 +58,8 @@ public:
     QLabel *Label2;
     QPushButton *BitBtn2;
     QTimer *Timer1;
+    // Shown while nothing arrives: what to check.
+    QLabel *silenceHint;
 
 public slots:
     void reject() override;
@@ -66,10 +73,13 @@ private:
     void showProgress();
     void setLed(bool on);
     void finish();
+    void showSilence(const QTime &now);
 
     std::unique_ptr<SerialPort> port_;
     ReceiveSession session_;
     ReceiveJob job_;
     uint8_t receive_ok_ = 0;
     QTimer *clock_;
+    Clock time_of_day_;
+    QTime last_arrival_;
 };

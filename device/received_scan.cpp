@@ -1,15 +1,61 @@
 #include "received_scan.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include <algorithm>
 
 namespace {
+
 constexpr int kLastPrepared = ScanLayout::kImageSize;
+const QString kRecoveryFolder = QStringLiteral("qrn/Velmora/recovered");
+
+// A name in the recovery folder that no earlier recovery holds.
+QString freeRecoveryPath(const QString &target, const QDateTime &now)
+{
+    const QString stem = QFileInfo(target).completeBaseName() + now.toString(QStringLiteral("-yyyyMMdd-HHmmss"));
+    QString path = QDir(recoveryFolder()).filePath(stem + QStringLiteral(".vlm"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(recoveryFolder()).filePath(QStringLiteral("%1-%2.vlm").arg(stem).arg(n));
+    return path;
 }
 
-WriteOutcome saveReceivedScan(ScanVolume &volume, const std::vector<uint8_t> &received, const QString &path)
+WriteOutcome keepForRecovery(const std::vector<uint8_t> &prepared, const QString &path)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return {false, QStringLiteral("cannot make the folder %1").arg(QFileInfo(path).absolutePath())};
+    return saveScanImage(path, prepared);
+}
+
+}  // namespace
+
+QString recoveryFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(kRecoveryFolder);
+}
+
+ReceivedScanSave saveReceivedScan(ScanVolume &volume, const std::vector<uint8_t> &received, const QString &path,
+                                  const QDateTime &now)
 {
     checkRange(0, static_cast<long long>(received.size()), volume.scan_image.size());
-    std::copy(received.begin(), received.end(), volume.scan_image.data());
-    PrepareImageForSave(volume, ScanLayout::kLayerStride, kLastPrepared);
-    return saveScanImage(path, volume);
+    const std::vector<uint8_t> prepared = imagePreparedForSave(received, ScanLayout::kLayerStride, kLastPrepared);
+    ReceivedScanSave save;
+    save.outcome = saveScanImage(path, prepared);
+    if (save.outcome.ok) {
+        std::copy(prepared.begin(), prepared.end(), volume.scan_image.data());
+        return save;
+    }
+    save.recoveryPath = freeRecoveryPath(path, now);
+    save.recovery = keepForRecovery(prepared, save.recoveryPath);
+    return save;
+}
+
+QString receivedScanFailureText(const QString &path, const ReceivedScanSave &save)
+{
+    const QString failure = QStringLiteral("Cannot save %1: %2.").arg(path, save.outcome.error);
+    if (save.recovery.ok)
+        return failure + QStringLiteral(" The received scan is kept in %1.").arg(save.recoveryPath);
+    return failure + QStringLiteral(" The received scan could not be kept in %1 either: %2.")
+                         .arg(save.recoveryPath, save.recovery.error);
 }

@@ -122,18 +122,29 @@ int standardString(Bytes &file, int at, const QByteArray &text)
 
 const QByteArray kSampleInterval = QByteArrayLiteral("SAMPLE_INTERVAL 0.1");
 
-}  // namespace
-
-void PrepareImageForSave(ScanVolume &volume, int first, int last)
+void prepareInPlace(std::span<uint8_t> image, int first, int last)
 {
-    checkRange(first, last - first + 1, volume.scan_image.size());
-    uint8_t *image = volume.scan_image.data();
+    checkRange(first, last - first + 1, static_cast<long long>(image.size()));
     for (int i = first; i <= last; ++i) {
         if (image[i] > kHighestValue)
             image[i] = kHighestValue;
         if (i % ScanLayout::kTraceLength == 0)
             image[i] = 0;
     }
+}
+
+}  // namespace
+
+void PrepareImageForSave(ScanVolume &volume, int first, int last)
+{
+    prepareInPlace(std::span<uint8_t>(volume.scan_image.data(), volume.scan_image.size()), first, last);
+}
+
+std::vector<uint8_t> imagePreparedForSave(std::span<const uint8_t> image, int first, int last)
+{
+    std::vector<uint8_t> prepared(image.begin(), image.end());
+    prepareInPlace(prepared, first, last);
+    return prepared;
 }
 
 QString layerFileName(const QString &chosen, int number, const QString &extension)

@@ -8,9 +8,16 @@
 #include <QDateTime>
 #include <QString>
 
+#include <span>
+#include <vector>
+
 // Sets every value of scan_image from first to last (both included) above 127
 // to 127, and every trace lead byte (a multiple of 128) among them to 0.
 void PrepareImageForSave(ScanVolume &volume, int first, int last);
+
+// A copy of image prepared in the same way: what a scan file holds, while the
+// image itself stays as it is until the file has been written.
+std::vector<uint8_t> imagePreparedForSave(std::span<const uint8_t> image, int first, int last);
 
 // The name of the layer file with the given number: the number goes before
 // the file name's extension when it ends with extension (in any letter case),

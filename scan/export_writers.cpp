@@ -2,7 +2,9 @@
 
 #include "scan_file_writer.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -40,12 +42,30 @@ WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileD
     return {};
 }
 
-WriteOutcome saveScanImage(const QString &path, const ScanVolume &volume)
+WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image)
 {
+    checkRange(0, ScanLayout::kImageSize, static_cast<long long>(image.size()));
     return writeFileWhole(path, [&](QFileDevice &file) {
-        return writeScanFile(
-            file, std::span<const uint8_t, ScanLayout::kImageSize>(volume.scan_image.data(), ScanLayout::kImageSize));
+        return writeScanFile(file, image.first<ScanLayout::kImageSize>());
     });
+}
+
+WriteOutcome saveScanImagePrepared(const QString &path, ScanVolume &volume, int first, int last)
+{
+    const std::vector<uint8_t> prepared = imagePreparedForSave(
+        std::span<const uint8_t>(volume.scan_image.data(), ScanLayout::kClearedEntries), first, last);
+    const WriteOutcome outcome = saveScanImage(path, prepared);
+    if (outcome.ok)
+        std::copy(prepared.begin(), prepared.end(), volume.scan_image.data());
+    return outcome;
+}
+
+WriteOutcome probeWritableFolder(const QString &path)
+{
+    QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.velmora-XXXXXX"));
+    if (!probe.open())
+        return {false, probe.errorString()};
+    return {};
 }
 
 QString layerExtension(LayerFormat format)
@@ -53,12 +73,42 @@ QString layerExtension(LayerFormat format)
     return format == LayerFormat::Ascii ? AsciiColumns::kExtension : Seg2::kExtension;
 }
 
+QStringList layerFileNames(const QString &chosen, LayerFormat format)
+{
+    QStringList names;
+    for (int layer = 1; layer <= ScanLayout::kLayerCount; ++layer) {
+        const int number = format == LayerFormat::Ascii ? layer - 1 : layer;
+        names << layerFileName(chosen, number, layerExtension(format));
+    }
+    return names;
+}
+
+QStringList existingLayerFiles(const QString &chosen, LayerFormat format)
+{
+    QStringList existing;
+    for (const QString &name : layerFileNames(chosen, format))
+        if (QFileInfo::exists(name) && !existing.contains(name))
+            existing << name;
+    return existing;
+}
+
+QString existingLayerFilesText(const QStringList &existing)
+{
+    const QString first = QFileInfo(existing.value(0)).fileName();
+    if (existing.size() == 1)
+        return QStringLiteral("1 of the %1 layer files exists, %2").arg(ScanLayout::kLayerCount).arg(first);
+    return QStringLiteral("%1 of the %2 layer files exist, %3 \u2026")
+        .arg(existing.size())
+        .arg(ScanLayout::kLayerCount)
+        .arg(first);
+}
+
 void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock,
                   const LayerFailure &failed)
 {
+    const QStringList paths = layerFileNames(chosen, format);
     for (int layer = 1; layer <= ScanLayout::kLayerCount; ++layer) {
-        const int number = format == LayerFormat::Ascii ? layer - 1 : layer;
-        const QString path = layerFileName(chosen, number, layerExtension(format));
+        const QString &path = paths[layer - 1];
         const WriteOutcome outcome = writeFileWhole(path, [&](QFileDevice &file) {
             switch (format) {
             case LayerFormat::Seg2:

@@ -6,8 +6,10 @@
 #include "export_formats.h"
 
 #include <QFileDevice>
+#include <QStringList>
 
 #include <functional>
+#include <span>
 
 struct WriteOutcome {
     bool ok = true;
@@ -17,8 +19,16 @@ struct WriteOutcome {
 // Writes path through write, which returns false when a write fails.
 WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write);
 
-// The scan file: the 16-byte header, then bytes 0..131,071 of scan_image.
-WriteOutcome saveScanImage(const QString &path, const ScanVolume &volume);
+// The scan file: the 16-byte header, then bytes 0..131,071 of image.
+WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image);
+
+// Saves scan_image prepared for the file from first to last; only once the
+// file is written does scan_image take the prepared values, so a failed save
+// leaves the image in memory as it was.
+WriteOutcome saveScanImagePrepared(const QString &path, ScanVolume &volume, int first, int last);
+
+// Whether a file can be created beside path: the reason when not.
+WriteOutcome probeWritableFolder(const QString &path);
 
 enum class LayerFormat { Seg2, Seg2Standard, Ascii };
 
@@ -34,3 +44,13 @@ void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat f
 
 // The extension of a format's layer files.
 QString layerExtension(LayerFormat format);
+
+// The 24 layer file names made from chosen, in the order they are written.
+QStringList layerFileNames(const QString &chosen, LayerFormat format);
+
+// The layer files of an export that exist already.
+QStringList existingLayerFiles(const QString &chosen, LayerFormat format);
+
+// Names the existing layer files by their count and the first of them:
+// "3 of the 24 layer files exist, scan1.dat …".
+QString existingLayerFilesText(const QStringList &existing);

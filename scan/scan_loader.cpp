@@ -21,3 +21,12 @@ void smoothLoadedImage(ScanVolume &volume)
     SmoothVolume(volume.raw_image.data(), volume.raw_image.size(), volume.scan_image.data(),
                  volume.scan_image.size());
 }
+
+QString missingBytesText(const QString &path, int firstMissing)
+{
+    return QStringLiteral("%1 ends %2 bytes early: image bytes %3 to %4 are missing and keep the previous image.")
+        .arg(path)
+        .arg(ScanLayout::kImageSize - firstMissing)
+        .arg(firstMissing)
+        .arg(ScanLayout::kImageSize - 1);
+}

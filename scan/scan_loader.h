@@ -12,6 +12,10 @@
 // values in both. Raises a range error when raw_image is not allocated.
 ScanFileRead readScanFileInto(QIODevice &file, ScanVolume &volume);
 
+// The report of a short file: which file, how many image bytes it lacks and
+// that those keep the previous image.
+QString missingBytesText(const QString &path, int firstMissing);
+
 // After a load: copies the header block (and the lead byte of the first
 // trace) from raw_image into scan_image and smooths raw_image into scan_image.
 void smoothLoadedImage(ScanVolume &volume);

@@ -46,6 +46,38 @@ private slots:
         }
     }
 
+    // The layer files are what an export replaces: any of them that exists
+    // stops it unless --force is given.
+    void existingLayerFilesAreRefusedUnlessForced_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("SEG-2") << "seg2" << "l.dat" << QStringList{"l5.dat", "l2.dat"}
+                               << "2 of the 24 layer files exist, l2.dat \u2026";
+        QTest::newRow("ASCII") << "ascii" << "m.asc" << QStringList{"m0.asc"} << "1 of the 24 layer files exists, m0.asc";
+    }
+    void existingLayerFilesAreRefusedUnlessForced()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, name);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, message);
+        for (const QString &file : existing)
+            folder_.write(file, "kept");
+        const QStringList arguments{"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--format", format,
+                                    "--output", folder_.path(name)};
+        const CliOutcome outcome = runCli(arguments);
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
+        for (const QString &file : existing)
+            QCOMPARE(folder_.read(file), QByteArray("kept"));
+        QCOMPARE(runCli(arguments + QStringList{"--force"}).status, 0);
+        for (const QString &file : existing)
+            QVERIFY(folder_.read(file) != QByteArray("kept"));
+    }
+
     void layerFormatsWriteTwentyFourFiles_data()
     {
         QTest::addColumn<QString>("format");

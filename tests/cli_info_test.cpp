@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <sys/stat.h>
+
 class CliInfoTest : public QObject {
     Q_OBJECT
 
@@ -42,7 +44,7 @@ private slots:
         QTest::newRow("magic only") << "magic.vlm" << QByteArray("VLMv1.0") << "truncated scan file: 7 of 131088";
         QTest::newRow("short") << "short.vlm" << bundledSample().left(100) << "truncated scan file: 100 of 131088";
         QTest::newRow("missing") << "absent.vlm" << QByteArray() << "cannot open";
-        QTest::newRow("folder") << "." << QByteArray() << "is a folder";
+        QTest::newRow("folder") << "." << QByteArray() << "Is a directory";
     }
     void refusesWhatIsNotAScanFile()
     {
@@ -53,6 +55,41 @@ private slots:
         const CliOutcome outcome = runCli({"info", path});
         QCOMPARE(outcome.status, 1);
         QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
+    }
+
+    // Every subcommand opens its scan the same way: a FIFO is refused at once
+    // instead of holding the tool for ever.
+    void everyCommandRefusesAFifo_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("info") << QStringList{"info"};
+        QTest::newRow("dump") << QStringList{"dump", "--raw", "--output", "out.bin"};
+        QTest::newRow("render") << QStringList{"render", "--image", "out.png"};
+        QTest::newRow("voxels") << QStringList{"voxels", "--output", "out.bin"};
+        QTest::newRow("view3d") << QStringList{"view3d", "--output", "out.png"};
+        QTest::newRow("export") << QStringList{"export", "--format", "vlm", "--output", "out.vlm"};
+        QTest::newRow("print") << QStringList{"print", "--output", "out.png"};
+    }
+    void everyCommandRefusesAFifo()
+    {
+        QFETCH(QStringList, arguments);
+        const QString fifo = folder_.path("pipe.vlm");
+        QFile::remove(fifo);
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (QString &argument : arguments)
+            if (argument.startsWith("out."))
+                argument = folder_.path(argument);
+        arguments.insert(1, fifo);
+        QProcess process;
+        process.start(qEnvironmentVariable("VELMORA_CLI"), arguments);
+        const bool finished = process.waitForFinished(20000);
+        if (!finished)
+            process.kill();
+        QVERIFY2(finished, "the command waited on the FIFO");
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY2(process.readAllStandardError().contains(
+                     QStringLiteral("cannot open %1: Not a regular file").arg(fifo).toLocal8Bit()),
+                 "the FIFO is not named as refused");
     }
 
     void unknownCommandShowsUsage()

@@ -98,7 +98,8 @@ private slots:
         for (int layer = 1; layer <= 24; ++layer)
             QCOMPARE(QFileInfo(run.environment.path(QStringLiteral("a%1.dat").arg(layer))).size(), 23208);
         QVERIFY(!QFile::exists(run.environment.path("a0.dat")));
-        QCOMPARE(window.volume.current_file_name, chosen);
+        // the shown scan keeps its name: the chosen name was never written
+        QCOMPARE(window.volume.current_file_name, run.environment.path("sample.vlm"));
         QVERIFY(run.errorTexts().isEmpty());
     }
 
@@ -148,6 +149,7 @@ private slots:
         for (int i = 131028; i < 131072; ++i)
             QCOMPARE(uint8_t(saved[16 + i]), uint8_t(200));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
+        QCOMPARE(window.volume.current_file_name, path);
     }
 
     void cancellingWritesNothing()
@@ -160,29 +162,59 @@ private slots:
         QCOMPARE(QDir(run.environment.folder.path()).entryList(QDir::Files), QStringList{"sample.vlm"});
     }
 
-    void answeringNoWritesNothingButTakesTheName_data()
+    // One question about the files that would be replaced: the scan file
+    // itself, or the layer files of an export (its chosen name is never written).
+    void existingFilesAreAskedAboutOnce_data()
     {
         QTest::addColumn<int>("fileType");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("scan file") << int(ScanFile) << "old.vlm";
-        QTest::newRow("SEG-2") << int(Seg2File) << "old.dat";
-        QTest::newRow("ASCII") << int(AsciiFile) << "old.asc";
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("scan file") << int(ScanFile) << "old.vlm" << QStringList{"old.vlm"}
+                                   << "File exist ! Overwrite ?";
+        QTest::newRow("SEG-2 layers") << int(Seg2File) << "s.dat" << QStringList{"s7.dat", "s3.dat", "s24.dat"}
+                                      << "3 of the 24 layer files exist, s3.dat \u2026: overwrite?";
+        QTest::newRow("ASCII layer") << int(AsciiFile) << "t.asc" << QStringList{"t23.asc"}
+                                     << "1 of the 24 layer files exists, t23.asc: overwrite?";
     }
-    void answeringNoWritesNothingButTakesTheName()
+    void existingFilesAreAskedAboutOnce()
     {
         QFETCH(int, fileType);
-        QFETCH(QString, name);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, question);
         ExportRun run;
         TForm1 &window = run.startWithSample();
-        const QString path = run.writeFile(name, "kept");
+        for (const QString &name : existing)
+            run.writeFile(name, "kept");
+        const QStringList filesBefore = QDir(run.environment.folder.path()).entryList(QDir::Files);
         run.dialogs.messageAnswers.push_back(MessageAnswer::No);
-        run.save(window, path, fileType);
-        QCOMPARE(run.dialogs.messages.last().text, QStringLiteral("File exist ! Overwrite ?"));
-        QCOMPARE(run.dialogs.messages.last().buttons, MessageButtons::YesNo);
-        QCOMPARE(run.dialogs.messages.last().icon, MessageIcon::Warning);
-        QCOMPARE(fileBytes(path), QByteArray("kept"));
-        QCOMPARE(window.volume.current_file_name, path);
-        QCOMPARE(QDir(run.environment.folder.path()).entryList(QDir::Files).size(), 2);
+        run.save(window, run.environment.path(chosen), fileType);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text, question);
+        QCOMPARE(run.dialogs.messages[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(run.dialogs.messages[0].icon, MessageIcon::Warning);
+        for (const QString &name : existing)
+            QCOMPARE(fileBytes(run.environment.path(name)), QByteArray("kept"));
+        QCOMPARE(QDir(run.environment.folder.path()).entryList(QDir::Files), filesBefore);
+        QCOMPARE(window.volume.current_file_name, run.environment.path("sample.vlm"));
+
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        run.save(window, run.environment.path(chosen), fileType);
+        QCOMPARE(run.dialogs.messages.size(), 2);
+        for (const QString &name : existing)
+            QVERIFY(fileBytes(run.environment.path(name)) != QByteArray("kept"));
+    }
+
+    void anExistingChosenExportNameIsNotAskedAbout()
+    {
+        ExportRun run;
+        TForm1 &window = run.startWithSample();
+        run.writeFile("a.dat", "kept");
+        run.save(window, run.environment.path("a.dat"), Seg2File);
+        QVERIFY(run.dialogs.messages.isEmpty());
+        QCOMPARE(QFileInfo(run.environment.path("a24.dat")).size(), 23208);
+        QCOMPARE(fileBytes(run.environment.path("a.dat")), QByteArray("kept"));
     }
 
     void answeringYesReplacesTheFile()
@@ -195,29 +227,38 @@ private slots:
         QCOMPARE(fileBytes(path).size(), 131088);
     }
 
-    void aScanFileThatCannotBeWrittenIsReportedAndTheOldOneStays()
+    // A save that fails changes nothing: the file that was there, the image
+    // in memory (no lead byte zeroed, no value clamped) and the scan's name.
+    void aScanFileThatCannotBeWrittenChangesNothing_data()
     {
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("disk full") << "full";
+        QTest::newRow("folder gone") << "gone";
+    }
+    void aScanFileThatCannotBeWrittenChangesNothing()
+    {
+        QFETCH(QString, cause);
         ExportRun run;
         TForm1 &window = run.startWithSample();
-        const QString path = run.writeFile("kept.vlm", bundledSample());
+        const QString path = cause == "full" ? run.writeFile("kept.vlm", bundledSample())
+                                             : run.environment.path("gone/scan.vlm");
+        const QString nameBefore = window.volume.current_file_name;
+        window.volume.scan_image[TraceOffset(2, 5)] = 77;  // a trace lead byte
+        window.volume.scan_image[TraceOffset(2, 5) + 9] = 200;
+        const QByteArray imageBefore(reinterpret_cast<const char *>(window.volume.scan_image.data()), 131073);
         run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
         {
-            const FileSizeLimit full(20000);  // the disk fills up during the save
+            const FileSizeLimit full(cause == "full" ? 20000 : RLIM_INFINITY);
             run.save(window, path, ScanFile);
         }
         QCOMPARE(run.errorTexts().size(), 1);
         QVERIFY(run.errorTexts()[0].startsWith(QStringLiteral("Cannot save %1: ").arg(path)));
-        QCOMPARE(fileBytes(path), bundledSample());
-        QCOMPARE(QDir(run.environment.folder.path()).entryList(QDir::Files).size(), 2);  // no temporary left
-    }
-
-    void aScanFileInAVanishedFolderIsReported()
-    {
-        ExportRun run;
-        TForm1 &window = run.startWithSample();
-        run.save(window, run.environment.path("gone/scan.vlm"), ScanFile);
-        QCOMPARE(run.errorTexts().size(), 1);
-        QVERIFY(run.errorTexts()[0].contains(run.environment.path("gone/scan.vlm")));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(window.volume.scan_image.data()), 131073), imageBefore);
+        QCOMPARE(window.volume.current_file_name, nameBefore);
+        if (cause == "full") {
+            QCOMPARE(fileBytes(path), bundledSample());
+            QCOMPARE(QDir(run.environment.folder.path()).entryList(QDir::Files).size(), 2);  // no temporary left
+        }
     }
 
     void seg2LayersThatCannotBeWrittenAreReportedAndNotLeftTruncated()

@@ -132,9 +132,10 @@ private slots:
     {
         Run run;
         run.environment.storeComplete();
-        run.environment.store("Last_File", QStringLiteral("/scans/last.vlm"));
-        TForm1 &window = run.start({QStringLiteral("velmora"), QStringLiteral("/scans/named.vlm")});
-        QCOMPARE(window.volume.current_file_name, QStringLiteral("/scans/named.vlm"));
+        run.environment.store("Last_File", run.writeFile("last.vlm", bundledSample()));
+        const QString named = run.writeFile("named.vlm", bundledSample());
+        TForm1 &window = run.start({QStringLiteral("velmora"), named});
+        QCOMPARE(window.volume.current_file_name, named);
     }
 
     void commandLineFileOpensWithoutInstallDir()
@@ -142,8 +143,12 @@ private slots:
         Run run;
         run.environment.storeComplete();
         run.environment.store("InstallDir", QStringLiteral("/opt/velmora"));
+        const QString absolute = run.writeFile("relative.vlm", bundledSample());
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(run.environment.folder.path());
         TForm1 &window = run.start({QStringLiteral("velmora"), QStringLiteral("relative.vlm")});
-        QCOMPARE(window.volume.current_file_name, QDir::current().absoluteFilePath(QStringLiteral("relative.vlm")));
+        QDir::setCurrent(previous);
+        QCOMPARE(window.volume.current_file_name, absolute);
         QCOMPARE(window.install_dir, QStringLiteral("/opt/velmora"));
     }
 
@@ -151,10 +156,11 @@ private slots:
     {
         Run run;
         run.environment.storeComplete();
-        run.environment.store("Last_File", QStringLiteral("/scans/last.vlm"));
+        const QString last = run.writeFile("last.vlm", bundledSample());
+        run.environment.store("Last_File", last);
         run.environment.store("LastDir", QStringLiteral("/scans"));
         TForm1 &window = run.start();
-        QCOMPARE(window.volume.current_file_name, QStringLiteral("/scans/last.vlm"));
+        QCOMPARE(window.volume.current_file_name, last);
         QCOMPARE(window.last_dir, QStringLiteral("/scans"));
     }
 

@@ -5,6 +5,7 @@
 #include "receive_window.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,6 +87,7 @@ private slots:
         TForm1 &window = run.startOn(simulator.devicePath());
         const QString target = run.writeFile("old.vlm", "the old scan");
         const QByteArray shownBefore = run.shownImage();
+        const QString captionBefore = window.windowTitle();
         run.answerWindowsAsAPersonWould();
         run.dialogs.fileAnswers.push_back(FileDialogAnswer{target, 1});
         run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);  // overwrite
@@ -94,6 +96,9 @@ private slots:
         QCOMPARE(run.dialogs.messages.last().text, QStringLiteral("CRC error ! Repeat transmission."));
         QCOMPARE(fileBytes(target), QByteArray("the old scan"));
         QCOMPARE(run.shownImage(), shownBefore);
+        // the scan shown keeps its name
+        QCOMPARE(window.windowTitle(), captionBefore);
+        QVERIFY(window.volume.current_file_name.isEmpty());
     }
 
     void quittingHalfwayLeavesTheOldFileAndTheVolume()
@@ -117,6 +122,7 @@ private slots:
         window.RxSpeedButton4Click();
         QCOMPARE(run.receiveWindow.Label2->text(), QStringLiteral("Receive : 60000 from 131072"));
         QCOMPARE(int(window.receive_ok), 0);
+        QVERIFY(window.volume.current_file_name.isEmpty());
         QCOMPARE(fileBytes(target), QByteArray("the old scan"));
         QCOMPARE(run.shownImage(), shownBefore);
     }
@@ -132,7 +138,56 @@ private slots:
         window.RxSpeedButton4Click();
         QVERIFY(run.dialogs.modalWindows.isEmpty());
         QCOMPARE(fileBytes(target), QByteArray("the old scan"));
-        QCOMPARE(window.volume.current_file_name, target);
+        QVERIFY(window.volume.current_file_name.isEmpty());
+    }
+
+    // Minutes of transfer are not lost to a folder that went away meanwhile:
+    // the scan is kept in the user's data folder and the message says where.
+    void aScanThatCannotBeSavedIsKeptForRecovery()
+    {
+        DeviceRun run;
+        const InstrumentSimulatorRun simulator(run.writeFile("sent.vlm", bundledSample()));
+        TForm1 &window = run.startOn(simulator.devicePath());
+        const QString folder = run.environment.path("incoming");
+        QVERIFY(QDir().mkdir(folder));
+        const QString target = folder + "/scan.vlm";
+        const QString captionBefore = window.windowTitle();
+        const QByteArray shownBefore = run.shownImage();
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            QDir(folder).removeRecursively();  // the folder goes during the transfer
+            return dialog.exec();
+        };
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{target, 1});
+        window.RxSpeedButton4Click();
+        QCOMPARE(int(window.receive_ok), 1);
+        const QString recovered = run.environment.path("data/qrn/Velmora/recovered");
+        const QStringList kept = QDir(recovered).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(kept[0].startsWith("scan-"));
+        const QByteArray keptBytes = fileBytes(recovered + "/" + kept[0]);
+        QCOMPARE(keptBytes.size(), 131088);
+        QCOMPARE(keptBytes.mid(16 + 5120), bundledSample().mid(16 + 5120));
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        const QString text = run.dialogs.messages[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("Cannot save %1: ").arg(target)), qPrintable(text));
+        QVERIFY2(text.endsWith(QStringLiteral("The received scan is kept in %1/%2.").arg(recovered, kept[0])),
+                 qPrintable(text));
+        QCOMPARE(window.windowTitle(), captionBefore);
+        QVERIFY(window.volume.current_file_name.isEmpty());
+        QCOMPARE(run.shownImage(), shownBefore);
+    }
+
+    void aTargetFolderThatCannotBeWrittenIsReportedBeforeTheReceive()
+    {
+        DeviceRun run;
+        TForm1 &window = run.startOn(run.environment.path("no-tty"));
+        run.dialogs.modalWindows.clear();
+        const QString target = run.environment.path("absent/scan.vlm");
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{target, 1});
+        window.RxSpeedButton4Click();
+        QVERIFY(run.dialogs.modalWindows.isEmpty());
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY(run.dialogs.messages[0].text.startsWith(QStringLiteral("Cannot save %1: ").arg(target)));
     }
 
     void aPortThatCannotBeOpenedIsReportedAndTheOldFileStays()

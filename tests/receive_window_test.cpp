@@ -26,12 +26,15 @@ struct WindowRun {
     ScriptedDialogs dialogs;
     FakeSerialPort *port;
     std::unique_ptr<TForm5> window;
+    // The time of day the window reads; the real one unless a test sets it.
+    QTime now;
 
     explicit WindowRun(int portNumber = 1)
     {
         auto fake = std::make_unique<FakeSerialPort>();
         port = fake.get();
-        window = std::make_unique<TForm5>(std::move(fake), [](int) {});
+        window = std::make_unique<TForm5>(std::move(fake), [](int) {},
+                                          [this] { return now.isValid() ? now : QTime::currentTime(); });
         window->setJob({portNumber, QStringLiteral("/dev/ttyFAKE"), false});
     }
 
@@ -104,6 +107,61 @@ private slots:
         run.runModally();
         QCOMPARE(int(run.window->receive_ok()), 0);
         QVERIFY(run.port->log()->isEmpty());
+    }
+
+    // Each tick shows the time since the start; after ten seconds without a
+    // byte the window says so and what to check, and goes on waiting.
+    void eachTickShowsTheElapsedTimeAndTheSilence_data()
+    {
+        QTest::addColumn<int>("milliseconds");
+        QTest::addColumn<bool>("dataInTheTick");
+        QTest::addColumn<QString>("elapsed");
+        QTest::addColumn<bool>("silenceShown");
+        QTest::newRow("quiet 9.9 s") << 9900 << false << "0:0:9" << false;
+        QTest::newRow("quiet 10 s") << 10000 << false << "0:0:10" << true;
+        QTest::newRow("bytes after 65 s") << 65000 << true << "0:1:5" << false;
+        QTest::newRow("quiet 1 h 2 min 3 s") << 3723000 << false << "1:2:3" << true;
+    }
+    void eachTickShowsTheElapsedTimeAndTheSilence()
+    {
+        QFETCH(int, milliseconds);
+        QFETCH(bool, dataInTheTick);
+        QFETCH(QString, elapsed);
+        QFETCH(bool, silenceShown);
+        WindowRun run;
+        run.now = QTime(10, 0, 0);
+        run.window->FormActivate();
+        run.window->Timer1->stop();  // the test ticks by hand
+        run.now = run.now.addMSecs(milliseconds);
+        if (dataInTheTick)
+            run.port->arrive(streamOf(-1, 300));
+        run.window->Timer1Timer();
+        QCOMPARE(run.window->Label8->text(), elapsed);
+        QCOMPARE(!run.window->silenceHint->isHidden(), silenceShown);
+        if (silenceShown) {
+            QVERIFY(run.window->silenceHint->text().startsWith(
+                QStringLiteral("Nothing has arrived for %1 seconds.").arg(milliseconds / 1000)));
+            QVERIFY(run.window->silenceHint->text().contains("COM1 (/dev/ttyFAKE)"));
+        }
+        QCOMPARE(int(run.window->receive_active), 1);  // still waiting
+    }
+
+    void bytesArrivingAgainHideTheSilence()
+    {
+        WindowRun run;
+        run.now = QTime(10, 0, 0);
+        run.window->FormActivate();
+        run.window->Timer1->stop();
+        run.now = run.now.addSecs(12);
+        run.window->Timer1Timer();
+        QVERIFY(!run.window->silenceHint->isHidden());
+        run.port->arrive(streamOf(-1, 300));
+        run.now = run.now.addSecs(1);
+        run.window->Timer1Timer();
+        QVERIFY(run.window->silenceHint->isHidden());
+        run.now = run.now.addSecs(9);  // nine seconds since the last byte
+        run.window->Timer1Timer();
+        QVERIFY(run.window->silenceHint->isHidden());
     }
 
     void quitEndsTheReceiveAndClosesThePort()

@@ -1,6 +1,6 @@
 #pragma once
-// A private settings folder and serial devices for one test: XDG_CONFIG_HOME
-// points into a temporary folder, and COM1..COM4 stand for devices that do
+// A private settings folder, data folder and serial devices for one test:
+// XDG_CONFIG_HOME and XDG_DATA_HOME point into a temporary folder, and COM1..COM4 stand for devices that do
 // not exist unless the test says otherwise.
 
 #include "settings_store.h"
@@ -14,6 +14,7 @@ public:
     TestEnvironment()
     {
         qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toLocal8Bit());
         for (int n = 1; n <= 4; ++n)
             setComDevice(n, folder.filePath(QStringLiteral("no-such-tty%1").arg(n)));
     }

@@ -15,7 +15,7 @@ int runPrint(const QStringList &arguments);
 
 class QFile;
 
-// Opens a file for reading; reports why not (missing, a folder, no rights).
+// Opens a scan file for reading; reports why not (missing, a folder, a FIFO, no rights).
 bool openForReading(QFile &file);
 // Reports that a file does not begin with the scan file magic.
 void reportNotAScanFile(const QString &path);

@@ -36,8 +36,7 @@ std::optional<LayerFormat> layerFormatNamed(const QString &name)
 
 int exportScanFile(ScanVolume &volume, const QString &output)
 {
-    PrepareImageForSave(volume, kFirstPreparedByte, kLastPreparedByte);
-    const WriteOutcome outcome = saveScanImage(output, volume);
+    const WriteOutcome outcome = saveScanImagePrepared(output, volume, kFirstPreparedByte, kLastPreparedByte);
     if (!outcome.ok) {
         reportFailure(QStringLiteral("cannot save %1: %2").arg(output, outcome.error));
         return 1;
@@ -77,9 +76,16 @@ int runExport(const QStringList &arguments)
                                          "--format vlm|seg2|ascii|seg2-standard --output NAME [--force]"));
         return 2;
     }
-    if (QFileInfo::exists(*output) && !force) {
+    if (!force && scanFile && QFileInfo::exists(*output)) {
         reportFailure(kFileExists);
         return 1;
+    }
+    if (!force && layerFormat) {
+        // the name given is never written: the layer files are what would be replaced
+        if (const QStringList existing = existingLayerFiles(*output, *layerFormat); !existing.isEmpty()) {
+            reportFailure(existingLayerFilesText(existing) + QStringLiteral(": not overwritten without --force"));
+            return 1;
+        }
     }
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))

@@ -3,10 +3,10 @@
 #include "cli_commands.h"
 
 #include "scan_file_format.h"
+#include "scan_file_open.h"
 
 #include <QGuiApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <functional>
@@ -68,12 +68,8 @@ void reportFailure(const QString &message)
 
 bool openForReading(QFile &file)
 {
-    if (QFileInfo(file.fileName()).isDir()) {
-        reportFailure(QStringLiteral("%1 is a folder, not a scan file").arg(file.fileName()));
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFailure(QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString()));
+    if (const auto reason = openScanFile(file)) {
+        reportFailure(QStringLiteral("cannot open %1: %2").arg(file.fileName(), *reason));
         return false;
     }
     return true;

@@ -85,6 +85,10 @@ int runReceive(const QStringList &arguments)
         reportFailure(kFileExists);
         return 1;
     }
+    if (const WriteOutcome probe = probeWritableFolder(options->output); !probe.ok) {
+        reportFailure(QStringLiteral("cannot save %1: %2").arg(options->output, probe.error));
+        return 1;
+    }
     TermiosSerialPort port;
     ReceiveSession session(port, busyDelay);
     if (!session.start(options->device, options->adapter)) {
@@ -114,9 +118,9 @@ int runReceive(const QStringList &arguments)
         QThread::msleep(kStepMilliseconds);
     }
     auto volume = std::make_unique<ScanVolume>();
-    const WriteOutcome outcome = saveReceivedScan(*volume, session.protocol().image(), options->output);
-    if (!outcome.ok) {
-        reportFailure(QStringLiteral("cannot save %1: %2").arg(options->output, outcome.error));
+    const ReceivedScanSave save = saveReceivedScan(*volume, session.protocol().image(), options->output);
+    if (!save.outcome.ok) {
+        reportFailure(receivedScanFailureText(options->output, save));
         return 1;
     }
     return 0;

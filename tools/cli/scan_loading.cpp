@@ -17,7 +17,7 @@ bool loadScan(const QString &path, ScanVolume &volume)
         return false;
     }
     if (read.imageBytesRead < ScanLayout::kImageSize)
-        reportFailure(QStringLiteral("Ooops: %1 (the file ends before this image byte)").arg(read.imageBytesRead));
+        reportFailure(QStringLiteral("Ooops: ") + missingBytesText(path, read.imageBytesRead));
     file.close();
     smoothLoadedImage(volume);
     return true;
