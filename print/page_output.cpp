@@ -12,6 +12,8 @@ bool printPage(QPagedPaintDevice &device, const QImage &page)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    // a PDF stores the page as it is, not as a JPEG
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.drawImage(0, 0, page);
     return painter.end();
 }

@@ -6,6 +6,7 @@
 #include "key_preview.h"
 #include "margin_dialog.h"
 #include "page_output.h"
+#include "pdf_page.h"
 #include "screen_cursors.h"
 
 #include <QAction>
@@ -39,6 +40,13 @@ QScrollBar *hiddenScrollBar(Qt::Orientation orientation)
     bar->setValue(0);
     bar->hide();
     return bar;
+}
+
+// A PDF file is written whole by the atomic writer rather than in place by
+// the printer, so that a failed write keeps what was there.
+bool printsToPdfFile(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
 }  // namespace
@@ -214,6 +222,17 @@ void TForm2::RxSpeedButton3Click()
     if (!job_.printer || page_bitmap.isNull())
         return;
     job_.printer->setDocName(job_.title);
+    if (printsToPdfFile(*job_.printer)) {
+        const QString path = job_.printer->outputFileName();
+        const PdfDocument document{job_.printer->pageLayout(), job_.printer->resolution(), job_.title,
+                                   job_.printer->creator()};
+        if (const WriteOutcome outcome = savePdfPage(path, document, page_bitmap); !outcome.ok) {
+            showErrorMessage(QStringLiteral("Cannot write %1: %2").arg(path, outcome.error));
+            return;
+        }
+        close();
+        return;
+    }
     if (!printPage(*job_.printer, page_bitmap)) {
         showErrorMessage(QStringLiteral("The page could not be printed on %1.").arg(job_.printer->printerName()));
         return;

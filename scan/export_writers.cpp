@@ -6,6 +6,9 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace {
 
 bool writeAsciiLayer(QFileDevice &file, const ScanVolume &volume, int layer)
@@ -25,6 +28,18 @@ bool writeBytes(QFileDevice &file, const QByteArray &bytes)
     return file.write(bytes) == bytes.size();
 }
 
+// Qt reports a write that stopped part way without the system's reason. One
+// more byte written straight to the file meets the same condition (a full
+// disk, a file size limit) and brings the reason; the file is thrown away
+// after it.
+QString whyWritingFailed(QFileDevice &file)
+{
+    const int descriptor = file.handle();
+    if (descriptor >= 0 && ::write(descriptor, "", 1) < 0)
+        return qt_error_string(errno);
+    return file.errorString();
+}
+
 }  // namespace
 
 WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write)
@@ -33,7 +48,7 @@ WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileD
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
     if (!write(file) || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString reason = whyWritingFailed(file);
         file.cancelWriting();
         return {false, reason};
     }

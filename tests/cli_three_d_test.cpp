@@ -64,7 +64,7 @@ private slots:
     {
         QString err;
         QCOMPARE(runCliStatus({"view3d", uniformScan(), "--frames", "maybe", "--output", path("x.png")}, &err), 2);
-        QVERIFY(err.contains("--frames on or off"));
+        QVERIFY(err.contains("--frames takes on or off"));
         QCOMPARE(runCliStatus({"voxels", uniformScan()}, &err), 2);
         QVERIFY(err.contains("--output"));
     }

@@ -7,18 +7,26 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <functional>
+
 struct CliOutcome {
     int status;
     QString out;
     QString err;
 };
 
-inline CliOutcome runCli(const QStringList &arguments)
+constexpr int kCliCrashed = -1;  // the status of a tool that aborted or was killed
+
+// prepare, when given, runs in the child before the tool starts.
+inline CliOutcome runCli(const QStringList &arguments, const std::function<void()> &prepare = {})
 {
     QProcess process;
+    if (prepare)
+        process.setChildProcessModifier(prepare);
     process.start(qEnvironmentVariable("VELMORA_CLI"), arguments);
     process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+    const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : kCliCrashed;
+    return {status, QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 

@@ -14,6 +14,7 @@ int runReceive(const QStringList &arguments);
 int runPrint(const QStringList &arguments);
 
 class QFile;
+struct WriteOutcome;
 
 // Opens a scan file for reading; reports why not (missing, a folder, a FIFO, no rights).
 bool openForReading(QFile &file);
@@ -24,3 +25,5 @@ void reportNotAScanFile(const QString &path);
 void reportFailure(const QString &message);
 // Writes a line to standard output.
 void printLine(const QString &line);
+// True when a file was written; reports the file and the reason when not.
+bool fileWritten(const QString &path, const WriteOutcome &outcome);

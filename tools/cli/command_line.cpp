@@ -105,7 +105,7 @@ bool CommandLine::takeFlag(const QString &name)
     return arguments_.removeAll(name) > 0;
 }
 
-std::optional<QSize> CommandLine::takeSize(const QString &name, QSize fallback)
+std::optional<QSize> CommandLine::takeSize(const QString &name, QSize fallback, int largest)
 {
     const auto value = takeValue(name);
     if (!value)
@@ -114,11 +114,49 @@ std::optional<QSize> CommandLine::takeSize(const QString &name, QSize fallback)
     bool widthOk = false;
     bool heightOk = false;
     const QSize size(parts.value(0).toInt(&widthOk), parts.value(1).toInt(&heightOk));
-    if (parts.size() != 2 || !widthOk || !heightOk || size.width() < 2 || size.height() < 2) {
-        fail(QStringLiteral("%1 takes WIDTHxHEIGHT, both at least 2, not \"%2\"").arg(name, *value));
+    const auto fits = [largest](int side) { return side >= 2 && side <= largest; };
+    if (parts.size() != 2 || !widthOk || !heightOk || !fits(size.width()) || !fits(size.height())) {
+        fail(QStringLiteral("%1 takes WIDTHxHEIGHT, both from 2 to %2, not \"%3\"").arg(name).arg(largest).arg(*value));
         return std::nullopt;
     }
     return size;
+}
+
+std::optional<int> CommandLine::takeInteger(const QString &name, int fallback, int lowest, int highest)
+{
+    const auto value = takeValue(name);
+    if (!value)
+        return failed_ ? std::nullopt : std::optional<int>(fallback);
+    bool number = false;
+    const int parsed = value->toInt(&number);
+    if (!number || parsed < lowest || parsed > highest) {
+        fail(QStringLiteral("%1 takes a whole number from %2 to %3, not \"%4\"")
+                 .arg(name)
+                 .arg(lowest)
+                 .arg(highest)
+                 .arg(*value));
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+std::optional<float> CommandLine::takeReal(const QString &name, float fallback, float lowest, float highest)
+{
+    const auto value = takeValue(name);
+    if (!value)
+        return failed_ ? std::nullopt : std::optional<float>(fallback);
+    bool number = false;
+    const double parsed = value->toDouble(&number);
+    // the comparisons are false for NaN, and infinities lie outside every range
+    if (!number || !(parsed >= lowest && parsed <= highest)) {
+        fail(QStringLiteral("%1 takes a number from %2 to %3, not \"%4\"")
+                 .arg(name)
+                 .arg(lowest)
+                 .arg(highest)
+                 .arg(*value));
+        return std::nullopt;
+    }
+    return static_cast<float>(parsed);
 }
 
 QString CommandLine::takeFile()

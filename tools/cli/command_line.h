@@ -19,8 +19,12 @@ public:
     // Takes "--name VALUE"; nullopt when absent.
     std::optional<QString> takeValue(const QString &name);
     bool takeFlag(const QString &name);
-    // Takes "--name WxH", or gives fallback when absent.
-    std::optional<QSize> takeSize(const QString &name, QSize fallback);
+    // Takes "--name WxH" with both sides in 2..largest, or gives fallback when absent.
+    std::optional<QSize> takeSize(const QString &name, QSize fallback, int largest);
+    // Takes "--name N" with N a whole number in lowest..highest, or gives fallback when absent.
+    std::optional<int> takeInteger(const QString &name, int fallback, int lowest, int highest);
+    // Takes "--name X" with X a finite number in lowest..highest, or gives fallback when absent.
+    std::optional<float> takeReal(const QString &name, float fallback, float lowest, float highest);
     // The one argument left that is not an option; empty, with the reason
     // reported, when there is none, more than one or an unknown option.
     QString takeFile();

@@ -3,10 +3,10 @@
 
 #include "cli_commands.h"
 
+#include "export_writers.h"
 #include "scan_layout.h"
 #include "scan_loading.h"
 
-#include <QSaveFile>
 
 #include <memory>
 
@@ -42,14 +42,10 @@ std::optional<DumpOptions> parseDumpOptions(const QStringList &arguments)
 
 bool writeImage(const QString &path, const uint8_t *image)
 {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(reinterpret_cast<const char *>(image), ScanLayout::kImageSize) != ScanLayout::kImageSize
-        || !out.commit()) {
-        reportFailure(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
-        return false;
-    }
-    return true;
+    return fileWritten(path, writeFileWhole(path, [&](QFileDevice &file) {
+                           return file.write(reinterpret_cast<const char *>(image), ScanLayout::kImageSize)
+                                  == ScanLayout::kImageSize;
+                       }));
 }
 
 }  // namespace

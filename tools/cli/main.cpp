@@ -2,6 +2,7 @@
 
 #include "cli_commands.h"
 
+#include "export_writers.h"
 #include "scan_file_format.h"
 #include "scan_file_open.h"
 
@@ -9,7 +10,9 @@
 #include <QFile>
 
 #include <cstdio>
+#include <exception>
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -59,6 +62,22 @@ void printUsage()
                          "  --first N  --last N  --brightness B  --threshold N  --smoothing\n");
 }
 
+// Whatever a subcommand raises ends in a message and exit status 1, never in
+// an abort.
+int runGuarded(const Command &command, const QStringList &arguments)
+{
+    try {
+        return command.run(arguments);
+    } catch (const std::bad_alloc &) {
+        reportFailure(QStringLiteral("%1: not enough memory").arg(QLatin1String(command.name)));
+    } catch (const std::exception &error) {
+        reportFailure(QStringLiteral("%1: %2").arg(QLatin1String(command.name), QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        reportFailure(QStringLiteral("%1: an unexpected error").arg(QLatin1String(command.name)));
+    }
+    return 1;
+}
+
 }  // namespace
 
 void reportFailure(const QString &message)
@@ -79,6 +98,13 @@ void reportNotAScanFile(const QString &path)
 {
     reportFailure(QStringLiteral("%1 is not a scan file: it does not begin with \"%2\"")
                       .arg(path, QString::fromLatin1(ScanFileFormat::kMagic.data(), ScanFileFormat::kMagic.size())));
+}
+
+bool fileWritten(const QString &path, const WriteOutcome &outcome)
+{
+    if (!outcome.ok)
+        reportFailure(QStringLiteral("cannot write %1: %2").arg(path, outcome.error));
+    return outcome.ok;
 }
 
 void printLine(const QString &line)
@@ -102,7 +128,7 @@ int main(int argc, char *argv[])
     const QString name = arguments.takeFirst();
     for (const Command &command : kCommands) {
         if (name == QLatin1String(command.name))
-            return command.run(arguments);
+            return runGuarded(command, arguments);
     }
     reportFailure(QStringLiteral("unknown command \"%1\"").arg(name));
     printUsage();

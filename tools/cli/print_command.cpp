@@ -6,12 +6,13 @@
 
 #include "command_line.h"
 #include "page_composition.h"
-#include "page_output.h"
+#include "pdf_page.h"
+#include "picture_limits.h"
+#include "png_file.h"
 #include "scan_loading.h"
 #include "slice_renderer.h"
 
 #include <QPageLayout>
-#include <QPdfWriter>
 
 #include <cmath>
 #include <memory>
@@ -62,16 +63,6 @@ PrintSubject subjectOf(const ViewState &view, const ScanVolume &volume, const QS
     return subject;
 }
 
-bool writePdf(const QString &path, const QPageLayout &layout, const QImage &page, const QString &title)
-{
-    QPdfWriter writer(path);
-    writer.setResolution(kPdfResolution);
-    writer.setPageLayout(layout);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Velmora v1.5"));
-    return printPage(writer, page);
-}
-
 }  // namespace
 
 int runPrint(const QStringList &arguments)
@@ -79,7 +70,7 @@ int runPrint(const QStringList &arguments)
     CommandLine line(arguments);
     ViewState view;
     line.takeViewOptions(view);
-    const auto size = line.takeSize(QStringLiteral("--size"), kDesignSliceImage);
+    const auto size = line.takeSize(QStringLiteral("--size"), kDesignSliceImage, kLargestSliceImageSide);
     const auto pageText = line.takeValue(QStringLiteral("--page"));
     const auto marginsText = line.takeValue(QStringLiteral("--margins"));
     const bool info = line.takeFlag(QStringLiteral("--info"));
@@ -87,7 +78,7 @@ int runPrint(const QStringList &arguments)
     std::optional<QSize> page;
     if (pageText) {
         CommandLine pageLine({QStringLiteral("--page"), *pageText});
-        page = pageLine.takeSize(QStringLiteral("--page"), QSize());
+        page = pageLine.takeSize(QStringLiteral("--page"), QSize(), kLargestPageSide);
     }
     const auto margins = marginsText ? parseMargins(*marginsText) : std::optional<PrintMargins>(PrintMargins{});
     const QString file = line.takeFile();
@@ -122,11 +113,8 @@ int runPrint(const QStringList &arguments)
         return 1;
     }
     const QString title = QStringLiteral("Velmora ( %1 )").arg(file);
-    const bool written = pdf ? writePdf(*output, pdfLayout, composed.page, title)
-                             : composed.page.save(*output, "PNG");
-    if (!written) {
-        reportFailure(QStringLiteral("cannot write %1").arg(*output));
-        return 1;
-    }
-    return 0;
+    const WriteOutcome outcome =
+        pdf ? savePdfPage(*output, {pdfLayout, kPdfResolution, title, QStringLiteral("Velmora v1.5")}, composed.page)
+            : savePngFile(*output, composed.page);
+    return fileWritten(*output, outcome) ? 0 : 1;
 }

@@ -22,6 +22,7 @@ const QString kFileExists = QStringLiteral("File exist ! Overwrite ?");
 const QString kChecksumFailure = QStringLiteral("CRC error ! Repeat transmission.");
 constexpr int kStepMilliseconds = 100;
 constexpr int kDefaultTimeoutSeconds = 60;
+constexpr int kLongestTimeoutSeconds = 24 * 60 * 60;
 
 struct ReceiveOptions {
     QString device;
@@ -36,27 +37,25 @@ std::optional<ReceiveOptions> parseReceive(const QStringList &arguments)
 {
     CommandLine line(arguments);
     ReceiveOptions options;
-    const auto port = line.takeValue(QStringLiteral("--port"));
+    const bool portGiven = arguments.contains(QStringLiteral("--port"));
+    const auto port = line.takeInteger(QStringLiteral("--port"), 0, 1, kComPortCount);
     const auto device = line.takeValue(QStringLiteral("--device"));
     const auto output = line.takeValue(QStringLiteral("--output"));
-    const auto timeout = line.takeValue(QStringLiteral("--timeout"));
+    const auto timeout = line.takeInteger(QStringLiteral("--timeout"), kDefaultTimeoutSeconds, 1, kLongestTimeoutSeconds);
     options.adapter = line.takeFlag(QStringLiteral("--adapter"));
     options.force = line.takeFlag(QStringLiteral("--force"));
-    bool numbers = true;
-    if (timeout)
-        options.timeoutSeconds = timeout->toInt(&numbers);
-    if (port) {
-        bool ok = false;
-        const int n = port->toInt(&ok);
-        numbers = numbers && ok;
-        options.portName = comPortName(n);
+    if (line.failed())
+        return std::nullopt;
+    options.timeoutSeconds = *timeout;
+    if (portGiven) {
+        options.portName = comPortName(*port);
         options.device = comDevicePath(comPortIndex(options.portName), QString());
     }
     if (device) {
         options.device = *device;
         options.portName = *device;
     }
-    if (line.failed() || !output || port.has_value() == device.has_value() || !numbers || options.device.isEmpty()) {
+    if (!output || portGiven == device.has_value() || options.device.isEmpty()) {
         reportFailure(QStringLiteral("usage: velmora-cli receive (--port 1..4 | --device PATH) [--adapter] "
                                      "--output FILE.vlm [--force] [--timeout SECONDS]"));
         return std::nullopt;

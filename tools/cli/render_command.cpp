@@ -5,12 +5,13 @@
 #include "cli_commands.h"
 
 #include "command_line.h"
+#include "picture_limits.h"
+#include "png_file.h"
 #include "scan_loading.h"
 #include "slice_grid_text.h"
 #include "slice_renderer.h"
 
 #include <QImage>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -20,25 +21,14 @@ constexpr QSize kDesignSliceImage{557, 500};
 
 bool writePicture(const std::optional<QString> &path, const QImage &picture)
 {
-    if (!path)
-        return true;
-    if (!picture.convertToFormat(QImage::Format_RGB888).save(*path, "PNG")) {
-        reportFailure(QStringLiteral("cannot write %1").arg(*path));
-        return false;
-    }
-    return true;
+    return !path || fileWritten(*path, savePngFile(*path, picture.convertToFormat(QImage::Format_RGB888)));
 }
 
 bool writeText(const std::optional<QString> &path, const QByteArray &text)
 {
-    if (!path)
-        return true;
-    QSaveFile out(*path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
-        reportFailure(QStringLiteral("cannot write %1: %2").arg(*path, out.errorString()));
-        return false;
-    }
-    return true;
+    return !path || fileWritten(*path, writeFileWhole(*path, [&](QFileDevice &file) {
+               return file.write(text) == text.size();
+           }));
 }
 
 }  // namespace
@@ -48,7 +38,7 @@ int runRender(const QStringList &arguments)
     CommandLine line(arguments);
     ViewState view;
     line.takeViewOptions(view);
-    const auto size = line.takeSize(QStringLiteral("--size"), kDesignSliceImage);
+    const auto size = line.takeSize(QStringLiteral("--size"), kDesignSliceImage, kLargestSliceImageSide);
     const auto imagePath = line.takeValue(QStringLiteral("--image"));
     const auto overviewPath = line.takeValue(QStringLiteral("--overview"));
     const auto aScanPath = line.takeValue(QStringLiteral("--ascan"));

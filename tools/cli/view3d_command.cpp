@@ -7,6 +7,8 @@
 #include "command_line.h"
 #include "cursor_position.h"
 #include "library_start.h"
+#include "picture_limits.h"
+#include "png_file.h"
 #include "scan_loading.h"
 
 #include <QImage>
@@ -18,6 +20,9 @@ namespace {
 
 constexpr QSize kDesignThreeDArea{580, 547};
 constexpr float kZoomStep = 0.1f;
+constexpr float kFullTurn = 360;
+// from the smallest zoom to the largest and beyond
+constexpr int kMostZoomSteps = 100;
 
 struct TurnOptions {
     float turn = 0;
@@ -29,21 +34,20 @@ struct TurnOptions {
 std::optional<TurnOptions> takeTurnOptions(CommandLine &line)
 {
     TurnOptions options;
-    bool ok = true;
-    if (const auto turn = line.takeValue(QStringLiteral("--turn")))
-        options.turn = turn->toFloat(&ok);
-    if (const auto tilt = line.takeValue(QStringLiteral("--tilt")); ok && tilt)
-        options.tilt = tilt->toFloat(&ok);
-    if (const auto zoom = line.takeValue(QStringLiteral("--zoom")); ok && zoom)
-        options.zoomSteps = zoom->toInt(&ok);
-    if (const auto frames = line.takeValue(QStringLiteral("--frames")); ok && frames) {
-        ok = *frames == QLatin1String("on") || *frames == QLatin1String("off");
-        options.frames = *frames == QLatin1String("on");
-    }
-    if (!ok) {
-        reportFailure(QStringLiteral("--turn and --tilt take degrees, --zoom whole steps, --frames on or off"));
+    const auto turn = line.takeReal(QStringLiteral("--turn"), 0, -kFullTurn, kFullTurn);
+    const auto tilt = line.takeReal(QStringLiteral("--tilt"), 0, -kFullTurn, kFullTurn);
+    const auto zoom = line.takeInteger(QStringLiteral("--zoom"), 0, -kMostZoomSteps, kMostZoomSteps);
+    const auto frames = line.takeValue(QStringLiteral("--frames"));
+    if (!turn || !tilt || !zoom || line.failed())
+        return std::nullopt;
+    if (frames && *frames != QLatin1String("on") && *frames != QLatin1String("off")) {
+        reportFailure(QStringLiteral("--frames takes on or off, not \"%1\"").arg(*frames));
         return std::nullopt;
     }
+    options.turn = *turn;
+    options.tilt = *tilt;
+    options.zoomSteps = *zoom;
+    options.frames = !frames || *frames == QLatin1String("on");
     return options;
 }
 
@@ -55,10 +59,10 @@ int runView3d(const QStringList &arguments)
     ViewState view;
     line.takeViewOptions(view);
     const auto turn = takeTurnOptions(line);
-    const auto size = line.takeSize(QStringLiteral("--size"), kDesignThreeDArea);
+    const auto size = line.takeSize(QStringLiteral("--size"), kDesignThreeDArea, kLargestThreeDSide);
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QString file = line.takeFile();
-    if (line.failed() || !turn || !output) {
+    if (line.failed() || !turn || !size || !output) {
         if (!line.failed() && turn)
             reportFailure(QStringLiteral("usage: velmora-cli view3d FILE [view options] ... --output OUT.png"));
         return 2;
@@ -87,9 +91,5 @@ int runView3d(const QStringList &arguments)
     d3dsnapshot_(reinterpret_cast<uint32_t *>(picture.bits()), static_cast<uint16_t>(size->width()),
                      static_cast<uint16_t>(size->height()));
     d3d.d3dclose_();
-    if (!picture.convertToFormat(QImage::Format_RGB888).save(*output, "PNG")) {
-        reportFailure(QStringLiteral("cannot write %1").arg(*output));
-        return 1;
-    }
-    return 0;
+    return fileWritten(*output, savePngFile(*output, picture.convertToFormat(QImage::Format_RGB888))) ? 0 : 1;
 }

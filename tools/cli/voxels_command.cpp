@@ -4,10 +4,10 @@
 #include "cli_commands.h"
 
 #include "command_line.h"
+#include "export_writers.h"
 #include "scan_loading.h"
 #include "volume_upload.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <memory>
@@ -20,13 +20,10 @@ bool writeVoxels(const QString &path, const ScanVolume &volume)
     std::vector<char> bytes(static_cast<std::size_t>(volume.voxels.size()) * 2);
     for (long long i = 0; i < volume.voxels.size(); ++i)
         qToLittleEndian<int16_t>(volume.voxels[i], bytes.data() + 2 * i);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
-        || !out.commit()) {
-        reportFailure(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
-        return false;
-    }
-    return true;
+    return fileWritten(path, writeFileWhole(path, [&](QFileDevice &file) {
+                           return file.write(bytes.data(), static_cast<qint64>(bytes.size()))
+                                  == static_cast<qint64>(bytes.size());
+                       }));
 }
 
 }  // namespace

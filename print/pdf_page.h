@@ -1,0 +1,18 @@
+#pragma once
+// The composed page saved as a one-page PDF file, whole or not at all.
+
+#include "export_writers.h"
+
+#include <QImage>
+#include <QPageLayout>
+
+struct PdfDocument {
+    QPageLayout layout;
+    int resolution = 600;  // dots per inch of the page's pixels
+    QString title;
+    QString creator;
+};
+
+// The page is drawn at its own size in the document's pixels and stored
+// losslessly; the file is put in place only when all of it was written.
+WriteOutcome savePdfPage(const QString &path, const PdfDocument &document, const QImage &page);
