@@ -1,6 +1,7 @@
 // Opening scan files.
 
 #include "dialog_seam.h"
+#include "finding_readout.h"
 #include "main_window.h"
 #include "scan_loader.h"
 
@@ -23,6 +24,8 @@ void TForm1::OpenTGO()
     const ScanFileRead read = readScanFileInto(file, volume);
     if (read.magicMatches && read.imageBytesRead < ScanLayout::kImageSize)
         reportMissingByte(read.imageBytesRead);
+    if (read.magicMatches)
+        Readout->setScanLoaded(true);
     CheckBox4Click();
     Image1Click();
     // The 3-D picture is built from the image as read, before smoothing.
