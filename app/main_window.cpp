@@ -3,6 +3,7 @@
 #include "application_title.h"
 #include "bitmap_view.h"
 #include "drag_line.h"
+#include "finding_readout.h"
 #include "handler_guard.h"
 #include "key_preview.h"
 
@@ -60,6 +61,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     createPanels();
     createRightPanel();
     createBottomPanel();
+    Readout = new FindingReadout(*this);
     connectControls();
     runGuarded([this] { FormCreate(); });
     Timer1->start();
@@ -130,9 +132,14 @@ void TForm1::connectSliceControls()
     connect(RadioButton3, &QRadioButton::toggled, this, whenChecked(this, &TForm1::RadioButton3Click));
     connect(CheckBox4, &QCheckBox::toggled, this, guarded(this, &TForm1::CheckBox4Click));
     connect(Image1, &BitmapView::mousePressed, this, guarded(this, &TForm1::Image1Click));
-    connect(Image3, &BitmapView::mousePressed, this, [this](Qt::MouseButton button, QPoint at) {
-        runGuarded([&] { Image3MouseDown(button, at.x(), at.y()); });
-    });
+    connect(Image3, &BitmapView::mousePressed, this,
+            [this](Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers) {
+                // Shift+click sets the measure point; the cursor stays where it is
+                if (button == Qt::LeftButton && modifiers.testFlag(Qt::ShiftModifier))
+                    runGuarded([&] { Readout->setMeasurePoint(at); });
+                else
+                    runGuarded([&] { Image3MouseDown(button, at.x(), at.y()); });
+            });
     connect(RxSplitter1, &DragLine::mouseDown, this, guarded(this, &TForm1::RxSplitter1MouseDown));
     connect(RxSplitter1, &DragLine::mouseMoved, this, guarded(this, &TForm1::RxSplitter1MouseMove));
     connect(RxSplitter1, &DragLine::mouseUp, this, guarded(this, &TForm1::RxSplitter1MouseUp));

@@ -24,6 +24,7 @@
 
 class BitmapView;
 class DragLine;
+class FindingReadout;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -237,6 +238,9 @@ public:
     QCheckBox *CheckBox1;
     QCheckBox *CheckBox4;
     QCheckBox *CheckBox7;
+
+    // The readings of the finding at the cursor.
+    FindingReadout *Readout = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -2,6 +2,7 @@
 // copying the slice image, and the shutdown prompt.
 
 #include "dialog_seam.h"
+#include "finding_readout.h"
 #include "main_window.h"
 #include "system_power.h"
 
@@ -11,6 +12,7 @@
 void TForm1::N1Click()
 {
     ClearVolume(volume);
+    Readout->setScanLoaded(false);
     Image1Click();
     d3d_.d3dreview_(1);
 }

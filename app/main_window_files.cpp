@@ -1,6 +1,7 @@
 // Opening scan files.
 
 #include "dialog_seam.h"
+#include "finding_readout.h"
 #include "main_window.h"
 #include "application_title.h"
 #include "scan_file_open.h"
@@ -35,6 +36,7 @@ void TForm1::OpenTGO()
                                MessageIcon::Error, MessageButtons::Ok});
     } else {
         shown_file_name_ = path;
+        Readout->setScanLoaded(true);
         if (read.imageBytesRead < ScanLayout::kImageSize)
             reportMissingBytes(read.imageBytesRead);
     }

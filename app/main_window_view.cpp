@@ -7,6 +7,7 @@
 #include "cursor_position.h"
 #include "dialog_seam.h"
 #include "drag_line.h"
+#include "finding_readout.h"
 #include "library_start.h"
 #include "main_window.h"
 #include "program_messages.h"
@@ -51,6 +52,8 @@ void TForm1::Image1Click()
     Image1->update();
     Image3->update();
     Image2->repaint();
+    if (Readout)
+        Readout->refresh();
 }
 
 void TForm1::DrawAxisRulers()

@@ -21,6 +21,10 @@ inline const QString Zone = QStringLiteral("Zone");
 inline const QString Light = QStringLiteral("Light");
 inline const QString Line = QStringLiteral("Line");
 inline const QString Solid = QStringLiteral("Solid");
+// The reference amplitude and the probe's pitches in millimetres; empty when unknown.
+inline const QString Reference = QStringLiteral("Reference");
+inline const QString SlicePitch = QStringLiteral("SlicePitch");
+inline const QString LayerPitch = QStringLiteral("LayerPitch");
 // The device that stands for COM<n> (n = 1..4) on this system.
 QString comDevice(int n);
 }  // namespace SettingNames

@@ -16,9 +16,17 @@ void BitmapView::paintEvent(QPaintEvent *)
         painter.drawImage(rect(), bitmap_);
     else
         painter.drawImage(0, 0, bitmap_);
+    if (overlay_)
+        overlay_(painter);
+}
+
+void BitmapView::setOverlay(Overlay overlay)
+{
+    overlay_ = std::move(overlay);
+    update();
 }
 
 void BitmapView::mousePressEvent(QMouseEvent *event)
 {
-    emit mousePressed(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), event->position().toPoint(), event->modifiers());
 }

@@ -1,10 +1,13 @@
 #pragma once
 // An image control: shows a bitmap that the window owns and writes into,
 // either at its own size from the top-left corner or stretched over the
-// control, and tells of mouse presses on it.
+// control, and tells of mouse presses on it. An overlay may be painted over
+// the bitmap on screen; the bitmap itself is never drawn into.
 
 #include <QImage>
 #include <QWidget>
+
+#include <functional>
 
 class BitmapView : public QWidget {
     Q_OBJECT
@@ -13,8 +16,11 @@ public:
 
     BitmapView(QWidget *parent, const QImage &bitmap, Fit fit);
 
+    using Overlay = std::function<void(QPainter &)>;
+    void setOverlay(Overlay overlay);
+
 signals:
-    void mousePressed(Qt::MouseButton button, QPoint position);
+    void mousePressed(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -23,4 +29,5 @@ protected:
 private:
     const QImage &bitmap_;
     Fit fit_;
+    Overlay overlay_;
 };

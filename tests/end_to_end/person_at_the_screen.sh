@@ -80,6 +80,15 @@ shot clicked
 alike slice_moved clicked "$status_region" && fail "a click on the slice image did not move the cursor"
 [ "$("$probe" pixel "$work/clicked.png" 300 300)" = "255 64 64" ] || fail "the clicked cell is not the cursor cell"
 
+# --- readings: a Shift+click sets a measure point, and the readings section of
+# the status bar (right of the status line) changes
+readings_region="300 $((height - 22)) $((width - 300)) 18"
+xdotool mousemove 200 250 keydown shift click 1 keyup shift
+shot measured
+alike clicked measured "$readings_region" && fail "Shift+click did not change the readings in the status bar"
+xdotool key Escape
+# --- end of readings
+
 xdotool key F2
 shot zoomed
 alike clicked zoomed "$small_view_region" && fail "F2 did not zoom the 3-D picture"

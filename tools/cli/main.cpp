@@ -42,6 +42,10 @@ const Command kCommands[] = {
     {"print",
      "print FILE [view options] [--size WxH] [--page WxH] [--margins L,R,T,B] [--info] --output OUT.png|OUT.pdf",
      runPrint},
+    {"probe",
+     "probe FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
+     "[--json]",
+     runProbe},
 };
 
 // The tool's standard error carries its own reports only; the notes of the

@@ -1,0 +1,233 @@
+#include "finding_readout.h"
+
+#include "bitmap_view.h"
+#include "dialog_seam.h"
+#include "handler_guard.h"
+#include "main_window.h"
+#include "measure_overlay.h"
+#include "probe_geometry_dialog.h"
+#include "settings_store.h"
+#include "trace_plot_view.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSlider>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int kMinimumPanelPlotHeight = 200;
+constexpr int kHighestSample = 255;
+constexpr QSize kPlotWindowSize{320, 520};
+const QString kNoScan = QStringLiteral("No scan loaded");
+
+std::optional<int> storedReference(const SettingsStore &settings)
+{
+    const auto value = settings.readInteger(SettingNames::Reference);
+    if (!value || *value < 1 || *value > kHighestSample)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> storedPitch(const SettingsStore &settings, const QString &name)
+{
+    return parsePitch(settings.readString(name).value_or(QString())).value_or(std::nullopt);
+}
+
+QString pitchText(const std::optional<double> &pitch)
+{
+    return pitch ? QString::number(*pitch, 'g', 10) : QString();
+}
+
+QMenu *menuHolding(QMenuBar *bar, QAction *item)
+{
+    for (QAction *action : bar->actions())
+        if (action->menu() && action->menu()->actions().contains(item))
+            return action->menu();
+    return nullptr;
+}
+
+}  // namespace
+
+FindingReadout::FindingReadout(TForm1 &window) : QObject(&window), window_(window)
+{
+    StatusSection = new QLabel(kNoScan, window_.StatusBar1);
+    window_.StatusBar1->addPermanentWidget(StatusSection);
+    PanelPlot = new TracePlotView(window_.Panel1);
+    PlotWindow = new TracePlotView(&window_, Qt::Tool);
+    PlotWindow->setWindowTitle(QStringLiteral("Trace plot"));
+    PlotWindow->resize(kPlotWindowSize);
+    ThresholdValue = showValueBeside(window_.RxSlider3);
+    BrightnessValue = showValueBeside(window_.RxSlider1);
+    createActions();
+    addPopupItems();
+    window_.Image3->setOverlay([this](QPainter &painter) {
+        if (measurePoint_)
+            drawMeasureOverlay(painter, measureLine(window_.viewState(), *measurePoint_, window_.geometry));
+    });
+    window_.Panel1->installEventFilter(this);
+    readSettings();
+}
+
+void FindingReadout::createActions()
+{
+    ReadingsMenu = new QMenu(QStringLiteral("&Readings"), window_.MainMenu1);
+    window_.MainMenu1->insertMenu(window_.About1, ReadingsMenu);
+    SetReference1 = ReadingsMenu->addAction(QStringLiteral("Set &reference"));
+    SetReference1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    ClearReference1 = ReadingsMenu->addAction(QStringLiteral("C&lear reference"));
+    ClearReference1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    ClearMeasure1 = ReadingsMenu->addAction(QStringLiteral("Clear &measure point"));
+    ClearMeasure1->setShortcut(QKeySequence(Qt::Key_Escape));
+    ReadingsMenu->addSeparator();
+    TracePlot1 = ReadingsMenu->addAction(QStringLiteral("&Trace plot window"));
+    TracePlot1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    ProbeGeometry1 = new QAction(QStringLiteral("Probe geometry\u2026"), this);
+    if (QMenu *setup = menuHolding(window_.MainMenu1, window_.Option1))
+        setup->addAction(ProbeGeometry1);
+    for (QAction *action : {SetReference1, ClearReference1, ClearMeasure1, TracePlot1})
+        window_.addAction(action);
+    connect(SetReference1, &QAction::triggered, this, guarded(this, &FindingReadout::setReference));
+    connect(ClearReference1, &QAction::triggered, this, guarded(this, &FindingReadout::clearReference));
+    connect(ClearMeasure1, &QAction::triggered, this, guarded(this, &FindingReadout::clearMeasurePoint));
+    connect(TracePlot1, &QAction::triggered, this, guarded(this, &FindingReadout::showPlotWindow));
+    connect(ProbeGeometry1, &QAction::triggered, this, guarded(this, &FindingReadout::editProbeGeometry));
+}
+
+// The same commands on the slice image's own menu, after its items.
+void FindingReadout::addPopupItems()
+{
+    window_.PopupMenu1->addSeparator();
+    window_.PopupMenu1->addAction(SetReference1);
+    window_.PopupMenu1->addAction(ClearReference1);
+    window_.PopupMenu1->addAction(ClearMeasure1);
+}
+
+QLabel *FindingReadout::showValueBeside(QSlider *slider)
+{
+    auto *label = new QLabel(QString::number(slider->value()), slider->parentWidget());
+    label->setGeometry(slider->geometry().right() + 6, slider->geometry().center().y() - 8, 36, 16);
+    connect(slider, &QSlider::valueChanged, label, qOverload<int>(&QLabel::setNum));
+    return label;
+}
+
+void FindingReadout::refresh()
+{
+    const ViewState view = window_.viewState();
+    if (measurePoint_ && view.axis != measureAxis_)
+        measurePoint_.reset();
+    readings_ = readFinding(window_.volume, view, reference_, measurePoint_, probe_);
+    const TracePlot plot = tracePlotOf(window_.volume, view, readings_);
+    PanelPlot->showPlot(plot);
+    PlotWindow->showPlot(plot);
+    StatusSection->setText(scanLoaded_ ? readingsSummary(readings_) : kNoScan);
+    StatusSection->setToolTip(readingsLines(readings_).join(QLatin1Char('\n')));
+    window_.Image3->update();
+}
+
+void FindingReadout::setScanLoaded(bool loaded)
+{
+    scanLoaded_ = loaded;
+    measurePoint_.reset();
+}
+
+void FindingReadout::tell(const QString &note)
+{
+    StatusSection->setText(note);
+}
+
+void FindingReadout::setMeasurePoint(QPoint pixel)
+{
+    if (!scanLoaded_) {
+        tell(kNoScan + QStringLiteral(": no measure point set"));
+        return;
+    }
+    const ViewState view = window_.viewState();
+    measurePoint_ = measurePointAt(view, window_.geometry, pixel.x(), pixel.y());
+    measureAxis_ = view.axis;
+    refresh();
+}
+
+void FindingReadout::clearMeasurePoint()
+{
+    measurePoint_.reset();
+    refresh();
+}
+
+void FindingReadout::setReference()
+{
+    if (!scanLoaded_) {
+        tell(kNoScan + QStringLiteral(": no reference set"));
+        return;
+    }
+    if (readings_.amplitude.value == 0) {
+        tell(QStringLiteral("No echo at the cursor: no reference set"));
+        return;
+    }
+    reference_ = readings_.amplitude.value;
+    writeSettings();
+    refresh();
+}
+
+void FindingReadout::clearReference()
+{
+    reference_.reset();
+    writeSettings();
+    refresh();
+}
+
+void FindingReadout::editProbeGeometry()
+{
+    ProbeGeometryDialog dialog(&window_, probe_);
+    if (dialogs().runModal(dialog) != QDialog::Accepted)
+        return;
+    probe_ = dialog.probeGeometry();
+    writeSettings();
+    refresh();
+}
+
+void FindingReadout::showPlotWindow()
+{
+    PlotWindow->show();
+    PlotWindow->raise();
+}
+
+bool FindingReadout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window_.Panel1 && event->type() == QEvent::Resize)
+        placePanelPlot();
+    return QObject::eventFilter(watched, event);
+}
+
+// Below the 3-D buttons, in the rest of the control panel; hidden when too
+// little is left, the window of its own then shows the plot.
+void FindingReadout::placePanelPlot()
+{
+    int top = 0;
+    if (const auto *above = window_.Panel1->findChild<QFrame *>(QStringLiteral("ThreeDGroup")))
+        top = above->geometry().bottom() + 5;
+    const QRect area(4, top, window_.Panel1->width() - 8, window_.Panel1->height() - top - 4);
+    PanelPlot->setGeometry(area);
+    PanelPlot->setVisible(area.height() >= kMinimumPanelPlotHeight);
+}
+
+void FindingReadout::readSettings()
+{
+    const SettingsStore settings;
+    reference_ = storedReference(settings);
+    probe_ = {storedPitch(settings, SettingNames::SlicePitch), storedPitch(settings, SettingNames::LayerPitch)};
+}
+
+void FindingReadout::writeSettings() const
+{
+    SettingsStore settings;
+    settings.writeString(SettingNames::Reference, reference_ ? QString::number(*reference_) : QString());
+    settings.writeString(SettingNames::SlicePitch, pitchText(probe_.slicePitch));
+    settings.writeString(SettingNames::LayerPitch, pitchText(probe_.layerPitch));
+    settings.close();
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The readings of a finding in the main window: a section of the status bar
+// after the cursor's status line, the trace plot in the control panel (or in
+// a window of its own), the two-point measurement drawn over the slice image,
+// the reference level and the probe geometry, both kept in the settings.
+
+#include "finding_readings.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <optional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSlider;
+class TForm1;
+class TracePlotView;
+
+class FindingReadout : public QObject {
+    Q_OBJECT
+public:
+    explicit FindingReadout(TForm1 &window);
+
+    // Brings every read-out up to date with the volume and the cursor.
+    void refresh();
+    // A scan was loaded into the volume, or the volume was emptied.
+    void setScanLoaded(bool loaded);
+
+    // Commands
+    void setMeasurePoint(QPoint pixel);
+    void clearMeasurePoint();
+    void setReference();
+    void clearReference();
+    void editProbeGeometry();
+    void showPlotWindow();
+
+    const std::optional<VolumePoint> &measurePoint() const { return measurePoint_; }
+    const std::optional<int> &reference() const { return reference_; }
+    const ProbeGeometry &probeGeometry() const { return probe_; }
+
+    QLabel *StatusSection;
+    TracePlotView *PanelPlot;
+    TracePlotView *PlotWindow;
+    QMenu *ReadingsMenu;
+    QAction *SetReference1;
+    QAction *ClearReference1;
+    QAction *ClearMeasure1;
+    QAction *TracePlot1;
+    QAction *ProbeGeometry1;
+    QLabel *ThresholdValue;
+    QLabel *BrightnessValue;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createActions();
+    void addPopupItems();
+    QLabel *showValueBeside(QSlider *slider);
+    void placePanelPlot();
+    void readSettings();
+    void writeSettings() const;
+    void tell(const QString &note);
+
+    TForm1 &window_;
+    bool scanLoaded_ = false;
+    std::optional<VolumePoint> measurePoint_;
+    SliceAxis measureAxis_ = SliceAxis::X;
+    std::optional<int> reference_;
+    ProbeGeometry probe_;
+    FindingReadings readings_;
+};

@@ -1,0 +1,307 @@
+// The readings in the main window: the status bar section, the measure point
+// drawn over the slice image, the reference and the probe geometry kept in
+// the settings, the slider values and the trace plot.
+
+#include "bitmap_view.h"
+#include "finding_readout.h"
+#include "main_layout.h"
+#include "main_window_run.h"
+#include "probe_geometry_dialog.h"
+#include "trace_plot_view.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(std::optional<int>)
+Q_DECLARE_METATYPE(std::optional<double>)
+
+namespace {
+
+// Layer L begins at L x 5120, its slice s at s x 128 further on.
+int sampleAt(const TForm1 &window, int slice, int layer, int depth)
+{
+    return window.volume.scan_image[layer * 5120 + slice * 128 + depth];
+}
+
+struct ReadoutRun : MainWindowRun {
+    TForm1 &startFlat(bool withSample = true)
+    {
+        QStringList arguments{QStringLiteral("velmora")};
+        if (withSample)
+            arguments << writeFile("sample.vlm", bundledSample());
+        TForm1 &window = start(arguments);
+        window.Timer1->stop();
+        window.CheckBox7->setChecked(false);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qWarning("the main window was not exposed");
+        return window;
+    }
+
+    QString section() const { return window->Readout->StatusSection->text(); }
+
+    // A Shift+click on the centre of the cell (row, column) of the slice image.
+    void shiftClickCell(int row, int column)
+    {
+        const QPoint centre((column * 2 + 1) * window->geometry.cell_width / 2,
+                            (row * 2 + 1) * window->geometry.cell_height / 2);
+        QTest::mouseClick(window->Image3, Qt::LeftButton, Qt::ShiftModifier, centre);
+    }
+};
+
+}  // namespace
+
+class FindingReadoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void measureOverlayLeavesTheBitmapAndCopyImageAlone()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        const QImage before = window.image3Bitmap;
+        const int slice = window.ScrollBar2->value();
+        const int layer = window.ScrollBar3->value();
+        const int depth = window.ScrollBar1->value();
+        run.shiftClickCell(60, 12);  // view X: depth row 60, layer 13
+        QVERIFY(window.Readout->measurePoint());
+        QCOMPARE(window.Readout->measurePoint()->layer, 13);
+        QCOMPARE(window.Readout->measurePoint()->depth, 61);
+        QCOMPARE(window.ScrollBar2->value(), slice);
+        QCOMPARE(window.ScrollBar3->value(), layer);
+        QCOMPARE(window.ScrollBar1->value(), depth);
+        QCOMPARE(window.image3Bitmap, before);
+        // on screen the line is drawn over the bitmap
+        const QImage shown = window.Image3->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(shown != before.convertToFormat(QImage::Format_RGB32).copy(window.Image3->rect()));
+        window.Copy1->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image(), before.convertToFormat(QImage::Format_RGB32));
+    }
+
+    void readingsFollowTheLoadAndEveryCursorKey_data()
+    {
+        QTest::addColumn<int>("bar");  // 1 depth, 2 slice, 3 layer
+        QTest::addColumn<int>("key");
+        for (int bar : {1, 2, 3}) {
+            const QByteArray name = QByteArray("ScrollBar") + QByteArray::number(bar);
+            QTest::newRow(name + " Right") << bar << int(Qt::Key_Right);
+            QTest::newRow(name + " Up") << bar << int(Qt::Key_Up);
+            QTest::newRow(name + " Left") << bar << int(Qt::Key_Left);
+            QTest::newRow(name + " Down") << bar << int(Qt::Key_Down);
+            QTest::newRow(name + " PageUp") << bar << int(Qt::Key_PageUp);
+            QTest::newRow(name + " PageDown") << bar << int(Qt::Key_PageDown);
+            QTest::newRow(name + " Home") << bar << int(Qt::Key_Home);
+            QTest::newRow(name + " End") << bar << int(Qt::Key_End);
+        }
+    }
+
+    void readingsFollowTheLoadAndEveryCursorKey()
+    {
+        QFETCH(int, bar);
+        QFETCH(int, key);
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        // a place on the back wall echo of the sample, away from every end of the bars
+        window.ScrollBar2->setValue(20);
+        window.ScrollBar3->setValue(12);
+        window.ScrollBar1->setValue(80);
+        QScrollBar *bars[] = {nullptr, window.ScrollBar1, window.ScrollBar2, window.ScrollBar3};
+        const int before = bars[bar]->value();
+        bars[bar]->setFocus();
+        QTest::keyClick(bars[bar], static_cast<Qt::Key>(key));
+        QVERIFY(bars[bar]->value() != before);
+        const int slice = window.ScrollBar2->value();
+        const int layer = window.ScrollBar3->value();
+        const int depth = window.ScrollBar1->value();
+        const int sample = sampleAt(window, slice, layer, depth);
+        QVERIFY2(run.section().startsWith(QStringLiteral("Amplitude %1: ").arg(sample)), qPrintable(run.section()));
+        const TracePlot &plot = window.Readout->PanelPlot->plot();
+        QCOMPARE(plot.cursorDepth, depth);
+        for (int byte = 0; byte < 128; ++byte)
+            QCOMPARE(int(plot.samples[byte]), sampleAt(window, slice, layer, byte));
+    }
+
+    void theLoadedFileIsRead()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat(false);
+        QCOMPARE(run.section(), QStringLiteral("No scan loaded"));
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{run.writeFile("sample.vlm", bundledSample()), 1});
+        window.Open1->trigger();
+        QVERIFY2(run.section().startsWith(QStringLiteral("Amplitude %1: ").arg(sampleAt(window, 0, 1, 1))),
+                 qPrintable(run.section()));
+        QCOMPARE(window.Readout->PanelPlot->plot().samples[80], uint8_t(sampleAt(window, 0, 1, 80)));
+    }
+
+    void measurePointIsClearedByEscapeAndAnAxisChange()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        run.shiftClickCell(40, 3);
+        QVERIFY2(run.section().contains(QStringLiteral("no probe geometry: steps and depth only")),
+                 qPrintable(run.section()));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.Readout->measurePoint());
+        QVERIFY(!run.section().contains(QStringLiteral("\u0394")));
+        run.shiftClickCell(40, 3);
+        QVERIFY(window.Readout->measurePoint());
+        window.RadioButton1->click();
+        QVERIFY(!window.Readout->measurePoint());
+        QVERIFY(!run.section().contains(QStringLiteral("\u0394")));
+    }
+
+    void withNoScanNothingIsSetAndTheSectionSaysSo()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat(false);
+        run.shiftClickCell(10, 3);
+        QVERIFY(!window.Readout->measurePoint());
+        QCOMPARE(run.section(), QStringLiteral("No scan loaded: no measure point set"));
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(!window.Readout->reference());
+        QCOMPARE(run.section(), QStringLiteral("No scan loaded: no reference set"));
+        QVERIFY(!run.environment.stored(QStringLiteral("Reference")).isValid());
+    }
+
+    void referenceIsKeptInTheSettings()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        window.ScrollBar2->setValue(20);
+        window.ScrollBar3->setValue(12);
+        window.ScrollBar1->setValue(80);
+        const int sample = sampleAt(window, 20, 12, 80);
+        QVERIFY(sample > 0);
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(window.Readout->reference(), std::optional(sample));
+        QCOMPARE(run.environment.stored(QStringLiteral("Reference")).toString(), QString::number(sample));
+        QVERIFY2(run.section().contains(QStringLiteral("Ref %1: +0.0 dB").arg(sample)), qPrintable(run.section()));
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!window.Readout->reference());
+        QCOMPARE(run.environment.stored(QStringLiteral("Reference")).toString(), QString());
+        QVERIFY(!run.section().contains(QStringLiteral("Ref ")));
+    }
+
+    void brokenSettingsReadAsUnknown_data()
+    {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("slicePitch");
+        QTest::addColumn<QString>("layerPitch");
+        QTest::addColumn<std::optional<int>>("expectedReference");
+        QTest::addColumn<std::optional<double>>("expectedSlicePitch");
+        QTest::addColumn<std::optional<double>>("expectedLayerPitch");
+        QTest::newRow("good values") << "80" << "2.5" << "4" << std::optional(80) << std::optional(2.5)
+                                     << std::optional(4.0);
+        QTest::newRow("words") << "loud" << "wide" << "far" << std::optional<int>() << std::optional<double>()
+                               << std::optional<double>();
+        QTest::newRow("out of range") << "256" << "-2" << "0" << std::optional<int>() << std::optional<double>()
+                                      << std::optional<double>();
+        QTest::newRow("no echo as reference") << "0" << "" << "1e999" << std::optional<int>()
+                                              << std::optional<double>() << std::optional<double>();
+    }
+
+    void brokenSettingsReadAsUnknown()
+    {
+        QFETCH(QString, reference);
+        QFETCH(QString, slicePitch);
+        QFETCH(QString, layerPitch);
+        QFETCH(std::optional<int>, expectedReference);
+        QFETCH(std::optional<double>, expectedSlicePitch);
+        QFETCH(std::optional<double>, expectedLayerPitch);
+        ReadoutRun run;
+        run.environment.store(QStringLiteral("Reference"), reference);
+        run.environment.store(QStringLiteral("SlicePitch"), slicePitch);
+        run.environment.store(QStringLiteral("LayerPitch"), layerPitch);
+        TForm1 &window = run.startFlat();
+        QCOMPARE(window.Readout->reference(), expectedReference);
+        QCOMPARE(window.Readout->probeGeometry().slicePitch, expectedSlicePitch);
+        QCOMPARE(window.Readout->probeGeometry().layerPitch, expectedLayerPitch);
+    }
+
+    void probeGeometryRefusesWhatIsNotAPositiveNumber()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        bool refusedStayedOpen = false;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            auto &geometry = dynamic_cast<ProbeGeometryDialog &>(dialog);
+            geometry.slicePitchEdit->setText(QStringLiteral("-3"));
+            geometry.layerPitchEdit->setText(QStringLiteral("5"));
+            geometry.accept();
+            refusedStayedOpen = geometry.result() != QDialog::Accepted;
+            geometry.slicePitchEdit->setText(QStringLiteral("2"));
+            geometry.accept();
+            return geometry.result();
+        };
+        window.Readout->ProbeGeometry1->trigger();
+        QVERIFY(refusedStayedOpen);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY(run.dialogs.messages[0].text.contains(QStringLiteral("slice pitch \"-3\" is not a positive number")));
+        QCOMPARE(window.Readout->probeGeometry().slicePitch, std::optional(2.0));
+        QCOMPARE(window.Readout->probeGeometry().layerPitch, std::optional(5.0));
+        QCOMPARE(run.environment.stored(QStringLiteral("SlicePitch")).toString(), QStringLiteral("2"));
+        QCOMPARE(run.environment.stored(QStringLiteral("LayerPitch")).toString(), QStringLiteral("5"));
+        run.shiftClickCell(40, 3);
+        QVERIFY2(run.section().contains(QStringLiteral("distance ")), qPrintable(run.section()));
+    }
+
+    void slidersShowTheirValues_data()
+    {
+        QTest::addColumn<bool>("threshold");
+        QTest::addColumn<int>("value");
+        QTest::newRow("threshold") << true << 50;
+        QTest::newRow("brightness") << false << 77;
+    }
+
+    void slidersShowTheirValues()
+    {
+        QFETCH(bool, threshold);
+        QFETCH(int, value);
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        QSlider *slider = threshold ? window.RxSlider3 : window.RxSlider1;
+        QLabel *label = threshold ? window.Readout->ThresholdValue : window.Readout->BrightnessValue;
+        QCOMPARE(label->text(), QString::number(slider->value()));
+        slider->setValue(value);
+        QCOMPARE(label->text(), QString::number(value));
+        QVERIFY(label->geometry().left() > slider->geometry().right());
+    }
+
+    void tracePlotTakesTheSpareRoomOfThePanel_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("inPanel");
+        // the client area is the screen less the menu bar
+        QTest::newRow("1366 x 768") << QSize(1366, 768 - 24) << true;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080 - 24) << true;
+        QTest::newRow("800 x 500: no room") << QSize(800, 500 - 24) << false;
+    }
+
+    void tracePlotTakesTheSpareRoomOfThePanel()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, inPanel);
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        window.Panel1->setGeometry(computeMainLayout(screen).panel1);
+        TracePlotView *plot = window.Readout->PanelPlot;
+        QCOMPARE(!plot->isHidden(), inPanel);
+        QVERIFY(plot->geometry().bottom() < window.Panel1->height());
+        QVERIFY(!window.Readout->PlotWindow->isVisible());
+        window.Readout->TracePlot1->trigger();
+        QVERIFY(window.Readout->PlotWindow->isVisible());
+    }
+};
+
+QTEST_MAIN(FindingReadoutTest)
+#include "finding_readout_test.moc"

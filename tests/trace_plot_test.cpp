@@ -1,0 +1,116 @@
+// The trace plot drawn into an image: the gate band lies over the gate's
+// rows, the reference line shows only with a reference, the peak is marked.
+
+#include "trace_plot.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+const QColor kGate(255, 236, 160);
+const QColor kPeak(220, 0, 0);
+const QColor kReference(160, 0, 160);
+const QColor kTrace(0, 128, 0);
+
+QImage drawn(const TracePlot &plot)
+{
+    QImage image(208, 420, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    drawTracePlot(painter, image.rect(), plot);
+    return image;
+}
+
+// The first and last pixel rows that hold the colour, and how many pixels do.
+struct Extent {
+    int first = -1;
+    int last = -1;
+    int pixels = 0;
+};
+
+Extent extentOf(const QImage &image, const QColor &colour)
+{
+    Extent extent;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour) {
+                if (extent.first < 0)
+                    extent.first = y;
+                extent.last = y;
+                ++extent.pixels;
+            }
+    return extent;
+}
+
+TracePlot plotWithGate(int firstByte, int lastByte)
+{
+    TracePlot plot;
+    plot.gateFirst = firstByte;
+    plot.gateLast = lastByte;
+    plot.peak = {firstByte, 0};
+    plot.cursorDepth = 0;
+    return plot;
+}
+
+}  // namespace
+
+class TracePlotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gateBandCoversTheGateRows_data()
+    {
+        QTest::addColumn<int>("firstByte");
+        QTest::addColumn<int>("lastByte");
+        QTest::newRow("whole trace") << 1 << 128;
+        QTest::newRow("upper half") << 1 << 64;
+        QTest::newRow("a quarter below the middle") << 65 << 96;
+        QTest::newRow("two rows") << 65 << 66;
+    }
+
+    void gateBandCoversTheGateRows()
+    {
+        QFETCH(int, firstByte);
+        QFETCH(int, lastByte);
+        // bytes 0..128 fill the graph's height: measure it on the gate of every byte
+        const Extent all = extentOf(drawn(plotWithGate(0, 128)), kGate);
+        const double rowHeight = (all.last - all.first + 1) / 129.0;
+        const Extent gate = extentOf(drawn(plotWithGate(firstByte, lastByte)), kGate);
+        QVERIFY(gate.pixels > 0);
+        QVERIFY(qAbs(gate.first - (all.first + firstByte * rowHeight)) <= 1.5);
+        QVERIFY(qAbs(gate.last + 1 - (all.first + (lastByte + 1) * rowHeight)) <= 1.5);
+    }
+
+    void marksAndTrace()
+    {
+        TracePlot plot = plotWithGate(20, 60);
+        QCOMPARE(extentOf(drawn(plot), kReference).pixels, 0);
+        QCOMPARE(extentOf(drawn(plot), kTrace).pixels, 0);
+        plot.samples[40] = 100;
+        plot.peak = {40, 100};
+        plot.reference = 64;
+        const QImage image = drawn(plot);
+        QVERIFY(extentOf(image, kReference).pixels > 0);
+        const Extent trace = extentOf(image, kTrace);
+        const Extent peak = extentOf(image, kPeak);
+        QVERIFY(trace.pixels > 0);
+        // the bar of byte 40 and the circle round its tip lie on the same rows
+        QVERIFY(peak.first <= trace.first && peak.last >= trace.last);
+    }
+
+    void readingsAreWrittenBelow()
+    {
+        TracePlot plot = plotWithGate(1, 128);
+        const QImage bare = drawn(plot);
+        plot.readings = QStringList{QStringLiteral("Amplitude 64: 50.4 %, \u22126.0 dB")};
+        const QImage withText = drawn(plot);
+        QVERIFY(bare != withText);
+        // the graph makes room for the text instead of being overwritten by it
+        QVERIFY(extentOf(withText, kGate).last < extentOf(bare, kGate).last);
+    }
+};
+
+QTEST_MAIN(TracePlotTest)
+#include "trace_plot_test.moc"
