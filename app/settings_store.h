@@ -21,6 +21,10 @@ inline const QString Zone = QStringLiteral("Zone");
 inline const QString Light = QStringLiteral("Light");
 inline const QString Line = QStringLiteral("Line");
 inline const QString Solid = QStringLiteral("Solid");
+// Where the 3-D picture stood at close, as tracked in degrees: a record for
+// the user, not read back (the picture always starts from the start view).
+inline const QString TurnAngle = QStringLiteral("TurnAngle");
+inline const QString TiltAngle = QStringLiteral("TiltAngle");
 // The device that stands for COM<n> (n = 1..4) on this system.
 QString comDevice(int n);
 }  // namespace SettingNames
