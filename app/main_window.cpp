@@ -106,6 +106,7 @@ void TForm1::connectControls()
 
 void TForm1::connectThreeDControls()
 {
+    watchPictureArea();
     connect(BitBtn1, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn1Click));
     connect(BitBtn2, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn2Click));
     connect(BitBtn3, &QToolButton::clicked, this, guarded(this, &TForm1::BitBtn3Click));

@@ -9,6 +9,7 @@
 #include "export_writers.h"
 #include "scan_volume.h"
 #include "page_composition.h"
+#include "pointer_steps.h"
 #include "slice_renderer.h"
 #include "view_state.h"
 
@@ -126,6 +127,12 @@ public:
     void CheckBox1Click();
     void CheckBox7Click();
     void FormDragOver();
+    // The mouse on the 3-D picture
+    void FormMouseDown(Qt::MouseButton button, QPoint at);
+    void FormMouseMove(QPoint at);
+    void FormMouseUp();
+    void FormMouseWheel(int delta);
+    void FormDblClick();
 
     // The volume and the fields of the window.
     ScanVolume volume;
@@ -146,6 +153,8 @@ public:
     int32_t turn_angle = 0;
     int32_t tilt_angle = 0;
     int32_t idle_ticks = 0;
+    // Zoom steps taken from the start size, within the library's limits.
+    int32_t zoom_steps = 0;
     QString last_dir;
     QString install_dir;
     // The save dialog, which keeps its last name and file type between uses.
@@ -248,6 +257,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void createMenus();
@@ -299,6 +313,12 @@ private:
     // Waits for another handler's 3-D work to end; false when it does not end soon.
     bool waitUntilViewIdle();
     void turnPicture(float turn, float tilt);
+    // Turns back to the tracked angles given, one library call a step: the turn first.
+    void turnBackTo(int turn, int tilt);
+    void zoomPicture(int steps);
+    // Keeps the drawing area given to the library, where the mouse turns the picture.
+    void watchPictureArea();
+    bool onPicture(QPoint at) const;
 
     ApplicationWindows &windows_;
     D3dFunctions d3d_;
@@ -309,4 +329,12 @@ private:
     QString shown_file_name_;
 
     std::unique_ptr<QPrinter> printer_;
+    QPoint picture_origin_;  // left edge, and bottom edge upward from the window's bottom
+    QSize picture_size_;
+    bool picture_dragged_ = false;
+    DragSteps picture_drag_;
+    WheelSteps picture_wheel_;
 };
+
+constexpr int kStartTurnAngle = -24;
+constexpr int kStartTiltAngle = 6;

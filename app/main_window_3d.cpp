@@ -17,6 +17,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kStep = 3;  // degrees a turn step
@@ -25,6 +27,9 @@ constexpr int kTurnHighest = 27;
 constexpr int kTiltLowest = -30;
 constexpr int kTiltHighest = 87;
 constexpr float kZoomStep = 0.1f;
+// The zoom steps the library follows from its start size of 1.
+constexpr int kZoomStepsOut = static_cast<int>((1.0f - D3D_MINIMUM_ZOOM) / kZoomStep + 0.5f);
+constexpr int kZoomStepsIn = static_cast<int>((D3D_MAXIMUM_ZOOM - 1.0f) / kZoomStep + 0.5f);
 constexpr int kIdleFold = 512;      // after this many quiet ticks the count falls back...
 constexpr int kIdleFoldedTo = 60;   // ...to here, so the swinging rests a while
 constexpr int kIdleBeforeSwing = 120;
@@ -135,29 +140,41 @@ void TForm1::BitBtn4Click()
 
 void TForm1::BitBtn9Click()
 {
-    idle_ticks = 0;
-    holdingView([this] { d3d_.d3dscale_(kZoomStep, kZoomStep, kZoomStep); });
+    zoomPicture(1);
 }
 
 void TForm1::BitBtn10Click()
 {
-    idle_ticks = 0;
-    holdingView([this] { d3d_.d3dscale_(-kZoomStep, -kZoomStep, -kZoomStep); });
+    zoomPicture(-1);
 }
 
-// Turns back to the front view, one library call a step: the turn first, then the tilt.
+void TForm1::zoomPicture(int steps)
+{
+    idle_ticks = 0;
+    holdingView([&] {
+        const float by = kZoomStep * static_cast<float>(steps);
+        d3d_.d3dscale_(by, by, by);
+        zoom_steps = std::clamp(zoom_steps + steps, -kZoomStepsOut, kZoomStepsIn);
+    });
+}
+
 void TForm1::SpeedButton1Click()
+{
+    turnBackTo(0, 0);
+}
+
+void TForm1::turnBackTo(int turn, int tilt)
 {
     if (!waitUntilViewIdle())
         return;
-    holdingView([this] {
-        for (; turn_angle <= -kStep; turn_angle += kStep)
+    holdingView([&] {
+        for (; turn_angle <= turn - kStep; turn_angle += kStep)
             d3d_.d3drotate_(0.0f, kStep, 0.0f);
-        for (; turn_angle >= kStep; turn_angle -= kStep)
+        for (; turn_angle >= turn + kStep; turn_angle -= kStep)
             d3d_.d3drotate_(0.0f, -kStep, 0.0f);
-        for (; tilt_angle <= -kStep; tilt_angle += kStep)
+        for (; tilt_angle <= tilt - kStep; tilt_angle += kStep)
             d3d_.d3drotate_(0.0f, 0.0f, kStep);
-        for (; tilt_angle >= kStep; tilt_angle -= kStep)
+        for (; tilt_angle >= tilt + kStep; tilt_angle -= kStep)
             d3d_.d3drotate_(0.0f, 0.0f, -kStep);
     });
 }

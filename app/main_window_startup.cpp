@@ -95,8 +95,8 @@ void TForm1::setInitialViewFields()
     picking = 0;
     dragging_top = dragging_bottom = dragging_threshold = 0;
     view_busy = 0;
-    turn_angle = -24;
-    tilt_angle = 6;
+    turn_angle = kStartTurnAngle;
+    tilt_angle = kStartTiltAngle;
     idle_ticks = 0;
 }
 
@@ -251,6 +251,8 @@ void TForm1::writeClosingSettings()
     settings.writeInteger(SettingNames::Line, 1);
     settings.writeInteger(SettingNames::Solid, 1);
     settings.writeInteger(SettingNames::Zone, CheckBox1->isChecked() ? 1 : 0);
+    settings.writeInteger(SettingNames::TurnAngle, turn_angle);
+    settings.writeInteger(SettingNames::TiltAngle, tilt_angle);
     settings.close();
 }
 

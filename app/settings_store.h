@@ -25,6 +25,10 @@ inline const QString Solid = QStringLiteral("Solid");
 inline const QString Reference = QStringLiteral("Reference");
 inline const QString SlicePitch = QStringLiteral("SlicePitch");
 inline const QString LayerPitch = QStringLiteral("LayerPitch");
+// Where the 3-D picture stood at close, as tracked in degrees: a record for
+// the user, not read back (the picture always starts from the start view).
+inline const QString TurnAngle = QStringLiteral("TurnAngle");
+inline const QString TiltAngle = QStringLiteral("TiltAngle");
 // The device that stands for COM<n> (n = 1..4) on this system.
 QString comDevice(int n);
 }  // namespace SettingNames

@@ -1,10 +1,12 @@
 #include "d3d.h"
 
+#include <QHash>
 #include <QImage>
 #include <QSet>
 #include <QTest>
 #include <QWidget>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -26,13 +28,36 @@ bool isCellColour(const QColor &colour)
     return colour.saturation() > 120 && colour.value() > 60;
 }
 
+// The part of a picture left of the colour legend, which stands in a strip
+// at the right-hand side.
+int boxPartWidth(const QImage &image)
+{
+    return image.width() * 3 / 4;
+}
+
 int colouredPixels(const QImage &image)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < boxPartWidth(image); ++x)
             count += isCellColour(QColor::fromRgb(image.pixel(x, y))) ? 1 : 0;
     return count;
+}
+
+// Mean position of the cells' pixels left of the legend.
+QPointF cellCentroid(const QImage &image)
+{
+    QPointF sum;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < boxPartWidth(image); ++x) {
+            if (isCellColour(QColor::fromRgb(image.pixel(x, y)))) {
+                sum += QPointF(x, y);
+                ++count;
+            }
+        }
+    }
+    return count > 0 ? sum / count : QPointF(-1, -1);
 }
 
 // Pixels of the light grey lines of the frame, brighter than any background.
@@ -40,7 +65,7 @@ int framePixels(const QImage &image)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < boxPartWidth(image); ++x) {
             const QColor colour = QColor::fromRgb(image.pixel(x, y));
             count += colour.saturation() < 90 && colour.value() > 90 ? 1 : 0;
         }
@@ -136,7 +161,7 @@ private slots:
         // unlit, every cell has the one colour of its amplitude
         QSet<QRgb> colours;
         for (int y = 0; y < flat.height(); ++y)
-            for (int x = 0; x < flat.width(); ++x)
+            for (int x = 0; x < boxPartWidth(flat); ++x)
                 if (isCellColour(QColor::fromRgb(flat.pixel(x, y))))
                     colours.insert(flat.pixel(x, y));
         QCOMPARE(colours.size(), 1);
@@ -203,6 +228,116 @@ private slots:
         QVERIFY(shown != hidden);
         d3dmove_(40, 20, 50);
         QVERIFY(snapshot() != shown);
+    }
+
+    // The host puts the first sample pair of row y into cell 0 of row y + 1;
+    // it belongs at the top of row y's column, just above pair 1 (cell 63).
+    void theFirstSamplePairStandsAtTheTopOfItsOwnRow_data()
+    {
+        QTest::addColumn<int>("plane");
+        QTest::newRow("first layer") << 1;
+        QTest::newRow("last layer") << 24;
+    }
+    void theFirstSamplePairStandsAtTheTopOfItsOwnRow()
+    {
+        QFETCH(int, plane);
+        const auto drawOne = [plane](int row, int cell) {
+            std::vector<int16_t> volume(kEntries, 0);
+            volume[static_cast<std::size_t>(plane * 4096 + row * 64 + cell)] = 100;
+            d3dinit_(nullptr, volume.data(), kEntries - 1, 0);
+            d3dlight_(0);
+            d3dreview_(1);  // seen straight along the layers
+            const QImage picture = snapshot(600, 600);
+            d3dclose_();
+            return cellCentroid(picture);
+        };
+        // pixels from one pair to the next: pairs 1 and 63 lie 62 apart
+        const double pitch = (drawOne(30, 1).y() - drawOne(30, 63).y()) / 62;
+        for (int row = 0; row < 60; ++row) {
+            const QPointF first = drawOne(row + 1, 0), second = drawOne(row, 63);
+            QVERIFY2(first.x() >= 0, qPrintable(QString("row %1 not drawn").arg(row)));
+            QVERIFY2(std::abs(first.x() - second.x()) < pitch / 2, qPrintable(QString("row %1 in another column").arg(row)));
+            QVERIFY2(std::abs(second.y() - first.y() - pitch) < pitch / 2, qPrintable(QString("row %1 not on top").arg(row)));
+        }
+    }
+
+    // The legend's bar shows each amplitude in the very colour of its cells,
+    // at its place between the threshold at the foot and the top of the scale.
+    void theLegendShowsTheCellColours_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<int>("amplitude");
+        QTest::newRow("design size, default threshold") << QSize(580, 547) << 33 << 80;
+        QTest::newRow("design size, low threshold") << QSize(580, 547) << 1 << 20;
+        QTest::newRow("full screen, high threshold") << QSize(1920, 1080) << 100 << 120;
+        QTest::newRow("full screen, default threshold") << QSize(1920, 1080) << 33 << 50;
+    }
+    void theLegendShowsTheCellColours()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, threshold);
+        QFETCH(int, amplitude);
+        // a block of one amplitude, unlit: its cells have the amplitude's colour alone
+        const auto cellColourAndPicture = [&](int value) {
+            std::vector<int16_t> volume(kEntries, 0);
+            for (int z = 10; z < 20; ++z)
+                for (int y = 20; y < 44; ++y)
+                    for (int x = 20; x < 44; ++x)
+                        volume[static_cast<std::size_t>(z * 4096 + y * 64 + x)] = static_cast<int16_t>(value);
+            startOffScreen(volume);
+            d3dlight_(0);
+            d3dreview_(threshold);
+            const QImage picture = snapshot(size.width(), size.height());
+            d3dclose_();
+            QHash<QRgb, int> counts;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < boxPartWidth(picture); ++x)
+                    ++counts[picture.pixel(x, y)];
+            QRgb most = 0;
+            for (auto it = counts.begin(); it != counts.end(); ++it)
+                if (isCellColour(QColor::fromRgb(it.key())) && (most == 0 || it.value() > counts[most]))
+                    most = it.key();
+            return std::make_pair(most, picture);
+        };
+        // mean row of the legend's pixels of a colour, right of the box
+        const auto legendRow = [](const QImage &picture, QRgb colour) {
+            double sum = 0;
+            int count = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = boxPartWidth(picture); x < picture.width(); ++x)
+                    if (picture.pixel(x, y) == colour) {
+                        sum += y;
+                        ++count;
+                    }
+            return count > 0 ? sum / count : -1.0;
+        };
+        const auto [lowest, picture] = cellColourAndPicture(threshold + 1);
+        const QRgb top = cellColourAndPicture(128).first;
+        const QRgb middle = cellColourAndPicture(amplitude).first;
+        const double lowestRow = legendRow(picture, lowest), topRow = legendRow(picture, top);
+        const double middleRow = legendRow(picture, middle);
+        QVERIFY(lowestRow > 0 && topRow > 0 && middleRow > 0);
+        QVERIFY(topRow < lowestRow);
+        const double expected = lowestRow - (lowestRow - topRow) * (amplitude - threshold - 1) / (128 - threshold - 1);
+        QVERIFY2(std::abs(middleRow - expected) < 3, qPrintable(QString("at %1, not %2").arg(middleRow).arg(expected)));
+    }
+
+    // The numbers of the depth axis follow the scan's depth scale.
+    void theDepthNumbersFollowTheDepthScale()
+    {
+        std::vector<int16_t> volume(kEntries, 0);
+        startOffScreen(volume);
+        d3dtype_(1);
+        d3dreview_(1);
+        const QImage unset = snapshot(580, 547);
+        d3ddepthscale_(20);
+        QCOMPARE(snapshot(580, 547), unset);
+        d3ddepthscale_(200);
+        const QImage deep = snapshot(580, 547);
+        QVERIFY(deep != unset);
+        d3ddepthscale_(20);
+        QCOMPARE(snapshot(580, 547), unset);
     }
 
     void drawsIntoItsAreaOfTheWindow()

@@ -5,6 +5,10 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -25,7 +29,53 @@ struct ThreeDRun : MainWindowRun {
         d3d.calls().clear();
         return window;
     }
+
+    // The middle of the 3-D picture: left of the control panel, between the
+    // tool bar and the bottom panel.
+    QPoint onPicture() const
+    {
+        const int x = (window->ClientArea->width() - window->Panel1->width()) / 2;
+        const int y = (window->CoolBar1->geometry().bottom() + window->Panel9->y()) / 2;
+        return window->ClientArea->mapTo(window.get(), QPoint(x, y));
+    }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, at, window->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &event);
+    }
+
+    // A left drag by (dx, dy) in one-pixel moves.
+    void drag(int dx, int dy)
+    {
+        QPoint at = onPicture();
+        mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        for (int i = 0; i < std::max(std::abs(dx), std::abs(dy)); ++i) {
+            at += QPoint(i < std::abs(dx) ? (dx > 0 ? 1 : -1) : 0, i < std::abs(dy) ? (dy > 0 ? 1 : -1) : 0);
+            mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        }
+        mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+
+    void wheel(int delta)
+    {
+        const QPoint at = onPicture();
+        QWheelEvent event(at, window->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window.get(), &event);
+    }
+
+    void press(Qt::Key key)
+    {
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.get(), key);
+    }
 };
+
+QStringList sorted(QStringList calls)
+{
+    calls.sort();
+    return calls;
+}
 
 }  // namespace
 
@@ -242,6 +292,166 @@ private slots:
         window.ToolButton6->trigger();
         QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{"d3dreview_(57)"});
         QCOMPARE(window.idle_ticks, 0);
+    }
+
+    // A drag turns by the buttons' steps, one for every DragSteps::kPixelsPerStep
+    // pixels, with the buttons' angle tracking and limits.
+    void aDragTurnsAsTheButtonsDo_data()
+    {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<int>("tilt");
+        QTest::newRow("right") << 30 << 0 << -24 << 6;
+        QTest::newRow("left, with a rest") << -61 << 0 << -24 << 6;
+        QTest::newRow("down") << 0 << 25 << -24 << 6;
+        QTest::newRow("up and right") << 13 << -20 << -24 << 6;
+        QTest::newRow("right into the limit") << 60 << 0 << 21 << 6;
+        QTest::newRow("up into the limit") << 0 << -60 << -24 << -24;
+        QTest::newRow("down into the limit") << 5 << 48 << -90 << 84;
+    }
+    void aDragTurnsAsTheButtonsDo()
+    {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(int, turn);
+        QFETCH(int, tilt);
+        ThreeDRun dragged;
+        TForm1 &window = dragged.startQuiet();
+        window.turn_angle = turn;
+        window.tilt_angle = tilt;
+        dragged.drag(dx, dy);
+
+        ThreeDRun pressed;
+        TForm1 &buttons = pressed.startQuiet();
+        buttons.turn_angle = turn;
+        buttons.tilt_angle = tilt;
+        const int across = std::abs(dx) / DragSteps::kPixelsPerStep, down = std::abs(dy) / DragSteps::kPixelsPerStep;
+        for (int i = 0; i < across; ++i)
+            QTest::mouseClick(dx > 0 ? buttons.BitBtn2 : buttons.BitBtn1, Qt::LeftButton);
+        for (int i = 0; i < down; ++i)
+            QTest::mouseClick(dy > 0 ? buttons.BitBtn4 : buttons.BitBtn3, Qt::LeftButton);
+
+        QCOMPARE(dragged.d3d.callsWithoutRepaints().size(), across + down);
+        QCOMPARE(sorted(dragged.d3d.callsWithoutRepaints()), sorted(pressed.d3d.callsWithoutRepaints()));
+        QCOMPARE(window.turn_angle, buttons.turn_angle);
+        QCOMPARE(window.tilt_angle, buttons.tilt_angle);
+    }
+
+    void theWheelZoomsAsF2AndF3_data()
+    {
+        QTest::addColumn<QList<int>>("deltas");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("one notch away") << QList<int>{120} << QList<int>{Qt::Key_F2};
+        QTest::newRow("two notches back") << QList<int>{-240} << QList<int>{Qt::Key_F3, Qt::Key_F3};
+        QTest::newRow("two half notches") << QList<int>{60, 60} << QList<int>{Qt::Key_F2};
+        QTest::newRow("back and away") << QList<int>{-120, 120} << QList<int>{Qt::Key_F3, Qt::Key_F2};
+        QTest::newRow("less than a notch") << QList<int>{90} << QList<int>{};
+    }
+    void theWheelZoomsAsF2AndF3()
+    {
+        QFETCH(QList<int>, deltas);
+        QFETCH(QList<int>, keys);
+        ThreeDRun wheeled;
+        TForm1 &window = wheeled.startQuiet();
+        for (int delta : deltas)
+            wheeled.wheel(delta);
+        ThreeDRun pressed;
+        TForm1 &other = pressed.startQuiet();
+        for (int key : keys)
+            pressed.press(static_cast<Qt::Key>(key));
+        QCOMPARE(wheeled.d3d.callsWithoutRepaints(), pressed.d3d.callsWithoutRepaints());
+        QCOMPARE(window.zoom_steps, other.zoom_steps);
+    }
+
+    void aDoubleClickGoesBackToTheStartView()
+    {
+        ThreeDRun run;
+        TForm1 &window = run.startQuiet();
+        run.drag(40, -70);
+        run.wheel(360);
+        QVERIFY(window.turn_angle != -24 && window.tilt_angle != 6);
+        run.mouse(QEvent::MouseButtonDblClick, run.onPicture(), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(window.turn_angle, -24);
+        QCOMPARE(window.tilt_angle, 6);
+        // every turn and zoom sent since the start is undone, one step a call
+        float turned = 0, tilted = 0, zoomed = 0;
+        for (const QString &call : run.d3d.callsWithoutRepaints()) {
+            const QStringList numbers = call.section('(', 1).chopped(1).split(',');
+            QCOMPARE(numbers.size(), 3);
+            QVERIFY(std::abs(numbers[1].toFloat()) <= 3 && std::abs(numbers[2].toFloat()) <= 3);
+            (call.startsWith("d3drotate_") ? turned : zoomed) += numbers[1].toFloat();
+            tilted += call.startsWith("d3drotate_") ? numbers[2].toFloat() : 0;
+        }
+        QCOMPARE(turned, 0.f);
+        QCOMPARE(tilted, 0.f);
+        QVERIFY(std::abs(zoomed) < 1e-4f);
+    }
+
+    void everyMouseActionCountsAsActivity_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("press") << "press";
+        QTest::newRow("drag less than a step") << "move";
+        QTest::newRow("wheel") << "wheel";
+        QTest::newRow("double click") << "double";
+    }
+    void everyMouseActionCountsAsActivity()
+    {
+        QFETCH(QString, action);
+        ThreeDRun run;
+        TForm1 &window = run.startQuiet();
+        const QPoint at = run.onPicture();
+        if (action != "press")
+            run.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        window.idle_ticks = 50;
+        if (action == "press")
+            run.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        else if (action == "move")
+            run.mouse(QEvent::MouseMove, at + QPoint(2, 1), Qt::NoButton, Qt::LeftButton);
+        else if (action == "wheel")
+            run.wheel(30);
+        else
+            run.mouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(window.idle_ticks, 0);
+        QVERIFY(run.d3d.callsWithoutRepaints().isEmpty());
+    }
+
+    // Off the picture, the mouse leaves it alone.
+    void theMouseOffThePictureTurnsNothing()
+    {
+        ThreeDRun run;
+        TForm1 &window = run.startQuiet();
+        const QPoint panel = window.Panel1->mapTo(&window, QPoint(5, window.Panel1->height() - 5));
+        run.mouse(QEvent::MouseButtonPress, panel, Qt::LeftButton, Qt::LeftButton);
+        run.mouse(QEvent::MouseMove, panel + QPoint(-100, 0), Qt::NoButton, Qt::LeftButton);
+        run.mouse(QEvent::MouseButtonRelease, panel + QPoint(-100, 0), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(run.d3d.callsWithoutRepaints().isEmpty());
+        QCOMPARE(window.turn_angle, -24);
+    }
+
+    // The depth axis of the picture is numbered by the loaded file's scale:
+    // the low two bits of image byte 2052 select 20, 50, 100 or 200.
+    void loadingAFileGivesTheLibraryItsDepthScale_data()
+    {
+        QTest::addColumn<int>("scaleByte");
+        QTest::addColumn<int>("depthScale");
+        QTest::newRow("code 0") << 0x00 << 20;
+        QTest::newRow("code 1") << 0x01 << 50;
+        QTest::newRow("code 3") << 0x03 << 200;
+        QTest::newRow("0x07: low bits 3") << 0x07 << 200;
+        QTest::newRow("0x04: low bits 0") << 0x04 << 20;
+    }
+    void loadingAFileGivesTheLibraryItsDepthScale()
+    {
+        QFETCH(int, scaleByte);
+        QFETCH(int, depthScale);
+        ThreeDRun run;
+        QByteArray image(131072, '\0');
+        image[2052] = static_cast<char>(scaleByte);
+        run.start({QStringLiteral("velmora"), run.writeFile("scaled.vlm", scanFileOf(image))});
+        QVERIFY(!run.d3d.depthScales().isEmpty());
+        QCOMPARE(run.d3d.depthScales().last(), depthScale);
     }
 
     void everyRenderCountsAsActivity()

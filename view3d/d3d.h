@@ -6,7 +6,9 @@
  *
  * Cell (x, y, z) is entry z * 4096 + y * 64 + x of the volume the host hands
  * to d3dinit_; x runs along depth (deepest at small x), y along the slices and
- * z along the layers. The host keeps the volume alive and may rewrite it in
+ * z along the layers. A row holds the 64 sample pairs of one trace at cells
+ * 64 - j (pair j = 0 the shallowest): cells 1..63 of row y carry pairs 63..1,
+ * and pair 0 of row y sits in cell 0 of row y + 1. The host keeps the volume alive and may rewrite it in
  * place; the library reads it again at every d3dreview_.
  *
  * The picture is drawn beneath the host window's own controls, in the area set
@@ -25,6 +27,9 @@ extern "C" {
 #define D3D_VOLUME_COLUMNS 64
 #define D3D_VOLUME_ROWS 64
 #define D3D_VOLUME_PLANES 32
+/* Limits of the zoom factors that d3dscale_ changes; they start at 1. */
+#define D3D_MINIMUM_ZOOM 0.2f
+#define D3D_MAXIMUM_ZOOM 6.0f
 
 /* window: the host's QWidget, or 0 to draw off screen only. */
 D3D_API void d3dinit_(void *window, int16_t *volume, int32_t highestIndex, uint16_t bottomHeight);
@@ -53,6 +58,9 @@ D3D_API void d3dscale_(float x, float y, float z);
 /* The slice plane to outline: 0 = across slices (X), 1 = across depth (Z),
  * 2 = across layers (Y); it passes through the cursor. */
 D3D_API void d3dorient_(int32_t axis);
+/* Millimetres of 16 depth samples (the scan's depth scale), for the numbers
+ * of the depth axis; 20 until set. */
+D3D_API void d3ddepthscale_(int32_t millimetresPer16Samples);
 /* Repaints the picture. */
 D3D_API void d3dupdate_(void);
 /* Releases the library; a second call does nothing. */

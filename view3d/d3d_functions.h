@@ -19,6 +19,7 @@ struct D3dFunctions {
     std::function<void(uint16_t, uint16_t)> d3dsize_ = ::d3dsize_;
     std::function<void(float, float, float)> d3dscale_ = ::d3dscale_;
     std::function<void(int32_t)> d3dorient_ = ::d3dorient_;
+    std::function<void(int32_t)> d3ddepthscale_ = ::d3ddepthscale_;
     std::function<void()> d3dupdate_ = ::d3dupdate_;
     std::function<void()> d3dclose_ = ::d3dclose_;
 };

@@ -4,8 +4,9 @@
 #include "d3d.h"
 
 #include "scene.h"
-#include "scene_renderer.h"
+#include "frame_renderer.h"
 #include "viewport_widget.h"
+#include "volume_cells.h"
 
 #include <QPointer>
 
@@ -20,6 +21,7 @@ struct Library {
     int32_t highestIndex = -1;
     Scene scene;
     QPointer<ViewportWidget> viewport;
+    FrameRenderer snapshots;
 };
 
 Library &library()
@@ -34,48 +36,9 @@ void changed()
         library().viewport->sceneChanged();
 }
 
-int cellValue(const Library &lib, int x, int y, int z)
-{
-    x = std::clamp(x, 0, D3D_VOLUME_COLUMNS - 1);
-    y = std::clamp(y, 0, D3D_VOLUME_ROWS - 1);
-    z = std::clamp(z, 0, D3D_VOLUME_PLANES - 1);
-    const int index = (z * D3D_VOLUME_ROWS + y) * D3D_VOLUME_COLUMNS + x;
-    return index <= lib.highestIndex ? lib.volume[index] : 0;
-}
-
-// The normal of a cell from the amplitudes of its neighbours; planes lie two
-// units apart, rows and columns one.
-void setNormal(VisibleCell &cell, const Library &lib)
-{
-    const float gx = static_cast<float>(cellValue(lib, cell.x + 1, cell.y, cell.z) - cellValue(lib, cell.x - 1, cell.y, cell.z));
-    const float gy = static_cast<float>(cellValue(lib, cell.x, cell.y + 1, cell.z) - cellValue(lib, cell.x, cell.y - 1, cell.z));
-    const float gz = static_cast<float>(cellValue(lib, cell.x, cell.y, cell.z + 1) - cellValue(lib, cell.x, cell.y, cell.z - 1)) / 2;
-    const float length = std::sqrt(gx * gx + gy * gy + gz * gz);
-    if (length < 1e-3f) {
-        cell.normalX = cell.normalY = cell.normalZ = 0;
-        return;
-    }
-    cell.normalX = static_cast<int8_t>(-gx / length * 127);
-    cell.normalY = static_cast<int8_t>(-gy / length * 127);
-    cell.normalZ = static_cast<int8_t>(-gz / length * 127);
-}
-
 void readVolume(Library &lib)
 {
-    lib.scene.cells.clear();
-    if (!lib.volume)
-        return;
-    const int32_t last = std::min<int32_t>(lib.highestIndex, D3D_VOLUME_COLUMNS * D3D_VOLUME_ROWS * D3D_VOLUME_PLANES - 1);
-    for (int32_t i = 0; i <= last; ++i) {
-        const int16_t value = lib.volume[i];
-        if (value <= lib.scene.threshold)
-            continue;
-        VisibleCell cell{static_cast<int8_t>(i % D3D_VOLUME_COLUMNS),
-                         static_cast<int8_t>(i / D3D_VOLUME_COLUMNS % D3D_VOLUME_ROWS),
-                         static_cast<int8_t>(i / (D3D_VOLUME_COLUMNS * D3D_VOLUME_ROWS)), value, 0, 0, 0};
-        setNormal(cell, lib);
-        lib.scene.cells.push_back(cell);
-    }
+    lib.scene.cells = readVisibleCells(lib.volume, lib.highestIndex + 1, lib.scene.threshold);
 }
 
 }  // namespace
@@ -177,6 +140,14 @@ void d3dorient_(int32_t axis)
     changed();
 }
 
+void d3ddepthscale_(int32_t millimetresPer16Samples)
+{
+    if (millimetresPer16Samples <= 0 || millimetresPer16Samples == library().scene.depthScale)
+        return;
+    library().scene.depthScale = millimetresPer16Samples;
+    changed();
+}
+
 void d3dupdate_(void)
 {
     if (library().viewport)
@@ -197,8 +168,8 @@ void d3dclose_(void)
 
 void d3dsnapshot_(uint32_t *pixels, uint16_t width, uint16_t height)
 {
-    QImage image(reinterpret_cast<uchar *>(pixels), width, height, width * 4, QImage::Format_ARGB32);
-    renderScene(library().scene, image);
+    QImage image(reinterpret_cast<uchar *>(pixels), width, height, width * 4, QImage::Format_RGB32);
+    library().snapshots.render(library().scene, image);
 }
 
 }  // extern "C"

@@ -16,6 +16,7 @@ void startLibrary(const D3dFunctions &d3d, const LibraryStart &start, const std:
 void renewVolume(const D3dFunctions &d3d, ScanVolume &volume, const UploadRange &range, int threshold)
 {
     uploadVolume(volume, range);
+    d3d.d3ddepthscale_(depthScaleFactor(volume));
     d3d.d3dreview_(threshold);
 }
 

@@ -22,7 +22,8 @@ struct LibraryStart {
 // the cursor (moveCursor, which ends in d3dmove_), showing it, the first review.
 void startLibrary(const D3dFunctions &d3d, const LibraryStart &start, const std::function<void()> &moveCursor);
 
-// Builds the volume from the scan image and has the library show it above threshold.
+// Builds the volume from the scan image and has the library show it above
+// threshold, its depth axis numbered by the scan's depth scale.
 void renewVolume(const D3dFunctions &d3d, ScanVolume &volume, const UploadRange &range, int threshold);
 
 // The library's slice plane for a view axis: 0 = X, 1 = Z, 2 = Y.

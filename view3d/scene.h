@@ -1,13 +1,16 @@
 #pragma once
 // The state of the 3-D picture: what the calls of the library have set.
 
+#include "d3d.h"
+
 #include <cstdint>
 #include <vector>
 
+// A cell as drawn: a sample pair of one row of one plane.
 struct VisibleCell {
-    int8_t x;
-    int8_t y;
-    int8_t z;
+    int8_t depth;  // sample pair, 0 = shallowest
+    int8_t row;
+    int8_t plane;
     int16_t value;
     // The surface normal where the cell stands, pointing out of the echo, in
     // 127ths: the direction in which the amplitudes around it fall.
@@ -36,8 +39,10 @@ struct Scene {
     float cursorY = 0.0f;
     float cursorZ = 0.0f;
     int32_t orientAxis = 0;
+    // Millimetres of 16 depth samples, for the numbers of the depth axis.
+    int32_t depthScale = 20;
 };
 
 // Zoom factors stay within these limits.
-constexpr float kMinimumZoom = 0.2f;
-constexpr float kMaximumZoom = 6.0f;
+constexpr float kMinimumZoom = D3D_MINIMUM_ZOOM;
+constexpr float kMaximumZoom = D3D_MAXIMUM_ZOOM;

@@ -1,15 +1,18 @@
 #include "viewport_widget.h"
 
-#include "scene_renderer.h"
-
 #include <QEvent>
 #include <QPainter>
+#include <QScreen>
+
+#include <cmath>
 
 ViewportWidget::ViewportWidget(QWidget *host, const Scene &scene) : QWidget(host), scene_(scene)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     host->installEventFilter(this);
+    nextFrame_.setSingleShot(true);
+    connect(&nextFrame_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     lower();
     show();
 }
@@ -34,10 +37,25 @@ void ViewportWidget::applyPlacement()
     setGeometry(left_, host->height() - bottom_ - height_, width_, height_);
 }
 
+// Many changes within one refresh (a drag sends a turn for every few pixels)
+// make one new frame.
 void ViewportWidget::sceneChanged()
 {
     pictureStale_ = true;
-    update();
+    if (nextFrame_.isActive())
+        return;
+    const qint64 since = sinceLastFrame_.isValid() ? sinceLastFrame_.elapsed() : refreshMilliseconds();
+    if (since >= refreshMilliseconds())
+        update();
+    else
+        nextFrame_.start(static_cast<int>(refreshMilliseconds() - since));
+}
+
+int ViewportWidget::refreshMilliseconds() const
+{
+    const QScreen *display = screen();
+    const double hertz = display && display->refreshRate() > 1 ? display->refreshRate() : 60.0;
+    return static_cast<int>(std::ceil(1000.0 / hertz));
 }
 
 bool ViewportWidget::eventFilter(QObject *watched, QEvent *event)
@@ -52,9 +70,11 @@ void ViewportWidget::paintEvent(QPaintEvent *)
     if (width() <= 0 || height() <= 0)
         return;
     if (pictureStale_ || picture_.size() != size()) {
-        picture_ = QImage(size(), QImage::Format_RGB32);
-        renderScene(scene_, picture_);
+        if (picture_.size() != size())
+            picture_ = QImage(size(), QImage::Format_RGB32);
+        renderer_.render(scene_, picture_);
         pictureStale_ = false;
+        sinceLastFrame_.start();
     }
     QPainter(this).drawImage(0, 0, picture_);
 }

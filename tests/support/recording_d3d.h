@@ -1,7 +1,8 @@
 #pragma once
 // A recording double of the 3-D library: every call is written to a log as
 // its name and arguments ("d3drotate_(0,-24,6)"); with forward set, the call
-// also reaches the real library.
+// also reaches the real library. The depth scales, which come with every
+// renewal, are kept apart from the log.
 
 #include "d3d_functions.h"
 
@@ -12,7 +13,10 @@
 
 class RecordingD3d {
 public:
-    explicit RecordingD3d(bool forward = false) : log_(std::make_shared<QStringList>()), forward_(forward) {}
+    explicit RecordingD3d(bool forward = false)
+        : log_(std::make_shared<QStringList>()), depthScales_(std::make_shared<QList<int>>()), forward_(forward)
+    {
+    }
 
     D3dFunctions functions() const
     {
@@ -46,12 +50,19 @@ public:
             record(log, QStringLiteral("d3dscale_(%1,%2,%3)").arg(a).arg(b).arg(c), forward, [&] { real.d3dscale_(a, b, c); });
         };
         f.d3dorient_ = [=](int32_t a) { record(log, QStringLiteral("d3dorient_(%1)").arg(a), forward, [&] { real.d3dorient_(a); }); };
+        auto depthScales = depthScales_;
+        f.d3ddepthscale_ = [=](int32_t t) {
+            depthScales->append(t);
+            if (forward)
+                real.d3ddepthscale_(t);
+        };
         f.d3dupdate_ = [=] { record(log, QStringLiteral("d3dupdate_"), forward, [&] { real.d3dupdate_(); }); };
         f.d3dclose_ = [=] { record(log, QStringLiteral("d3dclose_"), forward, [&] { real.d3dclose_(); }); };
         return f;
     }
 
     QStringList &calls() { return *log_; }
+    QList<int> &depthScales() { return *depthScales_; }
 
     // The calls without the repaints, which come whenever the window paints.
     QStringList callsWithoutRepaints() const
@@ -71,5 +82,6 @@ private:
     }
 
     std::shared_ptr<QStringList> log_;
+    std::shared_ptr<QList<int>> depthScales_;
     bool forward_;
 };

@@ -1,0 +1,26 @@
+#pragma once
+// Software renderer of the 3-D picture. It keeps its buffers, the background
+// and the overlay between frames, so that a frame costs little more than the
+// cells it shows.
+
+#include "overlay.h"
+#include "scene.h"
+
+#include <QImage>
+
+#include <vector>
+
+class FrameRenderer {
+public:
+    // Draws the scene into frame (32 bits a pixel, opaque), filling all of it.
+    void render(const Scene &scene, QImage &frame);
+
+private:
+    void copyBackground(QImage &frame);
+    void paintCells(const Scene &scene, QImage &frame);
+    void paintCursor(const Scene &scene, QImage &frame) const;
+
+    QImage background_;
+    std::vector<float> depth_;
+    Overlay overlay_;
+};

@@ -1,0 +1,163 @@
+#include "overlay.h"
+
+#include "amplitude_colours.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor kLineColour(170, 180, 200);
+const QColor kTextColour(215, 222, 235);
+const QColor kLegendBackdrop(20, 24, 34);
+
+void drawBox(QPainter &painter, const Projection &projection)
+{
+    const float h = kHalfCube;
+    for (float a : {-h, h}) {
+        for (float b : {-h, h}) {
+            painter.drawLine(projection.screen({-h, a, b}), projection.screen({h, a, b}));
+            painter.drawLine(projection.screen({a, -h, b}), projection.screen({a, h, b}));
+            painter.drawLine(projection.screen({a, b, -h}), projection.screen({a, b, h}));
+        }
+    }
+}
+
+void drawAxisLabels(QPainter &painter, const std::vector<OverlayLabel> &labels)
+{
+    for (const OverlayLabel &label : labels) {
+        if (!label.tick.isNull()) {
+            painter.setPen(kLineColour);
+            painter.drawLine(label.tick);
+        }
+        painter.setPen(kTextColour);
+        painter.drawText(label.rect, Qt::AlignCenter, label.text);
+    }
+}
+
+std::vector<int> legendNumbers(int threshold, double pixelsPerUnit, int fontPixels)
+{
+    std::vector<int> numbers{kTopOfScale};
+    const double room = fontPixels * 1.6;
+    int step = 1;
+    for (int candidate : {1, 2, 5, 10, 20, 50, 100})
+        if ((step = candidate) * pixelsPerUnit >= room)
+            break;
+    for (int v = (kTopOfScale - 1) / step * step; v > threshold; v -= step)
+        if ((kTopOfScale - v) * pixelsPerUnit >= room && (v - threshold) * pixelsPerUnit >= room)
+            numbers.push_back(v);
+    numbers.push_back(threshold);
+    return numbers;
+}
+
+void drawLegend(QPainter &painter, QImage &canvas, int threshold)
+{
+    const QRect bar = legendBar(canvas.size());
+    const int fontPixels = pictureFontPixels(canvas.size());
+    const int stripLeft = canvas.width() - legendStripWidth(canvas.size());
+    painter.fillRect(QRect(stripLeft, bar.top() - 2 * fontPixels - 4, canvas.width() - stripLeft,
+                           bar.height() + 3 * fontPixels + 8),
+                     kLegendBackdrop);
+    painter.end();
+    for (int row = 0; row < bar.height(); ++row) {
+        const QRgb colour = amplitudeColour(legendAmplitude(row, bar.height(), threshold), threshold);
+        auto *line = reinterpret_cast<QRgb *>(canvas.scanLine(bar.top() + row));
+        std::fill(line + bar.left(), line + bar.left() + bar.width(), colour);
+    }
+    painter.begin(&canvas);
+    painter.setPen(kTextColour);
+    painter.drawText(QRect(stripLeft, bar.top() - 2 * fontPixels, canvas.width() - stripLeft, fontPixels + 4),
+                     Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("amplitude"));
+    const double perUnit = static_cast<double>(bar.height()) / std::max(1, kTopOfScale - threshold);
+    for (int value : legendNumbers(threshold, perUnit, fontPixels)) {
+        const int y = bar.top() + static_cast<int>(std::lround((kTopOfScale - value) * perUnit));
+        painter.drawLine(bar.right() + 1, y, bar.right() + 4, y);
+        painter.drawText(QRect(bar.right() + 6, y - fontPixels, canvas.width() - bar.right() - 6, 2 * fontPixels),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(value));
+    }
+}
+
+}  // namespace
+
+QRect legendBar(QSize picture)
+{
+    const int fontPixels = pictureFontPixels(picture);
+    const int height = std::clamp(picture.height() * 2 / 5, 40, 320);
+    const int left = picture.width() - legendStripWidth(picture) + fontPixels / 2 + 4;
+    return {left, picture.height() - fontPixels * 3 / 2 - height, fontPixels, height};
+}
+
+int legendAmplitude(int barRow, int barHeight, int threshold)
+{
+    const int span = std::max(1, kTopOfScale - threshold);
+    return kTopOfScale - barRow * span / std::max(1, barHeight);
+}
+
+bool Overlay::View::operator==(const View &o) const
+{
+    return picture == o.picture && roll == o.roll && turn == o.turn && tilt == o.tilt && zoom[0] == o.zoom[0]
+           && zoom[1] == o.zoom[1] && zoom[2] == o.zoom[2] && frames == o.frames && depthScale == o.depthScale
+           && threshold == o.threshold;
+}
+
+Overlay::View Overlay::viewOf(const Scene &scene, QSize picture)
+{
+    return {picture, scene.roll, scene.turn, scene.tilt, {scene.zoom[0], scene.zoom[1], scene.zoom[2]},
+            scene.frames, scene.depthScale, scene.threshold};
+}
+
+void Overlay::update(const Scene &scene, QSize picture)
+{
+    const View view = viewOf(scene, picture);
+    if (drawnFor_ && *drawnFor_ == view)
+        return;
+    draw(scene, picture);
+    drawnFor_ = view;
+}
+
+void Overlay::draw(const Scene &scene, QSize picture)
+{
+    if (canvas_.size() != picture)
+        canvas_ = QImage(picture, QImage::Format_ARGB32_Premultiplied);
+    canvas_.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas_);
+        QFont font = painter.font();
+        font.setPixelSize(pictureFontPixels(picture));
+        painter.setFont(font);
+        if (scene.frames) {
+            painter.setPen(kLineColour);
+            drawBox(painter, Projection(scene, picture));
+            drawAxisLabels(painter, layoutAxisLabels(scene, picture));
+        }
+        drawLegend(painter, canvas_, scene.threshold);
+    }
+    pixels_.clear();
+    const auto *bits = reinterpret_cast<const QRgb *>(canvas_.constBits());
+    const uint32_t count = static_cast<uint32_t>(canvas_.width()) * static_cast<uint32_t>(canvas_.height());
+    for (uint32_t i = 0; i < count; ++i)
+        if (qAlpha(bits[i]) != 0)
+            pixels_.push_back({i, bits[i]});
+}
+
+void Overlay::applyTo(QImage &frame) const
+{
+    auto *bits = reinterpret_cast<QRgb *>(frame.bits());
+    const uint32_t count = static_cast<uint32_t>(frame.width()) * static_cast<uint32_t>(frame.height());
+    for (const Pixel &pixel : pixels_) {
+        if (pixel.index >= count)
+            break;
+        const int alpha = qAlpha(pixel.premultiplied);
+        QRgb &target = bits[pixel.index];
+        if (alpha == 255) {
+            target = pixel.premultiplied;
+            continue;
+        }
+        const int keep = 255 - alpha;
+        target = qRgb(qRed(pixel.premultiplied) + qRed(target) * keep / 255,
+                      qGreen(pixel.premultiplied) + qGreen(target) * keep / 255,
+                      qBlue(pixel.premultiplied) + qBlue(target) * keep / 255);
+    }
+}
