@@ -6,18 +6,6 @@
 
 namespace {
 
-bool writeAsciiLayer(QFileDevice &file, const ScanVolume &volume, int layer)
-{
-    for (int slice = 0; slice < ScanLayout::kSlicesPerLayer; ++slice) {
-        for (int row = 0; row < ScanLayout::kDepthRows; ++row) {
-            const QByteArray line = asciiLine(slice, row, depthRowSample(volume, layer, slice, row));
-            if (file.write(line) != line.size() || !file.flush())
-                return false;
-        }
-    }
-    return true;
-}
-
 bool writeBytes(QFileDevice &file, const QByteArray &bytes)
 {
     return file.write(bytes) == bytes.size();
@@ -48,17 +36,28 @@ WriteOutcome saveScanImage(const QString &path, const ScanVolume &volume)
     });
 }
 
+WriteOutcome exportVolume(const QString &path, VolumeFormat format, const ScanVolume &volume,
+                          const VolumeSource &source)
+{
+    return writeFileWhole(path, [&](QFileDevice &file) { return writeBytes(file, volumeFile(format, volume, source)); });
+}
+
 QString layerExtension(LayerFormat format)
 {
     return format == LayerFormat::Ascii ? AsciiColumns::kExtension : Seg2::kExtension;
+}
+
+QString layerFilePath(const QString &chosen, LayerFormat format, int layer)
+{
+    const int number = format == LayerFormat::Ascii ? layer - 1 : layer;
+    return layerFileName(chosen, number, layerExtension(format));
 }
 
 void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock,
                   const LayerFailure &failed)
 {
     for (int layer = 1; layer <= ScanLayout::kLayerCount; ++layer) {
-        const int number = format == LayerFormat::Ascii ? layer - 1 : layer;
-        const QString path = layerFileName(chosen, number, layerExtension(format));
+        const QString path = layerFilePath(chosen, format, layer);
         const WriteOutcome outcome = writeFileWhole(path, [&](QFileDevice &file) {
             switch (format) {
             case LayerFormat::Seg2:
@@ -68,7 +67,7 @@ void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat f
             case LayerFormat::Ascii:
                 break;
             }
-            return writeAsciiLayer(file, volume, layer);
+            return writeBytes(file, asciiLayerFile(volume, layer));
         });
         if (!outcome.ok && !failed(path, outcome.error))
             return;
