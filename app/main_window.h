@@ -12,6 +12,7 @@
 #include "pointer_steps.h"
 #include "slice_renderer.h"
 #include "view_state.h"
+#include "volume_formats.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -71,6 +72,8 @@ public:
     void SaveScanFile(const QString &path);
     void SaveSEG2DATA(const QString &path);
     void SaveAsciiColumns(const QString &path);
+    // Writes the volume for other tools: NumPy, NRRD, VTK image or CSV.
+    void SaveVolumeFile(const QString &path, VolumeFormat format);
     void Copydata1Click();
 
     // Printing
@@ -161,6 +164,8 @@ public:
     FileDialogRequest SaveDialog1;
     // The clock the SEG-2 files are dated by.
     std::function<QDateTime()> utc_clock;
+    // The probe's slice and layer pitches, recorded in the NRRD and VTK files.
+    ProbePitches probe_pitches;
 
     // The bitmaps of the main slice image, the overview and the A-scan.
     QImage image3Bitmap;

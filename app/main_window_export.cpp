@@ -11,15 +11,23 @@
 #include <QGuiApplication>
 #include <QScopeGuard>
 
+#include <iterator>
+
 namespace {
 
 const QString kSaveTitle = QStringLiteral("Save file");
 const QString kSaveFilters =
-    QStringLiteral("M7340 VLM files (*.vlm)|*.vlm|SEG2 files (*.dat)|*.dat|ASCII3COL files (*.asc)|*.asc");
+    QStringLiteral("M7340 VLM files (*.vlm)|*.vlm|SEG2 files (*.dat)|*.dat|ASCII3COL files (*.asc)|*.asc"
+                   "|NumPy arrays (*.npy)|*.npy|NRRD volumes (*.nrrd)|*.nrrd|VTK image data (*.vti)|*.vti"
+                   "|CSV tables (*.csv)|*.csv");
 const QString kScanFilter = QStringLiteral("M7340 VLM files (*.vlm)|*.vlm");
 const QString kScanExtension = QStringLiteral("*.vlm");
 
-enum SaveFileType { ScanFileType = 1, Seg2FileType = 2, AsciiFileType = 3 };
+enum SaveFileType { ScanFileType = 1, Seg2FileType = 2, AsciiFileType = 3, FirstVolumeFileType = 4 };
+
+// The file types after the instrument's own, in the order of the filter.
+constexpr VolumeFormat kVolumeFileTypes[] = {VolumeFormat::Npy, VolumeFormat::Nrrd, VolumeFormat::Vti,
+                                             VolumeFormat::Csv};
 
 constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
 constexpr int kLastPreparedByte = 131027;
@@ -53,8 +61,14 @@ void TForm1::ToolButton9Click()
         repaint();
         SaveAsciiColumns(chosen->path);
         break;
-    default:
+    default: {
+        const int index = chosen->filterIndex - FirstVolumeFileType;
+        if (index >= 0 && index < int(std::size(kVolumeFileTypes))) {
+            repaint();
+            SaveVolumeFile(chosen->path, kVolumeFileTypes[index]);
+        }
         break;
+    }
     }
 }
 
@@ -115,6 +129,16 @@ void TForm1::SaveAsciiColumns(const QString &path)
         showErrorMessage(kUnableToWriteFile);
         return false;
     });
+}
+
+// The scan shown stays the current file: the name of an export is not one to open again.
+void TForm1::SaveVolumeFile(const QString &path, VolumeFormat format)
+{
+    if (!overwriteAllowed(path))
+        return;
+    const WriteOutcome outcome = exportVolume(path, format, volume, {volume.current_file_name, probe_pitches});
+    if (!outcome.ok)
+        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
 }
 
 void TForm1::Copydata1Click()

@@ -1,5 +1,6 @@
-// Exporting all 24 layers of the sample as SEG-2 and as ASCII files into a
-// temporary folder, beside a plain write of the same number of bytes.
+// Exporting the sample into a temporary folder: all 24 layers as SEG-2 and
+// as ASCII files, and the NRRD and CSV files of the volume, each beside a
+// plain write of the same number of bytes into as many files.
 
 #include "export_writers.h"
 #include "sample_volume.h"
@@ -10,7 +11,9 @@
 
 namespace {
 
-void exportAs(benchmark::State &state, LayerFormat format, const QString &name)
+constexpr qsizetype kAsciiLayerSize = AsciiColumns::kLinesPerLayer * AsciiColumns::kLineLength;
+
+void layerExport(benchmark::State &state, LayerFormat format, const QString &name, qsizetype layerFileSize)
 {
     auto volume = loadSampleVolume();
     QTemporaryDir folder;
@@ -22,38 +25,64 @@ void exportAs(benchmark::State &state, LayerFormat format, const QString &name)
                          return false;
                      });
     }
+    state.SetBytesProcessed(state.iterations() * ScanLayout::kLayerCount * layerFileSize);
 }
 
-void seg2Export(benchmark::State &state)
+void volumeExport(benchmark::State &state, VolumeFormat format)
 {
-    exportAs(state, LayerFormat::Seg2, QStringLiteral("bench.dat"));
-    state.SetBytesProcessed(state.iterations() * 24 * Seg2::kFileSize);
+    auto volume = loadSampleVolume();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench") + volumeExtension(format));
+    const VolumeSource source{QStringLiteral(VELMORA_SAMPLE_SCAN), {}};
+    for (auto _ : state) {
+        const WriteOutcome outcome = exportVolume(path, format, *volume, source);
+        if (!outcome.ok)
+            state.SkipWithError(qPrintable(outcome.error));
+    }
+    state.SetBytesProcessed(state.iterations() * volumeFile(format, *volume, source).size());
 }
 
-void asciiExport(benchmark::State &state)
-{
-    exportAs(state, LayerFormat::Ascii, QStringLiteral("bench.asc"));
-    state.SetBytesProcessed(state.iterations() * 24 * 5120 * 24);
-}
-
-// 24 files of the SEG-2 size written in one piece each.
-void plainWriteOfTheSameBytes(benchmark::State &state)
+// files files of size bytes, each written in one piece.
+void plainWrite(benchmark::State &state, int files, qsizetype size)
 {
     QTemporaryDir folder;
-    const QByteArray bytes(Seg2::kFileSize, '\x01');
+    const QByteArray bytes(size, '\x01');
     for (auto _ : state) {
-        for (int layer = 1; layer <= 24; ++layer) {
-            QFile file(folder.filePath(QStringLiteral("plain%1.dat").arg(layer)));
+        for (int i = 1; i <= files; ++i) {
+            QFile file(folder.filePath(QStringLiteral("plain%1").arg(i)));
             if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
                 state.SkipWithError("cannot write");
         }
     }
-    state.SetBytesProcessed(state.iterations() * 24 * Seg2::kFileSize);
+    state.SetBytesProcessed(state.iterations() * files * size);
+}
+
+void plainWriteOfAVolumeFile(benchmark::State &state, VolumeFormat format)
+{
+    plainWrite(state, 1, volumeFile(format, *loadSampleVolume(), {QStringLiteral(VELMORA_SAMPLE_SCAN), {}}).size());
+}
+
+void seg2Export(benchmark::State &state)
+{
+    layerExport(state, LayerFormat::Seg2, QStringLiteral("bench.dat"), Seg2::kFileSize);
+}
+
+void asciiExport(benchmark::State &state)
+{
+    layerExport(state, LayerFormat::Ascii, QStringLiteral("bench.asc"), kAsciiLayerSize);
 }
 
 }  // namespace
 
-BENCHMARK(seg2Export)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(asciiExport)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK(plainWriteOfTheSameBytes)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+#define VELMORA_EXPORT_BENCHMARK(...) \
+    __VA_ARGS__->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true)
+
+VELMORA_EXPORT_BENCHMARK(BENCHMARK(seg2Export));
+VELMORA_EXPORT_BENCHMARK(BENCHMARK_CAPTURE(plainWrite, seg2Bytes, ScanLayout::kLayerCount, Seg2::kFileSize));
+VELMORA_EXPORT_BENCHMARK(BENCHMARK(asciiExport));
+VELMORA_EXPORT_BENCHMARK(BENCHMARK_CAPTURE(plainWrite, asciiBytes, ScanLayout::kLayerCount, kAsciiLayerSize));
+VELMORA_EXPORT_BENCHMARK(BENCHMARK_CAPTURE(volumeExport, csv, VolumeFormat::Csv));
+VELMORA_EXPORT_BENCHMARK(BENCHMARK_CAPTURE(plainWriteOfAVolumeFile, csvBytes, VolumeFormat::Csv));
+VELMORA_EXPORT_BENCHMARK(BENCHMARK_CAPTURE(volumeExport, nrrd, VolumeFormat::Nrrd));
+VELMORA_EXPORT_BENCHMARK(BENCHMARK_CAPTURE(plainWriteOfAVolumeFile, nrrdBytes, VolumeFormat::Nrrd));
 BENCHMARK_MAIN();

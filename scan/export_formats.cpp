@@ -2,9 +2,11 @@
 
 #include "scan_file_format.h"
 
+#include "decimal_text.h"
+
 #include <QtEndian>
 
-#include <cstdio>
+#include <algorithm>
 
 namespace {
 
@@ -199,10 +201,43 @@ QByteArray seg2StandardLayerFile(const ScanVolume &volume, int layer, const QDat
     return file.take();
 }
 
+namespace {
+
+// A number with three decimals, right-aligned in seven characters; whole
+// numbers need no decimal separator of the locale, the decimals are always .000.
+char *putAsciiColumn(char *at, int value)
+{
+    at = putThreeDigits(at, value);
+    return std::copy_n(".000", 4, at);
+}
+
+char *putAsciiLine(char *at, int slice, int depthRow, int sample)
+{
+    at = putAsciiColumn(at, slice);
+    *at++ = ' ';
+    at = putAsciiColumn(at, depthRow);
+    *at++ = ' ';
+    at = putAsciiColumn(at, sample);
+    *at++ = '\n';
+    return at;
+}
+
+}  // namespace
+
 QByteArray asciiLine(int slice, int depthRow, int sample)
 {
-    // whole numbers need no decimal separator of the locale: the decimals are always .000
-    char line[40];
-    const int length = std::snprintf(line, sizeof line, "%3d.000 %3d.000 %3d.000\n", slice, depthRow, sample);
-    return QByteArray(line, length);
+    QByteArray line(AsciiColumns::kLineLength, Qt::Uninitialized);
+    putAsciiLine(line.data(), slice, depthRow, sample);
+    return line;
+}
+
+QByteArray asciiLayerFile(const ScanVolume &volume, int layer)
+{
+    QByteArray file(AsciiColumns::kLinesPerLayer * AsciiColumns::kLineLength, Qt::Uninitialized);
+    char *at = file.data();
+    for (int slice = 0; slice < ScanLayout::kSlicesPerLayer; ++slice) {
+        for (int row = 0; row < ScanLayout::kDepthRows; ++row)
+            at = putAsciiLine(at, slice, row, depthRowSample(volume, layer, slice, row));
+    }
+    return file;
 }

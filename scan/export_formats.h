@@ -42,6 +42,7 @@ constexpr int kFileSize = Seg2::kFirstTrace + 40 * kTraceSpan;
 namespace AsciiColumns {
 const QString kExtension = QStringLiteral(".asc");
 constexpr int kLinesPerLayer = ScanLayout::kSlicesPerLayer * ScanLayout::kDepthRows;
+constexpr int kLineLength = 3 * 7 + 2 + 1;  // three columns of seven, two spaces, the line feed
 }  // namespace AsciiColumns
 
 // The SEG-2 file of one layer as this instrument's readers know it, dated utc.
@@ -53,6 +54,9 @@ QByteArray seg2StandardLayerFile(const ScanVolume &volume, int layer, const QDat
 // One line of an ASCII file: slice, depth row and sample, each as a number
 // with three decimals right-aligned in seven characters, "  0.000   5.000  42.000".
 QByteArray asciiLine(int slice, int depthRow, int sample);
+
+// The ASCII file of one layer: its 5120 lines, slice by slice, depth row by depth row.
+QByteArray asciiLayerFile(const ScanVolume &volume, int layer);
 
 // The sample of depth row d of a slice: trace byte d + 1.
 int depthRowSample(const ScanVolume &volume, int layer, int slice, int depthRow);

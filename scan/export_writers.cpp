@@ -11,18 +11,6 @@
 
 namespace {
 
-bool writeAsciiLayer(QFileDevice &file, const ScanVolume &volume, int layer)
-{
-    for (int slice = 0; slice < ScanLayout::kSlicesPerLayer; ++slice) {
-        for (int row = 0; row < ScanLayout::kDepthRows; ++row) {
-            const QByteArray line = asciiLine(slice, row, depthRowSample(volume, layer, slice, row));
-            if (file.write(line) != line.size() || !file.flush())
-                return false;
-        }
-    }
-    return true;
-}
-
 bool writeBytes(QFileDevice &file, const QByteArray &bytes)
 {
     return file.write(bytes) == bytes.size();
@@ -83,6 +71,12 @@ WriteOutcome probeWritableFolder(const QString &path)
     return {};
 }
 
+WriteOutcome exportVolume(const QString &path, VolumeFormat format, const ScanVolume &volume,
+                          const VolumeSource &source)
+{
+    return writeFileWhole(path, [&](QFileDevice &file) { return writeBytes(file, volumeFile(format, volume, source)); });
+}
+
 QString layerExtension(LayerFormat format)
 {
     return format == LayerFormat::Ascii ? AsciiColumns::kExtension : Seg2::kExtension;
@@ -133,7 +127,7 @@ void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat f
             case LayerFormat::Ascii:
                 break;
             }
-            return writeAsciiLayer(file, volume, layer);
+            return writeBytes(file, asciiLayerFile(volume, layer));
         });
         if (!outcome.ok && !failed(path, outcome.error))
             return;

@@ -4,6 +4,7 @@
 // failed write never leaves a truncated file or harms the one that was there.
 
 #include "export_formats.h"
+#include "volume_formats.h"
 
 #include <QFileDevice>
 #include <QStringList>
@@ -38,9 +39,13 @@ using LayerFailure = std::function<bool(const QString &path, const QString &reas
 
 // Writes the 24 layer files of a format under names made from chosen: SEG-2
 // files numbered 1 to 24, ASCII files 0 to 23. The clock is read once per
-// SEG-2 file. Each ASCII line is handed to the system as soon as it is made.
+// SEG-2 file. Each layer file is composed whole and handed to the system at once.
 void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock,
                   const LayerFailure &failed);
+
+// Writes the volume in a format for other tools to path.
+WriteOutcome exportVolume(const QString &path, VolumeFormat format, const ScanVolume &volume,
+                          const VolumeSource &source);
 
 // The extension of a format's layer files.
 QString layerExtension(LayerFormat format);

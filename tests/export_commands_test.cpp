@@ -79,7 +79,9 @@ private slots:
         QCOMPARE(first.title, QStringLiteral("Save file"));
         QVERIFY(first.hideReadOnly);
         QCOMPARE(first.filter,
-                 QStringLiteral("M7340 VLM files (*.vlm)|*.vlm|SEG2 files (*.dat)|*.dat|ASCII3COL files (*.asc)|*.asc"));
+                 QStringLiteral("M7340 VLM files (*.vlm)|*.vlm|SEG2 files (*.dat)|*.dat|ASCII3COL files (*.asc)|*.asc"
+                                "|NumPy arrays (*.npy)|*.npy|NRRD volumes (*.nrrd)|*.nrrd|VTK image data (*.vti)|*.vti"
+                                "|CSV tables (*.csv)|*.csv"));
         QCOMPARE(first.defaultExtension, QStringLiteral("*.vlm"));
         QCOMPARE(window.SaveDialog1.filter, QStringLiteral("M7340 VLM files (*.vlm)|*.vlm"));
         window.ToolButton9Click();  // cancelled
@@ -114,6 +116,36 @@ private slots:
             QVERIFY(!text.contains('\r'));
         }
         QVERIFY(!QFile::exists(run.environment.path("b24.asc")));
+    }
+
+    void filesForOtherToolsAreWrittenByTheirFileType_data()
+    {
+        QTest::addColumn<int>("fileType");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("NumPy") << 4 << "v.npy" << QByteArray("\x93NUMPY");
+        QTest::newRow("NRRD") << 5 << "v.nrrd" << QByteArray("NRRD0004\n");
+        QTest::newRow("VTK image") << 6 << "v.vti" << QByteArray("<?xml");
+        QTest::newRow("CSV") << 7 << "v.csv" << QByteArray("layer,slice,depth_mm,amplitude\n");
+    }
+    void filesForOtherToolsAreWrittenByTheirFileType()
+    {
+        QFETCH(int, fileType);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        ExportRun run;
+        TForm1 &window = run.startWithSample();
+        const QString shown = window.volume.current_file_name;
+        const QString path = run.writeFile(name, "kept");
+        run.dialogs.messageAnswers.push_back(MessageAnswer::No);
+        run.save(window, path, fileType);
+        QCOMPARE(run.dialogs.messages.last().text, QStringLiteral("File exist ! Overwrite ?"));
+        QCOMPARE(fileBytes(path), QByteArray("kept"));
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        run.save(window, path, fileType);
+        QVERIFY(fileBytes(path).startsWith(start));
+        QCOMPARE(window.volume.current_file_name, shown);
+        QVERIFY(run.errorTexts().isEmpty());
     }
 
     void aSampleOf128StaysInTheExportsButNotInAScanFile()

@@ -175,6 +175,25 @@ private slots:
         QCOMPARE(asciiLine(slice, row, sample), line);
     }
 
+    void asciiLayerFilesHoldEveryDepthRow_data()
+    {
+        QTest::addColumn<int>("layer");
+        QTest::newRow("first") << 1;
+        QTest::newRow("last, reaching into the tail") << 24;
+    }
+    void asciiLayerFilesHoldEveryDepthRow()
+    {
+        QFETCH(int, layer);
+        auto volume = patternVolume();
+        QByteArray expected;
+        for (int slice = 0; slice < 40; ++slice)
+            for (int row = 0; row < 128; ++row)
+                expected += QString::asprintf("%7.3f %7.3f %7.3f\n", double(slice), double(row),
+                                              double(volume->scan_image[5120 * layer + 128 * slice + row + 1]))
+                                .toLatin1();
+        QCOMPARE(asciiLayerFile(*volume, layer), expected);
+    }
+
     void asciiLinesIgnoreTheLocale()
     {
         if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "fr_FR.UTF-8"))

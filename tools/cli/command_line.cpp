@@ -3,6 +3,7 @@
 #include "cli_commands.h"
 
 #include <functional>
+#include <utility>
 #include <map>
 
 namespace {
@@ -159,16 +160,32 @@ std::optional<float> CommandLine::takeReal(const QString &name, float fallback, 
     return static_cast<float>(parsed);
 }
 
-QString CommandLine::takeFile()
+bool CommandLine::onlyFilesLeft()
 {
     if (failed_)
-        return {};
+        return false;
     for (const QString &argument : arguments_) {
         if (argument.startsWith(QLatin1String("--"))) {
             fail(QStringLiteral("unknown option %1").arg(argument));
-            return {};
+            return false;
         }
     }
+    return true;
+}
+
+QStringList CommandLine::takeFiles()
+{
+    if (!onlyFilesLeft())
+        return {};
+    if (arguments_.isEmpty())
+        fail(QStringLiteral("no file named"));
+    return std::exchange(arguments_, {});
+}
+
+QString CommandLine::takeFile()
+{
+    if (!onlyFilesLeft())
+        return {};
     if (arguments_.size() != 1) {
         fail(arguments_.isEmpty() ? QStringLiteral("no file named") : QStringLiteral("more than one file named"));
         return {};

@@ -28,11 +28,16 @@ public:
     // The one argument left that is not an option; empty, with the reason
     // reported, when there is none, more than one or an unknown option.
     QString takeFile();
+    // All arguments left, each a file; empty, with the reason reported, when
+    // there is none or an unknown option.
+    QStringList takeFiles();
 
     bool failed() const { return failed_; }
 
 private:
     void fail(const QString &message);
+    // False, with the reason reported, when an option is left.
+    bool onlyFilesLeft();
 
     QStringList arguments_;
     bool failed_ = false;

@@ -1,60 +1,65 @@
-// velmora-cli export FILE [view options] --format vlm|seg2|ascii|seg2-standard
-// --output NAME [--force]: writes the loaded (smoothed) image through the
-// program's writers.
+// velmora-cli export FILE [view options] --format F --output NAME [--force],
+// or FILE... --format F --output-dir DIR [--force]: writes the loaded
+// (smoothed) image through the program's writers. --slice-pitch and
+// --layer-pitch give the probe's pitches in mm for the NRRD and VTK files.
 
 #include "cli_commands.h"
 
+#include "batch_export.h"
 #include "command_line.h"
-#include "export_writers.h"
 #include "scan_loading.h"
 
 #include <QFileInfo>
 
+#include <cmath>
 #include <memory>
-#include <optional>
 
 namespace {
 
-// The same texts as the program's message boxes.
 const QString kFileExists = QStringLiteral("File exist ! Overwrite ?");
-const QString kCantWriteFile = QStringLiteral("Can't write file!");
-const QString kUnableToWriteFile = QStringLiteral("Unable to write to file");
 
-constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
-constexpr int kLastPreparedByte = 131027;
-
-std::optional<LayerFormat> layerFormatNamed(const QString &name)
+void reportUsage()
 {
-    if (name == QLatin1String("seg2"))
-        return LayerFormat::Seg2;
-    if (name == QLatin1String("seg2-standard"))
-        return LayerFormat::Seg2Standard;
-    if (name == QLatin1String("ascii"))
-        return LayerFormat::Ascii;
-    return std::nullopt;
+    reportFailure(QStringLiteral("usage: velmora-cli export FILE [view options] --format %1 --output NAME [--force] "
+                                 "[--slice-pitch MM] [--layer-pitch MM]\n"
+                                 "   or: velmora-cli export FILE... --format %1 --output-dir DIR [--force] "
+                                 "[--slice-pitch MM] [--layer-pitch MM]")
+                      .arg(exportFormatNames()));
 }
 
-int exportScanFile(ScanVolume &volume, const QString &output)
+// Takes "--name MM", a length above 0; false, with the reason reported, for anything else.
+bool takePitch(CommandLine &line, const QString &name, std::optional<double> &pitch)
 {
-    const WriteOutcome outcome = saveScanImagePrepared(output, volume, kFirstPreparedByte, kLastPreparedByte);
-    if (!outcome.ok) {
-        reportFailure(QStringLiteral("cannot save %1: %2").arg(output, outcome.error));
+    const auto value = line.takeValue(name);
+    if (!value)
+        return !line.failed();
+    bool number = false;
+    const double millimetres = value->toDouble(&number);
+    if (!number || !std::isfinite(millimetres) || millimetres <= 0) {
+        reportFailure(QStringLiteral("%1 takes a length in mm above 0, not \"%2\"").arg(name, *value));
+        return false;
+    }
+    pitch = millimetres;
+    return true;
+}
+
+int exportOne(const QString &file, const ExportFormat &format, const QString &output, const ProbePitches &pitches,
+              bool force)
+{
+    if (!force && format.kind == ExportFormat::Kind::Layers) {
+        // the name given is never written: the layer files are what would be replaced
+        if (const QStringList existing = existingLayerFiles(output, format.layers); !existing.isEmpty()) {
+            reportFailure(existingLayerFilesText(existing) + QStringLiteral(": not overwritten without --force"));
+            return 1;
+        }
+    } else if (!force && QFileInfo::exists(output)) {
+        reportFailure(kFileExists);
         return 1;
     }
-    return 0;
-}
-
-int exportLayerFiles(const ScanVolume &volume, const QString &output, LayerFormat format)
-{
-    bool failures = false;
-    const QString message = format == LayerFormat::Ascii ? kUnableToWriteFile : kCantWriteFile;
-    exportLayers(volume, output, format, [] { return QDateTime::currentDateTimeUtc(); },
-                 [&](const QString &path, const QString &reason) {
-                     reportFailure(QStringLiteral("%1 %2: %3").arg(message, path, reason));
-                     failures = true;
-                     return format != LayerFormat::Ascii;
-                 });
-    return failures ? 1 : 0;
+    auto volume = std::make_unique<ScanVolume>();
+    if (!loadScan(file, *volume))
+        return 1;
+    return writeExport(*volume, format, output, {file, pitches}) ? 0 : 1;
 }
 
 }  // namespace
@@ -64,31 +69,24 @@ int runExport(const QStringList &arguments)
     CommandLine line(arguments);
     ViewState view;
     line.takeViewOptions(view);
-    const auto format = line.takeValue(QStringLiteral("--format"));
+    const auto formatName = line.takeValue(QStringLiteral("--format"));
     const auto output = line.takeValue(QStringLiteral("--output"));
+    const auto folder = line.takeValue(QStringLiteral("--output-dir"));
     const bool force = line.takeFlag(QStringLiteral("--force"));
-    const QString file = line.takeFile();
-    const bool scanFile = format && *format == QLatin1String("vlm");
-    const auto layerFormat = format ? layerFormatNamed(*format) : std::nullopt;
-    if (line.failed() || !output || (!scanFile && !layerFormat)) {
+    ProbePitches pitches;
+    if (!takePitch(line, QStringLiteral("--slice-pitch"), pitches.slice)
+        || !takePitch(line, QStringLiteral("--layer-pitch"), pitches.layer))
+        return 2;
+    const auto format = formatName ? exportFormatNamed(*formatName) : std::nullopt;
+    if (line.failed() || !format || output.has_value() == folder.has_value()) {
         if (!line.failed())
-            reportFailure(QStringLiteral("usage: velmora-cli export FILE [view options] "
-                                         "--format vlm|seg2|ascii|seg2-standard --output NAME [--force]"));
+            reportUsage();
         return 2;
     }
-    if (!force && scanFile && QFileInfo::exists(*output)) {
-        reportFailure(kFileExists);
-        return 1;
+    if (folder) {
+        const QStringList files = line.takeFiles();
+        return line.failed() ? 2 : runBatchExport({files, *folder, *format, pitches, force});
     }
-    if (!force && layerFormat) {
-        // the name given is never written: the layer files are what would be replaced
-        if (const QStringList existing = existingLayerFiles(*output, *layerFormat); !existing.isEmpty()) {
-            reportFailure(existingLayerFilesText(existing) + QStringLiteral(": not overwritten without --force"));
-            return 1;
-        }
-    }
-    auto volume = std::make_unique<ScanVolume>();
-    if (!loadScan(file, *volume))
-        return 1;
-    return scanFile ? exportScanFile(*volume, *output) : exportLayerFiles(*volume, *output, *layerFormat);
+    const QString file = line.takeFile();
+    return line.failed() ? 2 : exportOne(file, *format, *output, pitches, force);
 }

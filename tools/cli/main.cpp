@@ -13,6 +13,7 @@
 #include <exception>
 #include <functional>
 #include <new>
+#include <unistd.h>
 
 namespace {
 
@@ -34,7 +35,10 @@ const Command kCommands[] = {
      "view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS] [--frames on|off] [--size WxH] "
      "--output OUT.png",
      runView3d},
-    {"export", "export FILE [view options] --format vlm|seg2|ascii|seg2-standard --output NAME [--force]",
+    {"export",
+     "export FILE [view options] --format FORMAT --output NAME [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
+     "  velmora-cli export FILE... --format FORMAT --output-dir DIR [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
+     "    FORMAT: vlm|seg2|ascii|seg2-standard|npy|nrrd|vti|csv",
      runExport},
     {"receive",
      "receive (--port N | --device PATH) [--adapter] --output FILE.vlm [--force] [--timeout SECONDS]",
@@ -86,6 +90,9 @@ int runGuarded(const Command &command, const QStringList &arguments)
 
 void reportFailure(const QString &message)
 {
+    // a progress line on a terminal gives way to the report
+    if (isatty(STDERR_FILENO))
+        std::fputs("\r\033[K", stderr);
     std::fprintf(stderr, "velmora-cli: %s\n", qPrintable(message));
 }
 

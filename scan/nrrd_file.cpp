@@ -1,0 +1,63 @@
+// NRRD0004 with the data attached after the header's blank line, raw. The
+// sizes go fastest axis first: trace byte (depth), slice, layer.
+
+#include "volume_formats.h"
+
+#include "decimal_text.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QByteArray vector(double x, double y, double z)
+{
+    return '(' + realNumberText(x) + ',' + realNumberText(y) + ',' + realNumberText(z) + ')';
+}
+
+// A key/value value may not hold a line feed: the format writes it as \n and
+// a backslash as \\.
+QByteArray escapedValue(const QString &value)
+{
+    QByteArray text = value.toUtf8();
+    text.replace('\\', "\\\\");
+    text.replace('\n', "\\n");
+    return text;
+}
+
+QByteArray pitchComments(const ProbePitches &pitches)
+{
+    QByteArray comments;
+    const QByteArray assumed = realNumberText(kAssumedPitchMm);
+    if (!pitches.slice)
+        comments += "# slice pitch not known: " + assumed + " mm taken for it\n";
+    if (!pitches.layer)
+        comments += "# layer pitch not known: " + assumed + " mm taken for it\n";
+    return comments;
+}
+
+}  // namespace
+
+QByteArray nrrdFile(const ScanVolume &volume, const VolumeSource &source)
+{
+    const VoxelSpacing spacing = voxelSpacing(volume, source.pitches);
+    QByteArray file = NrrdVolume::kMagic + '\n';
+    file += "# Velmora scan volume: echo amplitudes along depth, slice and layer\n";
+    file += pitchComments(source.pitches);
+    file += "type: uint8\n"
+            "dimension: 3\n"
+            "space: 3D-right-handed\n";
+    file += "sizes: " + QByteArray::number(ScanLayout::kTraceLength) + ' '
+            + QByteArray::number(ScanLayout::kSlicesPerLayer) + ' ' + QByteArray::number(ScanLayout::kLayerCount)
+            + '\n';
+    file += "space directions: " + vector(spacing.depth, 0, 0) + ' ' + vector(0, spacing.slice, 0) + ' '
+            + vector(0, 0, spacing.layer) + '\n';
+    file += "space units: \"mm\" \"mm\" \"mm\"\n"
+            "space origin: (0,0,0)\n"
+            "kinds: domain domain domain\n"
+            "labels: \"depth\" \"slice\" \"layer\"\n"
+            "encoding: raw\n";
+    file += "source_file:=" + escapedValue(QFileInfo(source.fileName).fileName()) + '\n';
+    file += "depth_scale_code:=" + QByteArray::number(depth_scale_code(volume)) + '\n';
+    file += '\n';
+    return file + volumeTraceBytes(volume);
+}

@@ -1,0 +1,89 @@
+#include "cli_run.h"
+
+#include <QProcess>
+#include <QTest>
+
+class CliVolumeExportTest : public QObject {
+    Q_OBJECT
+
+private:
+    CliFolder folder_;
+
+    QString shownImage()
+    {
+        const QString path = folder_.path("shown.bin");
+        if (!QFile::exists(path))
+            runCli({"dump", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--smoothed", "--output", path});
+        return path;
+    }
+
+private slots:
+    void filesReadBackInTheirToolsOwnReaders_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("pitchOptions");
+        QTest::addColumn<QString>("slicePitch");
+        QTest::addColumn<QString>("layerPitch");
+        QTest::newRow("NumPy") << "npy" << QStringList{} << "1" << "1";
+        QTest::newRow("NRRD with the probe") << "nrrd" << QStringList{"--slice-pitch", "2.5", "--layer-pitch", "4"}
+                                             << "2.5" << "4";
+        QTest::newRow("NRRD, probe not known") << "nrrd" << QStringList{} << "1" << "1";
+        QTest::newRow("VTK image with the probe")
+            << "vti" << QStringList{"--layer-pitch", "0.75", "--slice-pitch", "1.5"} << "1.5" << "0.75";
+        QTest::newRow("VTK image, layer pitch not known") << "vti" << QStringList{"--slice-pitch", "3"} << "3" << "1";
+    }
+    void filesReadBackInTheirToolsOwnReaders()
+    {
+        QFETCH(QString, format);
+        QFETCH(QStringList, pitchOptions);
+        QFETCH(QString, slicePitch);
+        QFETCH(QString, layerPitch);
+        const QString output = folder_.path(QStringLiteral("%1.%2").arg(QTest::currentDataTag(), format));
+        const CliOutcome outcome = runCli(QStringList{"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"),
+                                                      "--format", format, "--output", output}
+                                          + pitchOptions);
+        QCOMPARE(outcome.status, 0);
+        QProcess reader;
+        reader.start(qEnvironmentVariable("VELMORA_PYTHON"),
+                     {qEnvironmentVariable("VELMORA_VOLUME_READER"), format, output, shownImage(), slicePitch,
+                      layerPitch});
+        QVERIFY(reader.waitForFinished(60000));
+        const QString said = QString::fromLocal8Bit(reader.readAllStandardOutput() + reader.readAllStandardError());
+        if (reader.exitCode() == 77)
+            QSKIP(qPrintable(said.trimmed() + ": this file was checked by the test's own reader only"));
+        QVERIFY2(reader.exitCode() == 0, qPrintable(said));
+    }
+
+    void csvHasAHeaderAndOneLinePerTraceByte()
+    {
+        QCOMPARE(runCli({"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--format", "csv", "--output",
+                         folder_.path("table.csv")})
+                     .status,
+                 0);
+        const QByteArray table = folder_.read("table.csv");
+        QCOMPARE(table.count('\n'), 122881);
+        QVERIFY(table.startsWith("layer,slice,depth_mm,amplitude\n"));
+    }
+
+    void pitchesMustBeLengths_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-2";
+        QTest::newRow("not a number") << "nan";
+        QTest::newRow("endless") << "inf";
+        QTest::newRow("comma") << "2,5";
+    }
+    void pitchesMustBeLengths()
+    {
+        QFETCH(QString, value);
+        const CliOutcome outcome = runCli({"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--format", "nrrd",
+                                           "--slice-pitch", value, "--output", folder_.path("p.nrrd")});
+        QCOMPARE(outcome.status, 2);
+        QVERIFY(outcome.err.contains("--slice-pitch takes a length in mm above 0"));
+        QVERIFY(!QFile::exists(folder_.path("p.nrrd")));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliVolumeExportTest)
+#include "cli_volume_export_test.moc"

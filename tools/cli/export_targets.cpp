@@ -1,0 +1,111 @@
+#include "export_targets.h"
+
+#include "cli_commands.h"
+
+namespace {
+
+// The same texts as the program's message boxes.
+const QString kCantWriteFile = QStringLiteral("Can't write file!");
+const QString kUnableToWriteFile = QStringLiteral("Unable to write to file");
+
+const QString kScanFileExtension = QStringLiteral(".vlm");
+constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
+constexpr int kLastPreparedByte = 131027;
+
+struct NamedFormat {
+    const char *name;
+    ExportFormat format;
+};
+
+const NamedFormat kFormats[] = {
+    {"vlm", {ExportFormat::Kind::ScanFile}},
+    {"seg2", {ExportFormat::Kind::Layers, LayerFormat::Seg2}},
+    {"ascii", {ExportFormat::Kind::Layers, LayerFormat::Ascii}},
+    {"seg2-standard", {ExportFormat::Kind::Layers, LayerFormat::Seg2Standard}},
+    {"npy", {ExportFormat::Kind::Volume, {}, VolumeFormat::Npy}},
+    {"nrrd", {ExportFormat::Kind::Volume, {}, VolumeFormat::Nrrd}},
+    {"vti", {ExportFormat::Kind::Volume, {}, VolumeFormat::Vti}},
+    {"csv", {ExportFormat::Kind::Volume, {}, VolumeFormat::Csv}},
+};
+
+bool writeScanFile(ScanVolume &volume, const QString &output)
+{
+    const WriteOutcome outcome = saveScanImagePrepared(output, volume, kFirstPreparedByte, kLastPreparedByte);
+    if (!outcome.ok)
+        reportFailure(QStringLiteral("cannot save %1: %2").arg(output, outcome.error));
+    return outcome.ok;
+}
+
+bool writeLayerFiles(const ScanVolume &volume, const QString &output, LayerFormat format)
+{
+    bool written = true;
+    const QString message = format == LayerFormat::Ascii ? kUnableToWriteFile : kCantWriteFile;
+    exportLayers(volume, output, format, [] { return QDateTime::currentDateTimeUtc(); },
+                 [&](const QString &path, const QString &reason) {
+                     reportFailure(QStringLiteral("%1 %2: %3").arg(message, path, reason));
+                     written = false;
+                     return format != LayerFormat::Ascii;
+                 });
+    return written;
+}
+
+bool writeVolumeFile(const ScanVolume &volume, const QString &output, VolumeFormat format,
+                     const VolumeSource &source)
+{
+    const WriteOutcome outcome = exportVolume(output, format, volume, source);
+    if (!outcome.ok)
+        reportFailure(QStringLiteral("cannot save %1: %2").arg(output, outcome.error));
+    return outcome.ok;
+}
+
+}  // namespace
+
+std::optional<ExportFormat> exportFormatNamed(const QString &name)
+{
+    for (const NamedFormat &named : kFormats) {
+        if (name == QLatin1String(named.name))
+            return named.format;
+    }
+    return std::nullopt;
+}
+
+QString exportFormatNames()
+{
+    QStringList names;
+    for (const NamedFormat &named : kFormats)
+        names << QLatin1String(named.name);
+    return names.join(QLatin1Char('|'));
+}
+
+QString exportExtension(const ExportFormat &format)
+{
+    switch (format.kind) {
+    case ExportFormat::Kind::ScanFile:
+        return kScanFileExtension;
+    case ExportFormat::Kind::Layers:
+        return layerExtension(format.layers);
+    case ExportFormat::Kind::Volume:
+        break;
+    }
+    return volumeExtension(format.volume);
+}
+
+QStringList exportOutputs(const ExportFormat &format, const QString &chosen)
+{
+    if (format.kind != ExportFormat::Kind::Layers)
+        return {chosen};
+    return layerFileNames(chosen, format.layers);
+}
+
+bool writeExport(ScanVolume &volume, const ExportFormat &format, const QString &chosen, const VolumeSource &source)
+{
+    switch (format.kind) {
+    case ExportFormat::Kind::ScanFile:
+        return writeScanFile(volume, chosen);
+    case ExportFormat::Kind::Layers:
+        return writeLayerFiles(volume, chosen, format.layers);
+    case ExportFormat::Kind::Volume:
+        break;
+    }
+    return writeVolumeFile(volume, chosen, format.volume, source);
+}
