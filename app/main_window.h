@@ -9,6 +9,7 @@
 #include "scan_volume.h"
 #include "page_composition.h"
 #include "slice_renderer.h"
+#include "thumbnail_cache.h"
 #include "view_state.h"
 
 #include <QDateTime>
@@ -37,6 +38,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class ScanBrowserWindow;
 class SettingsStore;
 
 class TForm1 : public QWidget {
@@ -63,6 +65,10 @@ public:
     // Files
     void OpenTGO();
     void Open1Click();
+    // Opens path as a file chosen in the open dialog is opened.
+    void OpenChosenFile(const QString &path);
+    void Browsescans1Click();
+    void Gatemaximum1Click();
     void RxSpeedButton2Click();
     void ToolButton9Click();
     void SaveScanFile(const QString &path);
@@ -148,6 +154,8 @@ public:
     QString install_dir;
     // The save dialog, which keeps its last name and file type between uses.
     FileDialogRequest SaveDialog1;
+    // The scan browser's thumbnails, kept for the session.
+    ThumbnailCache thumbnail_cache;
     // The clock the SEG-2 files are dated by.
     std::function<QDateTime()> utc_clock;
 
@@ -160,6 +168,8 @@ public:
     QMenuBar *MainMenu1;
     QAction *N1;
     QAction *Open1;
+    QAction *Browsescans1;
+    QAction *Gatemaximum1;
     QAction *Saveas1;
     QAction *Receivedata1;
     QAction *Exit1;
@@ -194,6 +204,8 @@ public:
     QLabel *Image7;
     QLabel *Image8;
     QStatusBar *StatusBar1;
+    QLabel *GateNote;  // in the status bar while view Z shows the gate maximum
+    ScanBrowserWindow *ScanBrowser = nullptr;
     QMenu *PopupMenu1;
     QAction *Copy1;
     QAction *Copydata1;
@@ -280,6 +292,7 @@ private:
     void showFileCaption();
     bool overwriteAllowed(const QString &path);
     void createPopupMenu();
+    void showGateNote();
     void reportMissingByte(int imageIndex);
     void drawCross(int x, int y);
     void pickCell(int x, int y);

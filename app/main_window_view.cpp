@@ -36,6 +36,7 @@ ViewState TForm1::viewState() const
     view.brightness = RxSlider1->value();
     view.threshold = RxSlider3->value();
     view.smoothing = smoothing;
+    view.showGateMaximum = Gatemaximum1->isChecked();
     return view;
 }
 
@@ -51,6 +52,7 @@ void TForm1::Image1Click()
     Image1->update();
     Image3->update();
     Image2->repaint();
+    showGateNote();
 }
 
 void TForm1::DrawAxisRulers()

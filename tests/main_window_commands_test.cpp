@@ -66,10 +66,11 @@ private slots:
         CommandRun run;
         TForm1 &window = run.startWithSample();
         const QList<QAction *> menus = window.MainMenu1->actions();
-        QCOMPARE(actionTexts(menus), (QStringList{"&File", "&Setup", "About"}));
+        QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "About"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"&New", "R&eceive data", "&Open file", "Save d&ata", "E&xit"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"IR setup"});
+                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "E&xit"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"&Gate maximum"});
+        QCOMPARE(actionTexts(menus[2]->menu()->actions()), QStringList{"IR setup"});
         QStringList hints;
         for (QAction *action : window.CoolBar1->actions())
             if (!action->isSeparator() && !action->toolTip().isEmpty() && action->text() != action->toolTip())
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(hints, (QStringList{"Open file(F5)", "Save data(F8)", "Print data(F6)", "Setup(F7)",
                                      "Receive data(F9)", "Renew image(F4)", "Exit(F10)"}));
         QCOMPARE(actionTexts(window.PopupMenu1->actions()),
-                 (QStringList{"&Copy image", "Copy &data", "&Print image"}));
+                 (QStringList{"&Copy image", "Copy &data", "&Print image", "&Gate maximum"}));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.minimumSize(), window.maximumSize());

@@ -12,6 +12,7 @@ int runView3d(const QStringList &arguments);
 int runExport(const QStringList &arguments);
 int runReceive(const QStringList &arguments);
 int runPrint(const QStringList &arguments);
+int runContactSheet(const QStringList &arguments);
 
 class QFile;
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -54,6 +55,10 @@ bool CommandLine::takeViewOptions(ViewState &view)
         const bool takesValue = setter != viewSetters().end() || argument == QLatin1String("--view");
         if (argument == QLatin1String("--smoothing")) {
             view.smoothing = 1;
+            continue;
+        }
+        if (argument == QLatin1String("--gate-max")) {
+            view.showGateMaximum = true;
             continue;
         }
         if (!takesValue) {
@@ -121,7 +126,7 @@ std::optional<QSize> CommandLine::takeSize(const QString &name, QSize fallback)
     return size;
 }
 
-QString CommandLine::takeFile()
+QStringList CommandLine::takeFiles()
 {
     if (failed_)
         return {};
@@ -131,9 +136,19 @@ QString CommandLine::takeFile()
             return {};
         }
     }
-    if (arguments_.size() != 1) {
-        fail(arguments_.isEmpty() ? QStringLiteral("no file named") : QStringLiteral("more than one file named"));
+    if (arguments_.isEmpty())
+        fail(QStringLiteral("no file named"));
+    return std::exchange(arguments_, {});
+}
+
+QString CommandLine::takeFile()
+{
+    const QStringList files = takeFiles();
+    if (failed_)
+        return {};
+    if (files.size() != 1) {
+        fail(QStringLiteral("more than one file named"));
         return {};
     }
-    return arguments_.takeFirst();
+    return files.first();
 }

@@ -24,6 +24,8 @@ public:
     // The one argument left that is not an option; empty, with the reason
     // reported, when there is none, more than one or an unknown option.
     QString takeFile();
+    // The arguments left, at least one, none an option; reported when not so.
+    QStringList takeFiles();
 
     bool failed() const { return failed_; }
 

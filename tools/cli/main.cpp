@@ -39,6 +39,7 @@ const Command kCommands[] = {
     {"print",
      "print FILE [view options] [--size WxH] [--page WxH] [--margins L,R,T,B] [--info] --output OUT.png|OUT.pdf",
      runPrint},
+    {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
 };
 
 // The tool's standard error carries its own reports only; the notes of the
@@ -56,7 +57,8 @@ void printUsage()
         std::fprintf(stderr, "  velmora-cli %s\n", command.usage);
     std::fprintf(stderr, "view options, each set as its control would be set, in the order given:\n"
                          "  --view x|y|z  --slice S  --layer L  --depth P  --top N  --bottom N\n"
-                         "  --first N  --last N  --brightness B  --threshold N  --smoothing\n");
+                         "  --first N  --last N  --brightness B  --threshold N  --smoothing\n"
+                         "  --gate-max (view z: the largest sample between the borders)\n");
 }
 
 }  // namespace
