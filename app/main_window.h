@@ -11,6 +11,7 @@
 #include "page_composition.h"
 #include "pointer_steps.h"
 #include "slice_renderer.h"
+#include "thumbnail_cache.h"
 #include "view_state.h"
 #include "volume_formats.h"
 
@@ -41,6 +42,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class ScanBrowserWindow;
 class SettingsStore;
 
 class TForm1 : public QWidget {
@@ -67,6 +69,10 @@ public:
     // Files
     void OpenTGO();
     void Open1Click();
+    // Opens path as a file chosen in the open dialog is opened.
+    void OpenChosenFile(const QString &path);
+    void Browsescans1Click();
+    void Gatemaximum1Click();
     void RxSpeedButton2Click();
     void ToolButton9Click();
     void SaveScanFile(const QString &path);
@@ -162,6 +168,8 @@ public:
     QString install_dir;
     // The save dialog, which keeps its last name and file type between uses.
     FileDialogRequest SaveDialog1;
+    // The scan browser's thumbnails, kept for the session.
+    ThumbnailCache thumbnail_cache;
     // The clock the SEG-2 files are dated by.
     std::function<QDateTime()> utc_clock;
     // The probe's slice and layer pitches, recorded in the NRRD and VTK files.
@@ -176,6 +184,8 @@ public:
     QMenuBar *MainMenu1;
     QAction *N1;
     QAction *Open1;
+    QAction *Browsescans1;
+    QAction *Gatemaximum1;
     QAction *Saveas1;
     QAction *Receivedata1;
     QAction *Exit1;
@@ -210,6 +220,8 @@ public:
     QLabel *Image7;
     QLabel *Image8;
     QStatusBar *StatusBar1;
+    QLabel *GateNote;  // in the status bar while view Z shows the gate maximum
+    ScanBrowserWindow *ScanBrowser = nullptr;
     QMenu *PopupMenu1;
     QAction *Copy1;
     QAction *Copydata1;
@@ -308,6 +320,7 @@ private:
     void keepShownFile(const QString &caption);
     void reportMissingBytes(int firstMissing);
     void createPopupMenu();
+    void showGateNote();
     void drawCross(int x, int y);
     void pickCell(int x, int y);
     void Start3DView();

@@ -114,9 +114,15 @@ void TForm1::createMenus()
     N1 = file->addAction(QStringLiteral("&New"));
     Receivedata1 = file->addAction(QStringLiteral("R&eceive data"));
     Open1 = file->addAction(QStringLiteral("&Open file"));
+    Browsescans1 = file->addAction(QStringLiteral("&Browse scans…"));
+    Browsescans1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     Saveas1 = file->addAction(QStringLiteral("Save d&ata"));
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
+    QMenu *view = MainMenu1->addMenu(QStringLiteral("&View"));
+    Gatemaximum1 = view->addAction(QStringLiteral("&Gate maximum"));
+    Gatemaximum1->setCheckable(true);
+    Gatemaximum1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     QMenu *setup = MainMenu1->addMenu(QStringLiteral("&Setup"));
     Option1 = setup->addAction(QStringLiteral("IR setup"));
     About1 = MainMenu1->addAction(QStringLiteral("About"));
@@ -179,6 +185,9 @@ void TForm1::createPanels()
     StatusBar1 = new QStatusBar(ClientArea);
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setAutoFillBackground(true);
+    GateNote = new QLabel(StatusBar1);
+    StatusBar1->addPermanentWidget(GateNote);
+    GateNote->hide();
 }
 
 // The flat slice view: the slice image with a ruler on its left and one below.
@@ -206,6 +215,7 @@ void TForm1::createPopupMenu()
     Copy1 = PopupMenu1->addAction(QStringLiteral("&Copy image"));
     Copydata1 = PopupMenu1->addAction(QStringLiteral("Copy &data"));
     Printimage1 = PopupMenu1->addAction(QStringLiteral("&Print image"));
+    PopupMenu1->addAction(Gatemaximum1);
     Image3->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

@@ -84,7 +84,12 @@ void TForm1::Open1Click()
     const auto chosen = dialogs().runFileDialog(request);
     if (!chosen)
         return;
-    volume.current_file_name = chosen->path;
+    OpenChosenFile(chosen->path);
+}
+
+void TForm1::OpenChosenFile(const QString &path)
+{
+    volume.current_file_name = path;
     OpenTGO();
 }
 

@@ -37,6 +37,7 @@ ViewState TForm1::viewState() const
     view.brightness = RxSlider1->value();
     view.threshold = RxSlider3->value();
     view.smoothing = smoothing;
+    view.showGateMaximum = Gatemaximum1->isChecked();
     return view;
 }
 
@@ -54,6 +55,7 @@ void TForm1::Image1Click()
     Image2->repaint();
     if (Readout)
         Readout->refresh();
+    showGateNote();
 }
 
 void TForm1::DrawAxisRulers()

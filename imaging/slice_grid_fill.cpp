@@ -2,6 +2,8 @@
 
 #include "slice_renderer.h"
 
+#include "gate_maximum.h"
+
 #include <array>
 #include <cmath>
 
@@ -69,9 +71,12 @@ void fillSliceGrid(ScanVolume &volume, const ViewState &view, SliceGeometry &geo
     geometry.filled_row_span = shape.lastFilledRow - shape.firstFilledRow + 1;
     geometry.filled_first_col = shape.firstFilledColumn;
     geometry.filled_col_span = shape.lastFilledColumn - shape.firstFilledColumn + 1;
+    const bool gated = view.axis == SliceAxis::Z && view.showGateMaximum;
     for (int row = shape.firstFilledRow; row <= shape.lastFilledRow; ++row)
         for (int column = shape.firstFilledColumn; column <= shape.lastFilledColumn; ++column)
-            volume.slice_grid.at(row, column) = volume.scan_image[sampleIndex(view, row, column)];
+            volume.slice_grid.at(row, column) =
+                gated ? static_cast<int16_t>(gateMaximum(volume, row + 1, column, view.topBorder, view.bottomBorder))
+                      : volume.scan_image[sampleIndex(view, row, column)];
 }
 
 void mapGreyLevels(SliceGrid &grid, int brightness)

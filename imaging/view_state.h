@@ -39,6 +39,9 @@ struct ViewState {
     int brightness = 128;
     int threshold = 33;
     uint8_t smoothing = 0;
+    // View Z shows, for each trace, the largest sample between the depth
+    // borders instead of the sample at the depth position.
+    bool showGateMaximum = false;
 };
 
 // The value a border or shown-layer slider ends at when value is set into it

@@ -71,6 +71,30 @@ private slots:
         QCOMPARE(rowValues(lines[102])[0], QByteArray("255"));
     }
 
+    void gateMaxDrawsTheLargestSampleBetweenTheBorders_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("cell");
+        // layer 1, slice 39 holds 10, 20 and 30 at depth rows 0, 100 and 101
+        QTest::newRow("whole depth") << QStringList{"--gate-max"} << QByteArray::number(255 - 61);
+        QTest::newRow("gate of row 100 alone") << QStringList{"--top", "99", "--bottom", "100", "--gate-max"}
+                                               << QByteArray::number(255 - 40);
+        QTest::newRow("gate above the samples") << QStringList{"--top", "1", "--bottom", "99", "--gate-max"}
+                                                << QByteArray("255");
+        QTest::newRow("without the switch: depth position 1") << QStringList{} << QByteArray::number(255 - 20);
+    }
+    void gateMaxDrawsTheLargestSampleBetweenTheBorders()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, cell);
+        QCOMPARE(runCliStatus(QStringList{"render", knownScan(), "--view", "z", "--brightness", "1", "--grid",
+                                          path("grid.txt")}
+                              + options),
+                 0);
+        const QList<QByteArray> lines = readAll("grid.txt").split('\n');
+        QCOMPARE(rowValues(lines[0])[39], cell);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments");

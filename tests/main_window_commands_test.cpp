@@ -66,10 +66,11 @@ private slots:
         CommandRun run;
         TForm1 &window = run.startWithSample();
         const QList<QAction *> menus = window.MainMenu1->actions();
-        QCOMPARE(actionTexts(menus), (QStringList{"&File", "&Setup", "&Readings", "About"}));
+        QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"&New", "R&eceive data", "&Open file", "Save d&ata", "E&xit"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"IR setup", "Probe geometry\u2026"}));
+                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "E&xit"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"&Gate maximum"});
+        QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"IR setup", "Probe geometry\u2026"}));
         QStringList hints;
         for (QAction *action : window.CoolBar1->actions())
             if (!action->isSeparator() && !action->toolTip().isEmpty() && action->text() != action->toolTip())
@@ -78,7 +79,7 @@ private slots:
                                      "Receive data(F9)", "Renew image(F4)", "Exit(F10)"}));
         QCOMPARE(actionTexts(window.PopupMenu1->actions()),
                  (QStringList{"&Copy image", "Copy &data", "&Print image", "Set &reference", "C&lear reference",
-                              "Clear &measure point"}));
+                              "Clear &measure point", "&Gate maximum"}));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.minimumSize(), window.maximumSize());

@@ -25,7 +25,7 @@ struct MessageRequest {
 };
 
 struct FileDialogRequest {
-    enum class Kind { Open, Save };
+    enum class Kind { Open, Save, Folder };  // Folder: choose an existing folder
     Kind kind = Kind::Open;
     QString title;
     // Filters in pairs of description and pattern, separated by '|':

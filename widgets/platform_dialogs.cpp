@@ -70,6 +70,13 @@ MessageAnswer PlatformDialogs::showMessage(const MessageRequest &request)
 std::optional<FileDialogAnswer> PlatformDialogs::runFileDialog(const FileDialogRequest &request)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialDirectory);
+    if (request.kind == FileDialogRequest::Kind::Folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return FileDialogAnswer{dialog.selectedFiles().first(), 1};
+    }
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

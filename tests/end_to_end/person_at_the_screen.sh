@@ -121,4 +121,31 @@ grep -q "^Line=1$" "$settings" || fail "Line was not written as 1"
 grep -q "^Solid=1$" "$settings" || fail "Solid was not written as 1"
 grep -q "^Last_File=$(realpath "$sample")$" "$settings" || fail "Last_File is not the sample"
 grep -q "^Mode=1$" "$settings" || fail "Mode was not written"
+
+# ---- The scan browser: a second start on a folder of three scans; Ctrl+B,
+# the folder typed into the folder dialog, the arrow keys, Enter opens one.
+site=$work/site
+mkdir -p "$site" && for n in 1 2 3; do cp "$sample" "$site/site$n.vlm"; done
+"$velmora" "$site/site1.vlm" >>"$work/velmora.log" 2>&1 &
+program=$!
+port_window=$(xdotool search --sync --name "Select port" | head -1)
+focus "$port_window"
+xdotool key Escape
+main=$(xdotool search --sync --name "^Velmora \( .*site1" | head -1)
+focus "$main"
+xdotool key ctrl+b
+focus "$(xdotool search --sync --name "^Browse scans$" | head -1)"
+xdotool type --delay 10 "$site"
+for _ in 1 2 3; do  # a first Enter may only close the completion list
+    xdotool key Return
+    sleep 0.5
+    xdotool search --name "^Browse scans$" >/dev/null 2>&1 || break
+done
+focus "$(xdotool search --sync --name "^Scan browser" | head -1)"
+xdotool key Right Right Left Return
+sleep 1
+[ "$(xdotool getwindowname "$main")" = "Velmora ( $site/site2.vlm )" ] \
+    || fail "the scan browser did not open the second scan: $(xdotool getwindowname "$main")"
+# ---- end of the scan browser
+
 echo "the person at the screen saw what was expected"

@@ -13,6 +13,7 @@ int runExport(const QStringList &arguments);
 int runReceive(const QStringList &arguments);
 int runPrint(const QStringList &arguments);
 int runProbe(const QStringList &arguments);
+int runContactSheet(const QStringList &arguments);
 
 class QFile;
 struct WriteOutcome;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <utility>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -55,6 +56,10 @@ bool CommandLine::takeViewOptions(ViewState &view)
         const bool takesValue = setter != viewSetters().end() || argument == QLatin1String("--view");
         if (argument == QLatin1String("--smoothing")) {
             view.smoothing = 1;
+            continue;
+        }
+        if (argument == QLatin1String("--gate-max")) {
+            view.showGateMaximum = true;
             continue;
         }
         if (!takesValue) {
@@ -190,5 +195,5 @@ QString CommandLine::takeFile()
         fail(arguments_.isEmpty() ? QStringLiteral("no file named") : QStringLiteral("more than one file named"));
         return {};
     }
-    return arguments_.takeFirst();
+    return files.first();
 }

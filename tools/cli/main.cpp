@@ -50,6 +50,7 @@ const Command kCommands[] = {
      "probe FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
      "[--json]",
      runProbe},
+    {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
 };
 
 // The tool's standard error carries its own reports only; the notes of the
@@ -67,7 +68,8 @@ void printUsage()
         std::fprintf(stderr, "  velmora-cli %s\n", command.usage);
     std::fprintf(stderr, "view options, each set as its control would be set, in the order given:\n"
                          "  --view x|y|z  --slice S  --layer L  --depth P  --top N  --bottom N\n"
-                         "  --first N  --last N  --brightness B  --threshold N  --smoothing\n");
+                         "  --first N  --last N  --brightness B  --threshold N  --smoothing\n"
+                         "  --gate-max (view z: the largest sample between the borders)\n");
 }
 
 // Whatever a subcommand raises ends in a message and exit status 1, never in

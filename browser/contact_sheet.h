@@ -1,0 +1,21 @@
+#pragma once
+// A contact sheet: thumbnails in rows, each with its file's name below it;
+// a file without a thumbnail gets an empty framed tile that says why.
+
+#include "scan_thumbnail.h"
+
+#include <QImage>
+#include <QList>
+
+struct ContactTile {
+    QString name;
+    ScanThumbnail thumbnail;
+};
+
+// The picture shown in place of a thumbnail that could not be made: an
+// empty frame that says why.
+QImage problemPicture(QSize size, const QString &problem);
+
+// White sheet of the tiles, columns to a row; every tile has room for a
+// thumbnail of thumbnailSize and two lines of text.
+QImage composeContactSheet(const QList<ContactTile> &tiles, int columns, QSize thumbnailSize);

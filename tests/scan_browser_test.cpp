@@ -1,0 +1,259 @@
+#include "contact_sheet.h"
+#include "scan_folder.h"
+#include "thumbnail_cache.h"
+#include "thumbnail_job.h"
+
+#include "sample_scan.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+// A scan of zeros with depth scale code `code` and one sample of value 10 at
+// depth row 100 of layer 24, slice 0: a trace the load-time smoothing leaves alone.
+QByteArray scanWithDeepSample(int code = 0)
+{
+    QByteArray image(131072, '\0');
+    image[2052] = static_cast<char>(code);
+    image[5120 * 24 + 0 * 128 + 101] = 10;
+    return scanFileOf(image);
+}
+
+QString writeFile(const QTemporaryDir &folder, const QString &name, const QByteArray &bytes)
+{
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return file.fileName();
+}
+
+ScanFolderEntry entryNamed(const QString &name, const QString &time)
+{
+    ScanFolderEntry entry;
+    entry.name = name;
+    entry.path = QStringLiteral("/scans/") + name;
+    entry.modified = QDateTime::fromString(time, Qt::ISODate);
+    return entry;
+}
+
+QStringList names(const QList<ScanFolderEntry> &entries)
+{
+    QStringList result;
+    for (const ScanFolderEntry &entry : entries)
+        result << entry.name;
+    return result;
+}
+
+}  // namespace
+
+class ScanBrowserTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsScansByTheirContent()
+    {
+        QTemporaryDir folder;
+        writeFile(folder, "plate.vlm", scanWithDeepSample(2));
+        writeFile(folder, "weld.dat", scanWithDeepSample(3));  // a scan under another name
+        writeFile(folder, "notes.vlm", "not a scan at all");  // named as a scan, but is none
+        writeFile(folder, "readme.txt", "a text");
+        writeFile(folder, "magic.vlm", "VLMv1.0");  // the magic alone: its depth scale is unknown
+        QVERIFY(QDir(folder.path()).mkdir("inner.vlm"));
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("pipe.vlm")).constData(), 0600), 0);
+
+        const ScanFolderListing listing = listScanFolder(folder.path());
+        QVERIFY(listing.problem.isEmpty());
+        const QList<ScanFolderEntry> entries = arrangeScans(listing.entries, ScanOrder::Name, QString());
+        QCOMPARE(names(entries), (QStringList{"magic.vlm", "notes.vlm", "plate.vlm", "weld.dat"}));
+        QVERIFY(entries[0].problem.isEmpty());
+        QCOMPARE(entries[0].depthScaleFactor, 0);
+        QVERIFY2(entries[1].problem.contains("not a scan file"), qPrintable(entries[1].problem));
+        QVERIFY(entries[2].problem.isEmpty());
+        QCOMPARE(entries[2].depthScaleFactor, 100);
+        QCOMPARE(entries[2].path, folder.filePath("plate.vlm"));
+        QVERIFY(entries[3].problem.isEmpty());
+        QCOMPARE(entries[3].depthScaleFactor, 200);
+    }
+
+    void aMissingFolderIsReported()
+    {
+        const ScanFolderListing listing = listScanFolder("/no/such/folder");
+        QVERIFY(listing.entries.isEmpty());
+        QVERIFY(listing.problem.contains("/no/such/folder"));
+    }
+
+    void sortsAndFilters_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("by name, numbers in order") << int(ScanOrder::Name) << ""
+                                                   << QStringList{"pos001", "pos01b", "pos10", "scan2", "Scan10", "wall"};
+        QTest::newRow("leading zeros") << int(ScanOrder::Name) << "0" << QStringList{"pos001", "pos01b", "pos10", "Scan10"};
+        QTest::newRow("by time, newest first, then by name")
+            << int(ScanOrder::Time) << "" << QStringList{"wall", "pos001", "pos01b", "pos10", "scan2", "Scan10"};
+        QTest::newRow("filter ignores case") << int(ScanOrder::Name) << "SCAN" << QStringList{"scan2", "Scan10"};
+        QTest::newRow("filter matches within the name") << int(ScanOrder::Time) << "al" << QStringList{"wall"};
+        QTest::newRow("filter matching nothing") << int(ScanOrder::Name) << "x" << QStringList{};
+    }
+    void sortsAndFilters()
+    {
+        QFETCH(int, order);
+        QFETCH(QString, filter);
+        QFETCH(QStringList, shown);
+        const QList<ScanFolderEntry> entries{entryNamed("Scan10", "2026-03-01T10:00:00"),
+                                             entryNamed("wall", "2026-03-02T09:00:00"),
+                                             entryNamed("scan2", "2026-03-01T11:00:00"),
+                                             entryNamed("pos10", "2026-03-01T11:00:00"),
+                                             entryNamed("pos01b", "2026-03-01T11:00:00"),
+                                             entryNamed("pos001", "2026-03-01T11:00:00")};
+        QCOMPARE(names(arrangeScans(entries, ScanOrder(order), filter)), shown);
+    }
+
+    void depthRangeFollowsTheScale_data()
+    {
+        QTest::addColumn<int>("factor");
+        QTest::addColumn<QString>("text");
+        // the last depth row is 127: 127 * T / 16 mm, the fraction cut off
+        QTest::newRow("20") << 20 << "0 mm to 158 mm";
+        QTest::newRow("50") << 50 << "0 mm to 396 mm";
+        QTest::newRow("200") << 200 << "0 mm to 1587 mm";
+    }
+    void depthRangeFollowsTheScale()
+    {
+        QFETCH(int, factor);
+        QFETCH(QString, text);
+        QCOMPARE(depthRangeText(factor), text);
+    }
+
+    void thumbnailIsTheGateMaximumOfTheWholeDepth()
+    {
+        QTemporaryDir folder;
+        ThumbnailMaker maker;
+        const ScanThumbnail thumbnail = maker.make(writeFile(folder, "deep.vlm", scanWithDeepSample()));
+        QVERIFY(thumbnail.problem.isEmpty());
+        const QImage &picture = thumbnail.picture;
+        QCOMPARE(picture.size(), QSize(200, 120));
+        // cells of 199 / 39 = 5 by 119 / 23 = 5 pixels; layer 24 is row 23,
+        // slice 0 column 0; at brightness 128 a sample of 10 is grey
+        // 255 - Trunc(2 * 10 * 3.56) = 184
+        QCOMPARE(picture.pixelColor(2, 23 * 5 + 2), QColor(184, 184, 184));
+        QCOMPARE(picture.pixelColor(2, 22 * 5 + 2), QColor(255, 255, 255));
+        QCOMPARE(picture.pixelColor(7, 23 * 5 + 2), QColor(255, 255, 255));
+        // no cursor cell
+        for (int y = 0; y < picture.height() - 1; ++y)
+            for (int x = 0; x < picture.width() - 1; ++x)
+                QVERIFY(picture.pixelColor(x, y).red() == picture.pixelColor(x, y).blue());
+    }
+
+    void unreadableFilesGiveTheirReason_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "gone.vlm" << QByteArray() << "cannot open: No such file or directory";
+        QTest::newRow("a folder") << "." << QByteArray() << "not a regular file";
+        QTest::newRow("not a scan") << "notes.vlm" << QByteArray("text") << "not a scan file";
+        QTest::newRow("short") << "short.vlm" << scanWithDeepSample().left(1016)
+                               << "the file ends after 1000 of 131072 image bytes";
+    }
+    void unreadableFilesGiveTheirReason()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = bytes.isEmpty() ? folder.filePath(name) : writeFile(folder, name, bytes);
+        ThumbnailMaker maker;
+        const ScanThumbnail thumbnail = maker.make(path);
+        QVERIFY(thumbnail.picture.isNull());
+        QCOMPARE(thumbnail.problem, reason);
+    }
+
+    void cancellingStopsTheLoop()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "deep.vlm", scanWithDeepSample());
+        std::atomic<bool> cancelled{false};
+        int calls = 0;
+        const int made = makeThumbnails(QStringList(5, path), kThumbnailSize, cancelled,
+                                        [&](int index, const ScanThumbnail &) {
+                                            ++calls;
+                                            if (index == 1)
+                                                cancelled = true;
+                                        });
+        QCOMPARE(made, 2);
+        QCOMPARE(calls, 2);
+    }
+
+    void aJobDeliversEveryThumbnailInOrder()
+    {
+        QTemporaryDir folder;
+        const QString good = writeFile(folder, "deep.vlm", scanWithDeepSample());
+        const QString bad = writeFile(folder, "notes.vlm", "text");
+        ThumbnailJob job;
+        QSignalSpy made(&job, &ThumbnailJob::made);
+        QSignalSpy finished(&job, &ThumbnailJob::finished);
+        job.start({good, bad, good});
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first().first().toBool(), false);
+        QCOMPARE(made.size(), 3);
+        QCOMPARE(made[1][0].toInt(), 1);
+        QCOMPARE(made[1][1].toString(), bad);
+        QVERIFY(!job.running());
+    }
+
+    void aCancelledJobDeliversNothingMore()
+    {
+        QTemporaryDir folder;
+        const QString path = writeFile(folder, "deep.vlm", scanWithDeepSample());
+        ThumbnailJob job;
+        int madeCount = 0;
+        QList<bool> finishes;
+        connect(&job, &ThumbnailJob::made, &job, [&] {
+            ++madeCount;
+            job.cancel();
+        });
+        connect(&job, &ThumbnailJob::finished, &job, [&](bool cancelled) { finishes << cancelled; });
+        job.start(QStringList(200, path));
+        QTRY_COMPARE(madeCount, 1);
+        QTest::qWait(300);
+        QCOMPARE(madeCount, 1);
+        QCOMPARE(finishes, QList<bool>{true});
+        QVERIFY(!job.running());
+    }
+
+    void theCacheKnowsAChangedFile_data()
+    {
+        QTest::addColumn<int>("secondsLater");
+        QTest::addColumn<int>("sizeChange");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("unchanged") << 0 << 0 << true;
+        QTest::newRow("written again") << 60 << 0 << false;
+        QTest::newRow("other size") << 0 << 10 << false;
+    }
+    void theCacheKnowsAChangedFile()
+    {
+        QFETCH(int, secondsLater);
+        QFETCH(int, sizeChange);
+        QFETCH(bool, found);
+        ScanFolderEntry entry = entryNamed("plate.vlm", "2026-03-01T10:00:00");
+        entry.size = 131088;
+        ThumbnailCache cache;
+        cache.store(entry, ScanThumbnail{QImage(), QStringLiteral("kept")});
+        entry.modified = entry.modified.addSecs(secondsLater);
+        entry.size += sizeChange;
+        const std::optional<ScanThumbnail> stored = cache.find(entry);
+        QCOMPARE(stored.has_value(), found);
+        if (found)
+            QCOMPARE(stored->problem, QStringLiteral("kept"));
+    }
+};
+
+QTEST_MAIN(ScanBrowserTest)
+#include "scan_browser_test.moc"
