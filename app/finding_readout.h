@@ -39,6 +39,7 @@ public:
     const std::optional<VolumePoint> &measurePoint() const { return measurePoint_; }
     const std::optional<int> &reference() const { return reference_; }
     const ProbeGeometry &probeGeometry() const { return probe_; }
+    bool scanLoaded() const { return scanLoaded_; }
 
     QLabel *StatusSection;
     TracePlotView *PanelPlot;

@@ -83,6 +83,7 @@ void TForm1::connectControls()
     connect(Copy1, &QAction::triggered, this, guarded(this, &TForm1::Copy1Click));
     connect(Open1, &QAction::triggered, this, guarded(this, &TForm1::Open1Click));
     connect(Browsescans1, &QAction::triggered, this, guarded(this, &TForm1::Browsescans1Click));
+    connect(Report1, &QAction::triggered, this, guarded(this, &TForm1::Report1Click));
     connect(Gatemaximum1, &QAction::triggered, this, guarded(this, &TForm1::Gatemaximum1Click));
     connect(Receivedata1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));
     connect(ToolButton4, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));

@@ -72,6 +72,7 @@ public:
     // Opens path as a file chosen in the open dialog is opened.
     void OpenChosenFile(const QString &path);
     void Browsescans1Click();
+    void Report1Click();
     void Gatemaximum1Click();
     void RxSpeedButton2Click();
     void ToolButton9Click();
@@ -172,8 +173,6 @@ public:
     ThumbnailCache thumbnail_cache;
     // The clock the SEG-2 files are dated by.
     std::function<QDateTime()> utc_clock;
-    // The probe's slice and layer pitches, recorded in the NRRD and VTK files.
-    ProbePitches probe_pitches;
 
     // The bitmaps of the main slice image, the overview and the A-scan.
     QImage image3Bitmap;
@@ -185,6 +184,7 @@ public:
     QAction *N1;
     QAction *Open1;
     QAction *Browsescans1;
+    QAction *Report1;
     QAction *Gatemaximum1;
     QAction *Saveas1;
     QAction *Receivedata1;
@@ -315,6 +315,8 @@ private:
     void focusIfEnabled(QWidget *control);
     void showFileCaption();
     bool overwriteAllowed(const QString &path);
+    // The 3-D picture as the library draws it now, at the size of its area.
+    QImage threeDSnapshot() const;
     bool layerOverwriteAllowed(const QString &chosen, LayerFormat format);
     // Puts back the caption and the name of the scan shown after a file that was not loaded.
     void keepShownFile(const QString &caption);

@@ -117,6 +117,8 @@ void TForm1::createMenus()
     Browsescans1 = file->addAction(QStringLiteral("&Browse scans…"));
     Browsescans1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     Saveas1 = file->addAction(QStringLiteral("Save d&ata"));
+    Report1 = file->addAction(QStringLiteral("&Report…"));
+    Report1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
     QMenu *view = MainMenu1->addMenu(QStringLiteral("&View"));

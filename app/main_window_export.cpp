@@ -2,6 +2,7 @@
 
 #include "dialog_seam.h"
 #include "export_writers.h"
+#include "finding_readout.h"
 #include "main_window.h"
 #include "program_messages.h"
 #include "slice_grid_text.h"
@@ -136,7 +137,7 @@ void TForm1::SaveVolumeFile(const QString &path, VolumeFormat format)
 {
     if (!overwriteAllowed(path))
         return;
-    const WriteOutcome outcome = exportVolume(path, format, volume, {volume.current_file_name, probe_pitches});
+    const WriteOutcome outcome = exportVolume(path, format, volume, {volume.current_file_name, Readout->probeGeometry()});
     if (!outcome.ok)
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
 }

@@ -91,20 +91,6 @@ std::optional<double> decibelsAgainst(int value, int reference)
     return decibels(static_cast<double>(value) / reference);
 }
 
-std::optional<std::optional<double>> parsePitch(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::optional<double>();
-    bool ok = false;
-    double pitch = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok)
-        pitch = QLocale().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(pitch) || pitch <= 0)
-        return std::nullopt;
-    return std::optional<double>(pitch);
-}
-
 double depthMillimetresTenth(int depth, int scaleFactor)
 {
     return roundedToTenth(static_cast<double>(depth) * scaleFactor / 16.0);

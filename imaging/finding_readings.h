@@ -5,6 +5,7 @@
 // probe both show what this computes.
 
 #include "gate_peak.h"
+#include "probe_geometry.h"
 #include "scan_volume.h"
 #include "view_state.h"
 
@@ -35,18 +36,6 @@ struct VolumePoint {
     int layer = 1;
     int depth = 1;  // depth position: trace byte
 };
-
-// Millimetres between neighbouring slices and neighbouring layers; the scan
-// file records neither, so each may be unknown.
-struct ProbeGeometry {
-    std::optional<double> slicePitch;
-    std::optional<double> layerPitch;
-    bool complete() const { return slicePitch && layerPitch; }
-};
-
-// A pitch as typed or stored: empty is unknown, a positive number is the
-// pitch, anything else is no pitch at all (nullopt).
-std::optional<std::optional<double>> parsePitch(const QString &text);
 
 struct Measurement {
     int deltaSlice = 0;

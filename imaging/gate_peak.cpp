@@ -2,17 +2,18 @@
 
 #include "checked.h"
 
+#include <algorithm>
+
 GatePeak findGatePeak(const ScanVolume &volume, int layer, int slice, int topBorder, int bottomBorder)
 {
-    const int trace = TraceOffset(layer, slice);
-    GatePeak peak{checkedAdd(topBorder, 1), -1};
-    for (int row = topBorder; row <= bottomBorder; ++row) {
-        const int position = checkedAdd(row, 1);
-        const int value = volume.scan_image[checkedAdd(trace, position)];
-        if (value > peak.value)
-            peak = {position, value};
-    }
-    if (peak.value < 0)
-        peak.value = 0;
-    return peak;
+    const int firstPosition = checkedAdd(topBorder, 1);
+    const int count = checkedSub(bottomBorder, topBorder) + 1;
+    if (count < 1)
+        throw RangeError();
+    const int first = checkedAdd(TraceOffset(layer, slice), firstPosition);
+    checkRange(first, count, volume.scan_image.size());
+    const uint8_t *samples = volume.scan_image.data() + first;
+    // max_element gives the first of equal samples: the shallowest
+    const uint8_t *peak = std::max_element(samples, samples + count);
+    return {firstPosition + static_cast<int>(peak - samples), *peak};
 }

@@ -5,7 +5,8 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-WriteOutcome savePdfPage(const QString &path, const PdfDocument &document, const QImage &page)
+WriteOutcome savePdf(const QString &path, const PdfDocument &document,
+                     const std::function<bool(QPagedPaintDevice &)> &paint)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -15,8 +16,13 @@ WriteOutcome savePdfPage(const QString &path, const PdfDocument &document, const
         writer.setPageLayout(document.layout);
         writer.setTitle(document.title);
         writer.setCreator(document.creator);
-        if (!printPage(writer, page))
+        if (!paint(writer))
             return {false, QStringLiteral("the page could not be drawn into the PDF document")};
     }
     return writeFileWhole(path, [&](QFileDevice &file) { return file.write(pdf.data()) == pdf.size(); });
+}
+
+WriteOutcome savePdfPage(const QString &path, const PdfDocument &document, const QImage &page)
+{
+    return savePdf(path, document, [&](QPagedPaintDevice &device) { return printPage(device, page); });
 }

@@ -5,6 +5,9 @@
 
 #include <QImage>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
+
+#include <functional>
 
 struct PdfDocument {
     QPageLayout layout;
@@ -12,6 +15,11 @@ struct PdfDocument {
     QString title;
     QString creator;
 };
+
+// Draws the document's page through paint, which returns false when it could
+// not; the file is put in place only when all of it was written.
+WriteOutcome savePdf(const QString &path, const PdfDocument &document,
+                     const std::function<bool(QPagedPaintDevice &)> &paint);
 
 // The page is drawn at its own size in the document's pixels and stored
 // losslessly; the file is put in place only when all of it was written.

@@ -24,13 +24,13 @@ QByteArray escapedValue(const QString &value)
     return text;
 }
 
-QByteArray pitchComments(const ProbePitches &pitches)
+QByteArray pitchComments(const ProbeGeometry &probe)
 {
     QByteArray comments;
     const QByteArray assumed = realNumberText(kAssumedPitchMm);
-    if (!pitches.slice)
+    if (!probe.slicePitch)
         comments += "# slice pitch not known: " + assumed + " mm taken for it\n";
-    if (!pitches.layer)
+    if (!probe.layerPitch)
         comments += "# layer pitch not known: " + assumed + " mm taken for it\n";
     return comments;
 }
@@ -39,10 +39,10 @@ QByteArray pitchComments(const ProbePitches &pitches)
 
 QByteArray nrrdFile(const ScanVolume &volume, const VolumeSource &source)
 {
-    const VoxelSpacing spacing = voxelSpacing(volume, source.pitches);
+    const VoxelSpacing spacing = voxelSpacing(volume, source.probe);
     QByteArray file = NrrdVolume::kMagic + '\n';
     file += "# Velmora scan volume: echo amplitudes along depth, slice and layer\n";
-    file += pitchComments(source.pitches);
+    file += pitchComments(source.probe);
     file += "type: uint8\n"
             "dimension: 3\n"
             "space: 3D-right-handed\n";

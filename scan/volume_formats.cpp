@@ -6,11 +6,11 @@ constexpr int kDepthStepsPerScaleFactor = 16;
 
 }  // namespace
 
-VoxelSpacing voxelSpacing(const ScanVolume &volume, const ProbePitches &pitches)
+VoxelSpacing voxelSpacing(const ScanVolume &volume, const ProbeGeometry &probe)
 {
     return {static_cast<double>(depthScaleFactor(volume)) / kDepthStepsPerScaleFactor,
-            pitches.slice.value_or(kAssumedPitchMm), pitches.layer.value_or(kAssumedPitchMm),
-            !pitches.slice || !pitches.layer};
+            probe.slicePitch.value_or(kAssumedPitchMm), probe.layerPitch.value_or(kAssumedPitchMm),
+            !probe.complete()};
 }
 
 QByteArray volumeTraceBytes(const ScanVolume &volume)

@@ -4,6 +4,7 @@
 // bytes of scan_image as they stand (lead bytes included), trace byte
 // fastest, then slice, then layer.
 
+#include "probe_geometry.h"
 #include "scan_volume.h"
 
 #include <QByteArray>
@@ -11,17 +12,10 @@
 
 #include <optional>
 
-// Millimetres from one slice to the next and from one layer to the next, as
-// far as the probe is known.
-struct ProbePitches {
-    std::optional<double> slice;
-    std::optional<double> layer;
-};
-
 // What a file may record beside the bytes: where they came from and the probe.
 struct VolumeSource {
     QString fileName;
-    ProbePitches pitches;
+    ProbeGeometry probe;
 };
 
 namespace NumpyArray {
@@ -55,7 +49,7 @@ struct VoxelSpacing {
     double layer;
     bool pitchesAssumed;  // a pitch was unknown and kAssumedPitchMm stands for it
 };
-VoxelSpacing voxelSpacing(const ScanVolume &volume, const ProbePitches &pitches);
+VoxelSpacing voxelSpacing(const ScanVolume &volume, const ProbeGeometry &probe);
 
 // The 122,880 trace bytes of layers 1 to 24 in file order.
 QByteArray volumeTraceBytes(const ScanVolume &volume);

@@ -28,7 +28,7 @@ QByteArray byteCount(int count)
 
 QByteArray vtiFile(const ScanVolume &volume, const VolumeSource &source)
 {
-    const VoxelSpacing spacing = voxelSpacing(volume, source.pitches);
+    const VoxelSpacing spacing = voxelSpacing(volume, source.probe);
     const QByteArray data = volumeTraceBytes(volume);
     QByteArray file = "<?xml version=\"1.0\"?>\n";
     if (spacing.pitchesAssumed)

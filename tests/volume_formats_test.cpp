@@ -162,9 +162,9 @@ private slots:
         auto volume = patternVolume(headerByte);
         VolumeSource source{QStringLiteral("/scans/plate 7.vlm"), {}};
         if (slicePitch > 0)
-            source.pitches.slice = slicePitch;
+            source.probe.slicePitch = slicePitch;
         if (layerPitch > 0)
-            source.pitches.layer = layerPitch;
+            source.probe.layerPitch = layerPitch;
 
         const NrrdRead nrrd = readNrrd(nrrdFile(*volume, source));
         QCOMPARE(nrrd.magic, QByteArray("NRRD0004"));

@@ -65,7 +65,7 @@ private:
 bool convert(const BatchExport &batch, const QString &file, const QString &chosen)
 {
     auto volume = std::make_unique<ScanVolume>();
-    return loadScan(file, *volume) && writeExport(*volume, batch.format, chosen, {file, batch.pitches});
+    return loadScan(file, *volume) && writeExport(*volume, batch.format, chosen, {file, batch.probe});
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ struct BatchExport {
     QStringList files;
     QString folder;
     ExportFormat format;
-    ProbePitches pitches;
+    ProbeGeometry probe;
     bool force = false;
 };
 

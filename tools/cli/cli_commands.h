@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+// The program's name and version, as documents the tool writes name their maker.
+inline const QString kProgramTitle = QStringLiteral("Velmora v1.5");
+
 int runInfo(const QStringList &arguments);
 int runDump(const QStringList &arguments);
 int runRender(const QStringList &arguments);
@@ -13,6 +16,7 @@ int runExport(const QStringList &arguments);
 int runReceive(const QStringList &arguments);
 int runPrint(const QStringList &arguments);
 int runProbe(const QStringList &arguments);
+int runReport(const QStringList &arguments);
 int runContactSheet(const QStringList &arguments);
 
 class QFile;

@@ -7,11 +7,11 @@
 
 #include "batch_export.h"
 #include "command_line.h"
+#include "probe_options.h"
 #include "scan_loading.h"
 
 #include <QFileInfo>
 
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -27,23 +27,7 @@ void reportUsage()
                       .arg(exportFormatNames()));
 }
 
-// Takes "--name MM", a length above 0; false, with the reason reported, for anything else.
-bool takePitch(CommandLine &line, const QString &name, std::optional<double> &pitch)
-{
-    const auto value = line.takeValue(name);
-    if (!value)
-        return !line.failed();
-    bool number = false;
-    const double millimetres = value->toDouble(&number);
-    if (!number || !std::isfinite(millimetres) || millimetres <= 0) {
-        reportFailure(QStringLiteral("%1 takes a length in mm above 0, not \"%2\"").arg(name, *value));
-        return false;
-    }
-    pitch = millimetres;
-    return true;
-}
-
-int exportOne(const QString &file, const ExportFormat &format, const QString &output, const ProbePitches &pitches,
+int exportOne(const QString &file, const ExportFormat &format, const QString &output, const ProbeGeometry &probe,
               bool force)
 {
     if (!force && format.kind == ExportFormat::Kind::Layers) {
@@ -59,7 +43,7 @@ int exportOne(const QString &file, const ExportFormat &format, const QString &ou
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))
         return 1;
-    return writeExport(*volume, format, output, {file, pitches}) ? 0 : 1;
+    return writeExport(*volume, format, output, {file, probe}) ? 0 : 1;
 }
 
 }  // namespace
@@ -73,9 +57,9 @@ int runExport(const QStringList &arguments)
     const auto output = line.takeValue(QStringLiteral("--output"));
     const auto folder = line.takeValue(QStringLiteral("--output-dir"));
     const bool force = line.takeFlag(QStringLiteral("--force"));
-    ProbePitches pitches;
-    if (!takePitch(line, QStringLiteral("--slice-pitch"), pitches.slice)
-        || !takePitch(line, QStringLiteral("--layer-pitch"), pitches.layer))
+    ProbeGeometry probe;
+    if (!takePitch(line, QStringLiteral("--slice-pitch"), probe.slicePitch)
+        || !takePitch(line, QStringLiteral("--layer-pitch"), probe.layerPitch))
         return 2;
     const auto format = formatName ? exportFormatNamed(*formatName) : std::nullopt;
     if (line.failed() || !format || output.has_value() == folder.has_value()) {
@@ -85,8 +69,8 @@ int runExport(const QStringList &arguments)
     }
     if (folder) {
         const QStringList files = line.takeFiles();
-        return line.failed() ? 2 : runBatchExport({files, *folder, *format, pitches, force});
+        return line.failed() ? 2 : runBatchExport({files, *folder, *format, probe, force});
     }
     const QString file = line.takeFile();
-    return line.failed() ? 2 : exportOne(file, *format, *output, pitches, force);
+    return line.failed() ? 2 : exportOne(file, *format, *output, probe, force);
 }

@@ -50,6 +50,10 @@ const Command kCommands[] = {
      "probe FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
      "[--json]",
      runProbe},
+    {"report",
+     "report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
+     "[--turn DEG] [--tilt DEG] [--zoom STEPS] [--notes TEXT] --output OUT.pdf",
+     runReport},
     {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
 };
 

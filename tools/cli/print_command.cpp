@@ -114,7 +114,7 @@ int runPrint(const QStringList &arguments)
     }
     const QString title = QStringLiteral("Velmora ( %1 )").arg(file);
     const WriteOutcome outcome =
-        pdf ? savePdfPage(*output, {pdfLayout, kPdfResolution, title, QStringLiteral("Velmora v1.5")}, composed.page)
+        pdf ? savePdfPage(*output, {pdfLayout, kPdfResolution, title, kProgramTitle}, composed.page)
             : savePngFile(*output, composed.page);
     return fileWritten(*output, outcome) ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 
 #include "command_line.h"
 #include "finding_readings.h"
+#include "probe_options.h"
 #include "scan_loading.h"
 
 #include <QJsonDocument>
@@ -15,73 +16,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int kHighestSample = 255;
-
-struct ProbeOptions {
-    std::optional<VolumePoint> measurePoint;
-    ProbeGeometry probe;
-    std::optional<int> reference;
-};
-
-// "S,L,P": slice, layer and depth position numbered as --slice, --layer and --depth.
-std::optional<VolumePoint> parsePoint(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 3)
-        return std::nullopt;
-    int values[3];
-    for (int i = 0; i < 3; ++i) {
-        bool ok = false;
-        values[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok)
-            return std::nullopt;
-    }
-    const VolumePoint point{values[0], values[1], values[2]};
-    if (ViewRanges::Slice.clamp(point.slice) != point.slice || ViewRanges::Layer.clamp(point.layer) != point.layer
-        || ViewRanges::Depth.clamp(point.depth) != point.depth)
-        return std::nullopt;
-    return point;
-}
-
-bool takePitch(CommandLine &line, const QString &name, std::optional<double> &pitch)
-{
-    const auto text = line.takeValue(name);
-    if (!text)
-        return true;
-    const auto parsed = parsePitch(*text);
-    if (!parsed || !*parsed) {
-        reportFailure(QStringLiteral("%1 takes a positive number of millimetres, not \"%2\"").arg(name, *text));
-        return false;
-    }
-    pitch = *parsed;
-    return true;
-}
-
-bool takeProbeOptions(CommandLine &line, ProbeOptions &options)
-{
-    if (const auto point = line.takeValue(QStringLiteral("--measure-to"))) {
-        options.measurePoint = parsePoint(*point);
-        if (!options.measurePoint) {
-            reportFailure(QStringLiteral("--measure-to takes S,L,P (slice 0..39, layer 1..24, depth 0..127), "
-                                         "not \"%1\"").arg(*point));
-            return false;
-        }
-    }
-    if (!takePitch(line, QStringLiteral("--slice-pitch"), options.probe.slicePitch)
-        || !takePitch(line, QStringLiteral("--layer-pitch"), options.probe.layerPitch))
-        return false;
-    if (const auto reference = line.takeValue(QStringLiteral("--reference"))) {
-        bool ok = false;
-        const int value = reference->toInt(&ok);
-        if (!ok || value < 1 || value > kHighestSample) {
-            reportFailure(QStringLiteral("--reference takes a sample value 1..255, not \"%1\"").arg(*reference));
-            return false;
-        }
-        options.reference = value;
-    }
-    return true;
-}
 
 QString textOf(const QVariant &value)
 {

@@ -1,0 +1,69 @@
+// The inspection report: notes, a file name, then the PDF.
+
+#include "application_title.h"
+#include "checked.h"
+#include "d3d.h"
+#include "dialog_seam.h"
+#include "finding_readout.h"
+#include "main_window.h"
+#include "report_content.h"
+#include "report_notes_dialog.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScopeGuard>
+
+namespace {
+
+const QString kReportFilter = QStringLiteral("PDF reports (*.pdf)|*.pdf");
+constexpr QSize kDesignThreeDArea{580, 547};
+
+QString suggestedReportName(const QString &scan)
+{
+    const QFileInfo info(scan);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("-report.pdf"));
+}
+
+}  // namespace
+
+QImage TForm1::threeDSnapshot() const
+{
+    const QSize size = Panel3->isVisible() && !Panel3->size().isEmpty() ? Panel3->size() : kDesignThreeDArea;
+    QImage picture(size, QImage::Format_RGB32);
+    d3dsnapshot_(reinterpret_cast<uint32_t *>(picture.bits()), checkedNarrow<uint16_t>(size.width()),
+                 checkedNarrow<uint16_t>(size.height()));
+    return picture;
+}
+
+void TForm1::Report1Click()
+{
+    if (!Readout->scanLoaded()) {
+        showErrorMessage(QStringLiteral("No scan is shown: there is nothing to report."));
+        return;
+    }
+    ReportNotesDialog notes(this);
+    if (dialogs().runModal(notes) != QDialog::Accepted)
+        return;
+    FileDialogRequest request{FileDialogRequest::Kind::Save, QStringLiteral("Save report"), kReportFilter, 1,
+                              QStringLiteral("pdf"),   QFileInfo(shown_file_name_).absolutePath(),
+                              suggestedReportName(shown_file_name_)};
+    const auto chosen = dialogs().runFileDialog(request);
+    if (!chosen || !overwriteAllowed(chosen->path))
+        return;
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    ReportInputs inputs;
+    inputs.programTitle = kMainWindowCaption;
+    inputs.fileName = shown_file_name_;
+    inputs.fileModified = QFileInfo(shown_file_name_).lastModified();
+    inputs.made = QDateTime::currentDateTime();
+    inputs.reference = Readout->reference();
+    inputs.measurePoint = Readout->measurePoint();
+    inputs.probe = Readout->probeGeometry();
+    inputs.notes = notes.notes();
+    inputs.picture3d = threeDSnapshot();
+    const WriteOutcome outcome = writeInspectionReport(chosen->path, inspectionReportOf(volume, viewState(), inputs));
+    if (!outcome.ok)
+        showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(chosen->path, outcome.error));
+}

@@ -1,0 +1,27 @@
+#pragma once
+// What goes into the inspection report, gathered from the scan, the view and
+// the readings, for the program and velmora-cli alike.
+
+#include "finding_readings.h"
+#include "inspection_report.h"
+
+#include <QDateTime>
+
+struct ReportInputs {
+    QString programTitle;   // name and version
+    QString fileName;       // the scan shown
+    QDateTime fileModified;
+    QDateTime made;         // when the report is made
+    std::optional<int> reference;
+    std::optional<VolumePoint> measurePoint;
+    ProbeGeometry probe;
+    QImage picture3d;       // the 3-D picture as the library drew it
+    QString notes;
+};
+
+// The size the report's slice pictures are drawn at.
+constexpr QSize kReportSliceSize{557, 500};
+
+// Renders the three slices through the cursor into a copy of the volume, so
+// the grey levels of the slice on screen stay as they were.
+InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &view, const ReportInputs &inputs);

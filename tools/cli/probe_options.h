@@ -1,0 +1,20 @@
+#pragma once
+// The options of the commands that read a finding (probe, report): the
+// measure point, the probe geometry and the reference level.
+
+#include "command_line.h"
+#include "finding_readings.h"
+
+struct ProbeOptions {
+    std::optional<VolumePoint> measurePoint;
+    ProbeGeometry probe;
+    std::optional<int> reference;
+};
+
+// Takes "--name MM", a pitch in millimetres above 0; false, with the reason
+// reported, for anything else.
+bool takePitch(CommandLine &line, const QString &name, std::optional<double> &pitch);
+
+// Takes --measure-to S,L,P, --slice-pitch MM, --layer-pitch MM and
+// --reference V; false, with the reason reported, for a malformed one.
+bool takeProbeOptions(CommandLine &line, ProbeOptions &options);
