@@ -43,6 +43,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class ScanBrowserWindow;
+class AvailableAreaFit;
 class SettingsStore;
 
 class TForm1 : public QWidget {
@@ -244,6 +245,12 @@ public:
     QTimer *Timer1;
 
     // Bottom panel
+    QFrame *BorderGroup;
+    QFrame *CursorGroup;
+    QFrame *SwitchGroup;
+    std::array<QLabel *, 2> BorderCaptions;
+    std::array<QLabel *, 2> LayerCaptions;
+    std::array<QLabel *, 3> KeyLabels;
     QSlider *RxSlider2;
     QSlider *RxSlider4;
     QSlider *RxSlider5;
@@ -292,6 +299,8 @@ private:
     void createBorderAndLayerSliders();
     void createCursorGroup();
     void createSwitches();
+    // Places the bottom panel's controls for its width and their texts.
+    void placeBottomPanel();
     void connectControls();
     void connectSliceControls();
     void connectThreeDControls();
@@ -304,6 +313,8 @@ private:
     void showPortLabel();
     void applyStoredView(const SettingsStore &settings);
     void createSliceBitmaps();
+    // After the window was fitted to the screen again, once its frame is known.
+    void followNewClientSize();
     void writeClosingSettings();
     bool storedPortOpens(const SettingsStore &settings) const;
     // The device that stands for COM<n> here.
@@ -347,6 +358,7 @@ private:
     // The scan shown and named in the caption; current_file_name returns to it
     // when a file named for a load, a save or a receive does not become the scan.
     QString shown_file_name_;
+    AvailableAreaFit *screenFit_;
 
     std::unique_ptr<QPrinter> printer_;
     QPoint picture_origin_;  // left edge, and bottom edge upward from the window's bottom
