@@ -13,13 +13,13 @@ ScanFileRead readScanFileInto(QIODevice &file, ScanVolume &volume)
     return read;
 }
 
-void smoothLoadedImage(ScanVolume &volume)
+void smoothLoadedImage(ScanVolume &volume, int lastLayer)
 {
     constexpr int kHeaderAndLeadByte = ScanLayout::kHeaderBlockSize + 1;
     checkRange(0, kHeaderAndLeadByte, volume.raw_image.size());
     std::copy_n(volume.raw_image.data(), kHeaderAndLeadByte, volume.scan_image.data());
-    SmoothVolume(volume.raw_image.data(), volume.raw_image.size(), volume.scan_image.data(),
-                 volume.scan_image.size());
+    SmoothLayers(volume.raw_image.data(), volume.raw_image.size(), volume.scan_image.data(),
+                 volume.scan_image.size(), lastLayer);
 }
 
 QString missingBytesText(const QString &path, int firstMissing)

@@ -4,6 +4,7 @@
 
 #include "scan_file_reader.h"
 #include "scan_volume.h"
+#include "smooth_volume.h"
 
 #include <QIODevice>
 
@@ -17,5 +18,7 @@ ScanFileRead readScanFileInto(QIODevice &file, ScanVolume &volume);
 QString missingBytesText(const QString &path, int firstMissing);
 
 // After a load: copies the header block (and the lead byte of the first
-// trace) from raw_image into scan_image and smooths raw_image into scan_image.
-void smoothLoadedImage(ScanVolume &volume);
+// trace) from raw_image into scan_image and smooths raw_image into scan_image,
+// layers 1..lastLayer (all of them unless the load is known to have changed
+// nothing past layer lastLayer + 1).
+void smoothLoadedImage(ScanVolume &volume, int lastLayer = kLastSmoothedLayer);

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kLastLayer = ScanLayout::kLayerCount - 1;
 constexpr int kLastSlice = ScanLayout::kRowMax - 1;
 constexpr int kLastByte = ScanLayout::kTraceLength - 2;
 constexpr int kMaximum = 128;
@@ -15,11 +14,16 @@ constexpr int kMaximum = 128;
 
 void SmoothVolume(const uint8_t *source, long long sourceSize, uint8_t *target, long long targetSize)
 {
+    SmoothLayers(source, sourceSize, target, targetSize, kLastSmoothedLayer);
+}
+
+void SmoothLayers(const uint8_t *source, long long sourceSize, uint8_t *target, long long targetSize, int lastLayer)
+{
     // The farthest neighbour read is the next layer's byte of the last point.
-    const long long highest = TraceOffset(kLastLayer, kLastSlice) + kLastByte + ScanLayout::kLayerStride;
+    const long long highest = TraceOffset(kLastSmoothedLayer, kLastSlice) + kLastByte + ScanLayout::kLayerStride;
     checkIndex(highest, sourceSize);
     checkIndex(highest, targetSize);
-    for (int layer = 1; layer <= kLastLayer; ++layer) {
+    for (int layer = 1; layer <= std::min(lastLayer, kLastSmoothedLayer); ++layer) {
         for (int slice = 1; slice <= kLastSlice; ++slice) {
             const int trace = TraceOffset(layer, slice);
             const uint8_t *centre = source + trace;

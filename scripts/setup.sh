@@ -8,6 +8,7 @@ REQUIRED_PACKAGES=(
     libbenchmark-dev poppler-utils desktop-file-utils shared-mime-info python3-numpy
     xvfb xauth xdotool openbox x11-utils
     fonts-dejavu-core fonts-liberation2
+    clang libclang-rt-14-dev
 )
 
 missing_packages() {
@@ -53,16 +54,27 @@ clang_fuzzer_available() {
     return $built
 }
 
-# Builds the fuzz targets with clang into build-fuzz/ and runs each briefly
-# on a copy of its corpus.
+# Builds the fuzz targets with clang into build-fuzz/ and runs each briefly,
+# seeded with the sample scan: the scan reader with the file and its corpus,
+# the receive protocol with the stream the instrument sends for it. Inputs
+# may be as long as a whole scan file or stream.
 run_fuzz_targets() {
     local seconds=${1:-10}
+    # shellcheck disable=SC2046
     cmake -S "$ROOT" -B "$ROOT/build-fuzz" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZING=ON >/dev/null
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZING=ON $(compiler_launcher) >/dev/null
     cmake --build "$ROOT/build-fuzz" --parallel "$(nproc)"
     local corpus
     corpus=$(mktemp -d)
-    cp "$ROOT"/tests/fuzz/corpus/* "$corpus"/
-    "$ROOT/build-fuzz/tests/fuzz/scan_reader_fuzz" -max_total_time="$seconds" -max_len=140000 "$corpus" 2>&1 | tail -n 1
+    mkdir "$corpus/reader" "$corpus/protocol"
+    cp "$ROOT"/tests/fuzz/corpus/* "$ROOT/data/sample.vlm" "$corpus/reader"/
+    "$ROOT/build-fuzz/tests/fuzz/receive_protocol_seed" "$ROOT/data/sample.vlm" "$corpus/protocol/sample-stream"
+    local target
+    for target in scan_reader_fuzz:reader receive_protocol_fuzz:protocol; do
+        echo "Fuzzing ${target%%:*} for $seconds seconds"
+        "$ROOT/build-fuzz/tests/fuzz/${target%%:*}" -max_total_time="$seconds" -max_len=140000 \
+            -artifact_prefix="$ROOT/build-fuzz/" \
+            "$corpus/${target##*:}" 2>&1 | tail -n 1
+    done
     rm -rf "$corpus"
 }

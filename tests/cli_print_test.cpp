@@ -48,6 +48,41 @@ private slots:
         QCOMPARE(QDir(folder_.path(".")).entryList({QStringLiteral("sheet*.png")}).size(), 1);
     }
 
+    // The PDF holds the page bitmap itself: pdfimages gives back every pixel
+    // of the PNG the same call writes, from a Flate stream, not a JPEG.
+    void aPdfHoldsThePageLosslessly()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+            QSKIP("pdfimages (poppler-utils) is not installed");
+        const QStringList page{"--view", "y", "--layer", "12", "--info", "--page", "1200x1700"};
+        QCOMPARE(print(page, "lossless.png").status, 0);
+        QCOMPARE(print(page, "lossless.pdf").status, 0);
+        QProcess list;
+        list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), folder_.path("lossless.pdf")});
+        QVERIFY(list.waitForFinished());
+        const QStringList rows = QString::fromLatin1(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3);  // two heading lines, one image
+        const QStringList columns = rows[2].simplified().split(' ');
+        QCOMPARE(columns.value(8), QStringLiteral("image"));  // the "enc" column: Flate, not "jpeg"
+        QCOMPARE(QProcess::execute(QStringLiteral("pdfimages"),
+                                   {QStringLiteral("-png"), folder_.path("lossless.pdf"), folder_.path("extracted")}),
+                 0);
+        const QImage extracted = QImage(folder_.path("extracted-000.png")).convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(extracted, QImage(folder_.path("lossless.png")).convertToFormat(QImage::Format_RGB888));
+    }
+
+    // The zlib stream of a PNG names its level in bits 6-7 of its second
+    // byte: 0 for the fastest.
+    void aPngIsCompressedAtTheFastestLevel()
+    {
+        QCOMPARE(print({"--page", "1200x1700"}, "fast.png").status, 0);
+        const QByteArray png = folder_.read("fast.png");
+        const qsizetype data = png.indexOf("IDAT");
+        QVERIFY(data > 0);
+        const auto flags = static_cast<uint8_t>(png.at(data + 5));
+        QCOMPARE(flags >> 6, 0);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("options");
