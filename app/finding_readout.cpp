@@ -3,6 +3,7 @@
 #include "bitmap_view.h"
 #include "dialog_seam.h"
 #include "handler_guard.h"
+#include "main_layout.h"
 #include "main_window.h"
 #include "measure_overlay.h"
 #include "probe_geometry_dialog.h"
@@ -18,6 +19,8 @@
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -204,14 +207,17 @@ bool FindingReadout::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-// Below the 3-D buttons, in the rest of the control panel; hidden when too
-// little is left, the window of its own then shows the plot.
+// Below the 3-D buttons, in the rest of the control panel down to the status
+// bar (the panel reaches on under it); hidden when too little is left, the
+// window of its own then shows the plot.
 void FindingReadout::placePanelPlot()
 {
     int top = 0;
     if (const auto *above = window_.Panel1->findChild<QFrame *>(QStringLiteral("ThreeDGroup")))
         top = above->geometry().bottom() + 5;
-    const QRect area(4, top, window_.Panel1->width() - 8, window_.Panel1->height() - top - 4);
+    const int statusBarTop = window_.ClientArea->height() - MainDesign::kStatusBarHeight;
+    const int shownHeight = std::min(window_.Panel1->height(), statusBarTop - window_.Panel1->y());
+    const QRect area(4, top, window_.Panel1->width() - 8, shownHeight - top - 4);
     PanelPlot->setGeometry(area);
     PanelPlot->setVisible(area.height() >= kMinimumPanelPlotHeight);
 }

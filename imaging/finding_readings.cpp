@@ -52,7 +52,7 @@ QString distanceText(const Measurement &measurement)
 {
     if (measurement.distanceMm)
         return QStringLiteral("distance %1 mm").arg(tenthText(*measurement.distanceMm));
-    return QStringLiteral("no probe geometry: steps and depth only");
+    return QStringLiteral("no probe geometry: no distance");
 }
 
 QString referenceText(const FindingReadings &readings)

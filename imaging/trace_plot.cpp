@@ -12,6 +12,7 @@ namespace {
 constexpr int kDepthLabelWidth = 34;
 constexpr int kPercentLabelHeight = 14;
 constexpr int kMargin = 4;
+constexpr int kRightMargin = 14;  // room for half the last per-cent label
 constexpr int kPercentStep = 50;
 constexpr int kDepthTickStep = 32;  // depth positions between labelled ticks
 const QColor kTraceColour(0, 128, 0);
@@ -136,7 +137,7 @@ void drawTracePlot(QPainter &painter, const QRect &area, const TracePlot &plot)
     painter.fillRect(area, Qt::white);
     painter.translate(area.topLeft());
     const int textHeight = painter.fontMetrics().height() * static_cast<int>(plot.readings.size()) + kMargin;
-    const QRect graph(kDepthLabelWidth, kPercentLabelHeight, area.width() - kDepthLabelWidth - kMargin,
+    const QRect graph(kDepthLabelWidth, kPercentLabelHeight, area.width() - kDepthLabelWidth - kRightMargin,
                       area.height() - kPercentLabelHeight - textHeight - kMargin);
     if (graph.width() > 0 && graph.height() > 0) {
         const PlotFrame frame{graph, static_cast<int>(plot.samples.size()), percentMaximumOf(plot)};

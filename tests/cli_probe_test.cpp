@@ -123,15 +123,6 @@ private slots:
         QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
         QCOMPARE(outcome.out, QString());
     }
-
-    void notAScanFile()
-    {
-        CliFolder folder;
-        const QString path = folder.write("notes.txt", "hello");
-        const CliOutcome outcome = runCli({"probe", path});
-        QCOMPARE(outcome.status, 1);
-        QVERIFY(outcome.err.contains("is not a scan file"));
-    }
 };
 
 QTEST_GUILESS_MAIN(CliProbeTest)

@@ -216,31 +216,6 @@ private slots:
         view.axis = static_cast<SliceAxis>(axis);
         QCOMPARE(measureLine(view, point, cells(10, 4)), line);
     }
-
-    void pitchText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<std::optional<double>>("pitch");
-        QTest::newRow("empty is unknown") << "" << true << std::optional<double>();
-        QTest::newRow("blanks are unknown") << "  " << true << std::optional<double>();
-        QTest::newRow("decimal point") << "2.5" << true << std::optional(2.5);
-        QTest::newRow("zero") << "0" << false << std::optional<double>();
-        QTest::newRow("negative") << "-1" << false << std::optional<double>();
-        QTest::newRow("not a number") << "abc" << false << std::optional<double>();
-        QTest::newRow("infinite") << "inf" << false << std::optional<double>();
-    }
-
-    void pitchText()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, accepted);
-        QFETCH(std::optional<double>, pitch);
-        const auto parsed = parsePitch(text);
-        QCOMPARE(parsed.has_value(), accepted);
-        if (accepted)
-            QCOMPARE(*parsed, pitch);
-    }
 };
 
 QTEST_APPLESS_MAIN(FindingReadingsTest)

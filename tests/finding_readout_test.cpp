@@ -4,7 +4,6 @@
 
 #include "bitmap_view.h"
 #include "finding_readout.h"
-#include "main_layout.h"
 #include "main_window_run.h"
 #include "probe_geometry_dialog.h"
 #include "trace_plot_view.h"
@@ -19,6 +18,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -148,7 +148,7 @@ private slots:
         ReadoutRun run;
         TForm1 &window = run.startFlat();
         run.shiftClickCell(40, 3);
-        QVERIFY2(run.section().contains(QStringLiteral("no probe geometry: steps and depth only")),
+        QVERIFY2(run.section().contains(QStringLiteral("no probe geometry: no distance")),
                  qPrintable(run.section()));
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.Readout->measurePoint());
@@ -281,10 +281,10 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("inPanel");
-        // the client area is the screen less the menu bar
-        QTest::newRow("1366 x 768") << QSize(1366, 768 - 24) << true;
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080 - 24) << true;
-        QTest::newRow("800 x 500: no room") << QSize(800, 500 - 24) << false;
+        // the window takes the whole screen
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << true;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true;
+        QTest::newRow("1024 x 600: no room") << QSize(1024, 600) << false;
     }
 
     void tracePlotTakesTheSpareRoomOfThePanel()
@@ -293,10 +293,11 @@ private slots:
         QFETCH(bool, inPanel);
         ReadoutRun run;
         TForm1 &window = run.startFlat();
-        window.Panel1->setGeometry(computeMainLayout(screen).panel1);
+        window.setFixedSize(screen);
         TracePlotView *plot = window.Readout->PanelPlot;
         QCOMPARE(!plot->isHidden(), inPanel);
-        QVERIFY(plot->geometry().bottom() < window.Panel1->height());
+        // above the status bar, which lies over the foot of the panel
+        QVERIFY(window.Panel1->mapTo(window.ClientArea, plot->geometry().bottomLeft()).y() < window.StatusBar1->y());
         QVERIFY(!window.Readout->PlotWindow->isVisible());
         window.Readout->TracePlot1->trigger();
         QVERIFY(window.Readout->PlotWindow->isVisible());
