@@ -35,7 +35,8 @@ QRgb shaded(QRgb colour, float light)
 class CellPainter {
 public:
     CellPainter(QImage &image, float *depth, const Scene &scene, const Projection &projection)
-        : image_(image), depth_(depth), scene_(scene), projection_(projection), side_(projection.cellSide()),
+        : pixels_(reinterpret_cast<QRgb *>(image.bits())), width_(image.width()), height_(image.height()),
+          depth_(depth), scene_(scene), projection_(projection), side_(projection.cellSide()),
           range_(projection.depthRange())
     {
         const float length = std::sqrt(kLight.x * kLight.x + kLight.y * kLight.y + kLight.z * kLight.z);
@@ -44,9 +45,13 @@ public:
             colours_[static_cast<std::size_t>(v)] = amplitudeColour(v, scene.threshold);
     }
 
+    // Cells whose open sides all face away are hidden behind their neighbours.
     void paintAll()
     {
+        const uint8_t facing = projection_.sidesFacingViewer();
         for (const VisibleCell &cell : scene_.cells) {
+            if ((cell.openSides & facing) == 0)
+                continue;
             const QRgb colour = cell.value < static_cast<int>(colours_.size())
                                     ? colours_[static_cast<std::size_t>(std::max<int>(cell.value, 0))]
                                     : amplitudeColour(cell.value, scene_.threshold);
@@ -77,12 +82,11 @@ private:
         const QRgb pixel = scene_.lit ? shaded(colour, diffuse * depthCue) : colour;
         const int left = static_cast<int>(std::floor(p.x - side_ / 2.0f));
         const int top = static_cast<int>(std::floor(p.y - side_ / 2.0f));
-        const int width = image_.width();
-        const int x0 = std::max(0, left), x1 = std::min(width, left + side_);
-        const int y0 = std::max(0, top), y1 = std::min(image_.height(), top + side_);
+        const int x0 = std::max(0, left), x1 = std::min(width_, left + side_);
+        const int y0 = std::max(0, top), y1 = std::min(height_, top + side_);
         for (int y = y0; y < y1; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-            float *depthRow = depth_ + static_cast<std::size_t>(y) * width;
+            QRgb *row = pixels_ + static_cast<std::size_t>(y) * width_;
+            float *depthRow = depth_ + static_cast<std::size_t>(y) * width_;
             for (int x = x0; x < x1; ++x) {
                 if (p.z > depthRow[x]) {
                     depthRow[x] = p.z;
@@ -92,7 +96,9 @@ private:
         }
     }
 
-    QImage &image_;
+    QRgb *pixels_;  // rows of 32-bit pixels without padding
+    int width_;
+    int height_;
     float *depth_;
     const Scene &scene_;
     const Projection &projection_;
@@ -145,30 +151,30 @@ void FrameRenderer::render(const Scene &scene, QImage &frame)
 {
     if (frame.isNull())
         return;
-    copyBackground(frame);
+    paintBackground(frame);
     paintCells(scene, frame);
     overlay_.update(scene, frame.size());
     overlay_.applyTo(frame);
     paintCursor(scene, frame);
 }
 
-// A gradient from a dark blue-grey at the top to nearly black at the foot.
-void FrameRenderer::copyBackground(QImage &frame)
+// A gradient from a dark blue-grey at the top to nearly black at the foot,
+// one colour a row.
+void FrameRenderer::paintBackground(QImage &frame)
 {
-    if (background_.size() != frame.size()) {
-        background_ = QImage(frame.size(), QImage::Format_RGB32);
-        const int height = frame.height();
+    const int height = frame.height();
+    if (static_cast<int>(backgroundRows_.size()) != height) {
+        backgroundRows_.resize(static_cast<std::size_t>(height));
         for (int y = 0; y < height; ++y) {
             const float f = height > 1 ? static_cast<float>(y) / (height - 1) : 0.0f;
-            const QRgb colour = qRgb(static_cast<int>(28 - 20 * f), static_cast<int>(34 - 24 * f),
-                                     static_cast<int>(48 - 32 * f));
-            auto *row = reinterpret_cast<QRgb *>(background_.scanLine(y));
-            std::fill(row, row + frame.width(), colour);
+            backgroundRows_[static_cast<std::size_t>(y)] = qRgb(
+                static_cast<int>(28 - 20 * f), static_cast<int>(34 - 24 * f), static_cast<int>(48 - 32 * f));
         }
     }
-    const std::size_t rowBytes = static_cast<std::size_t>(frame.width()) * sizeof(QRgb);
-    for (int y = 0; y < frame.height(); ++y)
-        std::memcpy(frame.scanLine(y), background_.constScanLine(y), rowBytes);
+    auto *bits = reinterpret_cast<QRgb *>(frame.bits());
+    const std::size_t width = static_cast<std::size_t>(frame.width());
+    for (int y = 0; y < height; ++y)
+        std::fill_n(bits + y * width, width, backgroundRows_[static_cast<std::size_t>(y)]);
 }
 
 // The depth buffer is cleared only where the box can show cells.

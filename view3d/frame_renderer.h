@@ -12,15 +12,16 @@
 
 class FrameRenderer {
 public:
-    // Draws the scene into frame (32 bits a pixel, opaque), filling all of it.
+    // Draws the scene into frame (32 bits a pixel, opaque, rows without
+    // padding), filling all of it.
     void render(const Scene &scene, QImage &frame);
 
 private:
-    void copyBackground(QImage &frame);
+    void paintBackground(QImage &frame);
     void paintCells(const Scene &scene, QImage &frame);
     void paintCursor(const Scene &scene, QImage &frame) const;
 
-    QImage background_;
+    std::vector<QRgb> backgroundRows_;
     std::vector<float> depth_;
     Overlay overlay_;
 };

@@ -67,6 +67,16 @@ Vec3 Projection::turn(Vec3 d) const
             matrix_[2][0] * d.x + matrix_[2][1] * d.y + matrix_[2][2] * d.z};
 }
 
+uint8_t Projection::sidesFacingViewer() const
+{
+    constexpr float kEdgeOn = 1e-4f;
+    const auto facing = [](float toward, CellSide plus, CellSide minus) {
+        return toward > kEdgeOn ? plus : toward < -kEdgeOn ? minus : 0;
+    };
+    return static_cast<uint8_t>(facing(matrix_[2][0], kRight, kLeft) | facing(matrix_[2][1], kUp, kDown)
+                                | facing(matrix_[2][2], kFront, kBack));
+}
+
 int Projection::cellSide() const
 {
     const float meanZoom = (zoom_[0] + zoom_[1] + zoom_[2]) / 3.0f;

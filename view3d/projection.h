@@ -30,6 +30,8 @@ public:
     QPointF screen(Vec3 world) const;
     // A direction turned as the picture is, without zoom or offset.
     Vec3 turn(Vec3 direction) const;
+    // The sides of a cell (CellSide bits) that face the viewer.
+    uint8_t sidesFacingViewer() const;
     // Side in pixels of the square drawn for one cell.
     int cellSide() const;
     // Half the depth range the zoomed cube can take.

@@ -17,6 +17,20 @@ struct VisibleCell {
     int8_t normalX;
     int8_t normalY;
     int8_t normalZ;
+    // The sides with no echo beside them, where the cell can be seen from:
+    // the bits of CellSide.
+    uint8_t openSides;
+};
+
+// Sides of a cell in the picture's axes: x across the slices, y up toward
+// shallow depth, z toward the viewer across the layers.
+enum CellSide : uint8_t {
+    kRight = 1,
+    kLeft = 2,
+    kUp = 4,
+    kDown = 8,
+    kFront = 16,
+    kBack = 32,
 };
 
 struct Scene {

@@ -40,11 +40,13 @@ private:
     std::vector<int16_t> values_;
 };
 
-bool hiddenInside(const TraceGrid &grid, int d, int r, int p, int32_t threshold)
+uint8_t openSides(const TraceGrid &grid, int d, int r, int p, int32_t threshold)
 {
-    return grid.at(d - 1, r, p) > threshold && grid.at(d + 1, r, p) > threshold && grid.at(d, r - 1, p) > threshold
-           && grid.at(d, r + 1, p) > threshold && grid.at(d, r, p - 1) > threshold
-           && grid.at(d, r, p + 1) > threshold;
+    const auto open = [&](int depth, int row, int plane, CellSide side) {
+        return grid.at(depth, row, plane) > threshold ? 0 : side;
+    };
+    return static_cast<uint8_t>(open(d, r + 1, p, kRight) | open(d, r - 1, p, kLeft) | open(d - 1, r, p, kUp)
+                                | open(d + 1, r, p, kDown) | open(d, r, p + 1, kFront) | open(d, r, p - 1, kBack));
 }
 
 // The normal where the cell stands, pointing out of the echo: the direction
@@ -85,10 +87,11 @@ std::vector<VisibleCell> readVisibleCells(const int16_t *volume, int32_t entries
         for (int r = 0; r < kRows; ++r) {
             for (int d = 0; d < kDepths; ++d) {
                 const int value = grid.at(d, r, p);
-                if (value <= threshold || hiddenInside(grid, d, r, p, threshold))
+                const uint8_t sides = value > threshold ? openSides(grid, d, r, p, threshold) : 0;
+                if (sides == 0)
                     continue;
                 VisibleCell cell{static_cast<int8_t>(d), static_cast<int8_t>(r), static_cast<int8_t>(p),
-                                 static_cast<int16_t>(value), 0, 0, 0};
+                                 static_cast<int16_t>(value), 0, 0, 0, sides};
                 setNormal(cell, grid);
                 cells.push_back(cell);
             }
