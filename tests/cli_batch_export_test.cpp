@@ -32,7 +32,7 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QStringList>("written");
-        QTest::newRow("NumPy") << "npy" << QStringList{"first.npy", "third.npy"};
+        QTest::newRow("CSV") << "csv" << QStringList{"first.csv", "third.csv"};
         QTest::newRow("scan file") << "vlm" << QStringList{"first.vlm", "third.vlm"};
         QTest::newRow("SEG-2 layer files") << "seg2" << QStringList{"first1.dat", "first24.dat", "third1.dat"};
         QTest::newRow("ASCII layer files") << "ascii" << QStringList{"first0.asc", "third23.asc"};

@@ -54,17 +54,6 @@ private slots:
         QVERIFY2(reader.exitCode() == 0, qPrintable(said));
     }
 
-    void csvHasAHeaderAndOneLinePerTraceByte()
-    {
-        QCOMPARE(runCli({"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--format", "csv", "--output",
-                         folder_.path("table.csv")})
-                     .status,
-                 0);
-        const QByteArray table = folder_.read("table.csv");
-        QCOMPARE(table.count('\n'), 122881);
-        QVERIFY(table.startsWith("layer,slice,depth_mm,amplitude\n"));
-    }
-
     void pitchesMustBeLengths_data()
     {
         QTest::addColumn<QString>("value");
