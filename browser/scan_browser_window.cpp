@@ -94,6 +94,7 @@ bool ScanBrowserWindow::showFolder(const QString &folder)
     setWindowTitle(QStringLiteral("Scan browser - %1").arg(shownFolder));
     FolderLabel->setText(QStringLiteral("%1: %2 files").arg(shownFolder).arg(listing_.size()));
     fillList();
+    ScanList->setFocus();
     startThumbnails();
     return true;
 }
@@ -136,14 +137,19 @@ void ScanBrowserWindow::startThumbnails()
     for (const ScanFolderEntry &entry : std::as_const(listing_))
         if (entry.problem.isEmpty() && !cache_.find(entry))
             wanted << entry.path;
+    CancelButton->setEnabled(!wanted.isEmpty());
+    if (wanted.isEmpty()) {
+        job_.cancel();
+        // a range of 0..0 would show a busy bar
+        Progress->setRange(0, 1);
+        Progress->setValue(1);
+        Progress->setFormat(QStringLiteral("All thumbnails made"));
+        return;
+    }
     Progress->setRange(0, static_cast<int>(wanted.size()));
     Progress->setValue(0);
     Progress->setFormat(QStringLiteral("%v of %m thumbnails"));
-    CancelButton->setEnabled(!wanted.isEmpty());
-    if (wanted.isEmpty())
-        job_.cancel();
-    else
-        job_.start(wanted);
+    job_.start(wanted);
 }
 
 void ScanBrowserWindow::ThumbnailMade(const QString &path, const ScanThumbnail &thumbnail)

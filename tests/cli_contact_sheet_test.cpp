@@ -65,7 +65,6 @@ private slots:
                                         << "cannot open: No such file or directory";
         QTest::newRow("no output") << QStringList{"GOOD"} << 2 << "no --output";
         QTest::newRow("no file") << QStringList{"--output", "OUT"} << 2 << "no file named";
-        QTest::newRow("no columns") << QStringList{"GOOD", "--columns", "0", "--output", "OUT"} << 2 << "--columns";
         QTest::newRow("an unwritable sheet") << QStringList{"GOOD", "--output", "NOFOLDER"} << 1 << "cannot write";
     }
     void outcomes()

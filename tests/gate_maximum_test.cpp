@@ -1,4 +1,3 @@
-#include "gate_maximum.h"
 #include "slice_renderer.h"
 
 #include <QTest>
@@ -84,15 +83,6 @@ private slots:
                 QCOMPARE(int(volume->slice_grid.at(row, column)), row == layer - 1 && column == slice ? expected : 0);
     }
 
-    void theGateTakesTheLargestSample()
-    {
-        auto volume = oneBrightSample(2, 3, 40);
-        volume->scan_image[5120 * 2 + 128 * 3 + 41] = 120;
-        volume->scan_image[5120 * 2 + 128 * 3 + 42] = 7;
-        QCOMPARE(gateMaximum(*volume, 2, 3, 38, 41), 120);
-        QCOMPARE(gateMaximum(*volume, 2, 3, 38, 39), kBright);
-    }
-
     void theSwitchChangesNothingOutsideViewZ_data()
     {
         QTest::addColumn<SliceAxis>("axis");
@@ -128,28 +118,6 @@ private slots:
         QCOMPARE(switchedOverview, plainOverview);
     }
 
-    void theStatusNoteNamesTheGateOnlyInViewZ_data()
-    {
-        QTest::addColumn<SliceAxis>("axis");
-        QTest::addColumn<bool>("gateOn");
-        QTest::addColumn<QString>("note");
-        // depth scale 50: row 16 is 50 mm, row 127 is 396.875 mm
-        QTest::newRow("Z, on") << SliceAxis::Z << true << "Gate maximum 50 mm to 396 mm";
-        QTest::newRow("Z, off") << SliceAxis::Z << false << "";
-        QTest::newRow("Y, on") << SliceAxis::Y << true << "";
-    }
-    void theStatusNoteNamesTheGateOnlyInViewZ()
-    {
-        QFETCH(SliceAxis, axis);
-        QFETCH(bool, gateOn);
-        QFETCH(QString, note);
-        ViewState view;
-        view.axis = axis;
-        view.showGateMaximum = gateOn;
-        view.topBorder = 16;
-        view.bottomBorder = 127;
-        QCOMPARE(gateNote(view, 50), note);
-    }
 };
 
 QTEST_GUILESS_MAIN(GateMaximumTest)

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -75,17 +76,6 @@ private slots:
         QCOMPARE(window.StatusBar1->currentMessage(), QStringLiteral("1 layer:1 slice:1 mm"));
     }
 
-    void theNoteGoesWithViewZ()
-    {
-        MainWindowRun run;
-        TForm1 &window = run.start();
-        window.RadioButton3->setChecked(true);
-        window.Gatemaximum1->trigger();
-        QVERIFY(!window.GateNote->isHidden());
-        window.RadioButton2->setChecked(true);
-        QVERIFY(window.GateNote->isHidden());
-    }
-
     void openingFromTheBrowserIsOpeningAFile()
     {
         MainWindowRun run;
@@ -110,6 +100,27 @@ private slots:
         QVERIFY(run.dialogs.messages.isEmpty());
         window.close();
         QCOMPARE(run.environment.stored("Last_File").toString(), opened);
+    }
+
+    void cancelStopsTheThumbnails()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        QVERIFY(QDir(run.environment.folder.path()).mkdir("many"));
+        const QByteArray sample = bundledSample();
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(!run.writeFile(QStringLiteral("many/scan%1.vlm").arg(i), sample).isEmpty());
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{run.environment.path("many"), 1});
+        window.Browsescans1->trigger();
+        ScanBrowserWindow *browser = window.ScanBrowser;
+        QVERIFY(browser->CancelButton->isEnabled());
+        QTest::mouseClick(browser->CancelButton, Qt::LeftButton);
+        QVERIFY(!browser->CancelButton->isEnabled());
+        QVERIFY(browser->Progress->format().startsWith("Cancelled"));
+        const int made = browser->Progress->value();
+        QTest::qWait(500);
+        QCOMPARE(browser->Progress->value(), made);
+        QVERIFY(made < 200);
     }
 
     void anUnreadableFolderIsReported()
