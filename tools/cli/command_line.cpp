@@ -3,8 +3,8 @@
 #include "cli_commands.h"
 
 #include <functional>
-#include <utility>
 #include <map>
+#include <utility>
 
 namespace {
 
