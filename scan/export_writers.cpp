@@ -74,7 +74,8 @@ WriteOutcome probeWritableFolder(const QString &path)
 WriteOutcome exportVolume(const QString &path, VolumeFormat format, const ScanVolume &volume,
                           const VolumeSource &source)
 {
-    return writeFileWhole(path, [&](QFileDevice &file) { return writeBytes(file, volumeFile(format, volume, source)); });
+    const QByteArray bytes = volumeFile(format, volume, source);
+    return writeFileWhole(path, [&](QFileDevice &file) { return writeBytes(file, bytes); });
 }
 
 QString layerExtension(LayerFormat format)

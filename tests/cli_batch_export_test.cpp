@@ -98,7 +98,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("kept");
         file.close();
-        const QStringList arguments{"export", scan("one.vlm"), scan("two.vlm"), "--format", "seg2", "--output-dir", out};
+        const QStringList arguments{"export", scan("one.vlm"), scan("two.vlm"),
+                                    "--format", "seg2", "--output-dir", out};
         CliOutcome outcome = runCli(arguments);
         QCOMPARE(outcome.status, 1);
         QVERIFY(outcome.err.contains("1 of the files to write exist, " + kept));

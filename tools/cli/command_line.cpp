@@ -3,7 +3,6 @@
 #include "cli_commands.h"
 
 #include <functional>
-#include <utility>
 #include <map>
 #include <utility>
 
