@@ -9,7 +9,9 @@
 #include "report_content.h"
 #include "report_notes_dialog.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QScopeGuard>
 

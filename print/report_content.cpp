@@ -112,6 +112,7 @@ InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &v
     const FindingReadings readings = readFinding(volume, view, inputs.reference, inputs.measurePoint, inputs.probe);
     report.picture3d = inputs.picture3d;
     report.trace = tracePlotOf(volume, view, readings);
+    report.trace.readings.clear();  // the report gives them once, in its own table
     report.readings = readingLinesOf(readings);
     report.notes = inputs.notes;
     return report;

@@ -73,7 +73,7 @@ private slots:
         // depth position 30 at 50 mm per 16 steps: 93.75 mm, shown to one decimal
         const QStringList expected{"weld-07.vlm", "code 1: 50 mm per 16 steps", "3.125 mm",
                                    "Cursor: slice 5, layer 12, depth 93.8 mm",
-                                   "Amplitude " + probeValue(probe.out, "amplitude") + " ("
+                                   "Amplitude " + probeValue(probe.out, "amplitude") + ": "
                                        + probeValue(probe.out, "amplitude_percent") + " %",
                                    "Slice pitch 2.5 mm", "Layer pitch 4 mm", notes_};
         for (const QString &part : expected)

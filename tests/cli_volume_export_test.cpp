@@ -69,7 +69,7 @@ private slots:
         const CliOutcome outcome = runCli({"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--format", "nrrd",
                                            "--slice-pitch", value, "--output", folder_.path("p.nrrd")});
         QCOMPARE(outcome.status, 2);
-        QVERIFY(outcome.err.contains("--slice-pitch takes a length in mm above 0"));
+        QVERIFY(outcome.err.contains("--slice-pitch takes a positive number of millimetres"));
         QVERIFY(!QFile::exists(folder_.path("p.nrrd")));
     }
 };

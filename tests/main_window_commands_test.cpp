@@ -71,7 +71,7 @@ private slots:
         const QList<QAction *> menus = window.MainMenu1->actions();
         QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "E&xit"}));
+                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…", "E&xit"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"&Gate maximum"});
         QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"IR setup", "Probe geometry\u2026"}));
         QStringList hints;
@@ -81,8 +81,8 @@ private slots:
         QCOMPARE(hints, (QStringList{"Open file(F5)", "Save data(F8)", "Print data(F6)", "Setup(F7)",
                                      "Receive data(F9)", "Renew image(F4)", "Exit(F10)"}));
         QCOMPARE(actionTexts(window.PopupMenu1->actions()),
-                 (QStringList{"&Copy image", "Copy &data", "&Print image", "Set &reference", "C&lear reference",
-                              "Clear &measure point", "&Gate maximum"}));
+                 (QStringList{"&Copy image", "Copy &data", "&Print image", "&Gate maximum", "Set &reference",
+                              "C&lear reference", "Clear &measure point"}));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.minimumSize(), window.maximumSize());

@@ -194,5 +194,5 @@ QString CommandLine::takeFile()
         fail(arguments_.isEmpty() ? QStringLiteral("no file named") : QStringLiteral("more than one file named"));
         return {};
     }
-    return files.first();
+    return arguments_.takeFirst();
 }

@@ -5,9 +5,8 @@
 
 #include "command_line.h"
 #include "contact_sheet.h"
-#include "export_writers.h"
+#include "png_file.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 
 namespace {
@@ -16,36 +15,17 @@ constexpr int kDefaultColumns = 4;
 constexpr int kMostColumns = 100;
 constexpr int kLargestThumbnailSide = 2000;
 
-QByteArray pngBytes(const QImage &picture)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return bytes;
-}
-
 }  // namespace
 
 int runContactSheet(const QStringList &arguments)
 {
     CommandLine line(arguments);
-    const auto columnsText = line.takeValue(QStringLiteral("--columns"));
-    const auto size = line.takeSize(QStringLiteral("--size"), kThumbnailSize);
+    const auto columns = line.takeInteger(QStringLiteral("--columns"), kDefaultColumns, 1, kMostColumns);
+    const auto size = line.takeSize(QStringLiteral("--size"), kThumbnailSize, kLargestThumbnailSide);
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QStringList files = line.takeFiles();
-    if (line.failed())
+    if (line.failed() || !columns || !size)
         return 2;
-    bool columnsOk = true;
-    const int columns = columnsText ? columnsText->toInt(&columnsOk) : kDefaultColumns;
-    if (!columnsOk || columns < 1 || columns > kMostColumns) {
-        reportFailure(QStringLiteral("--columns takes a whole number from 1 to %1").arg(kMostColumns));
-        return 2;
-    }
-    if (size->width() > kLargestThumbnailSide || size->height() > kLargestThumbnailSide) {
-        reportFailure(QStringLiteral("--size takes at most %1 pixels a side").arg(kLargestThumbnailSide));
-        return 2;
-    }
     if (!output) {
         reportFailure(QStringLiteral("no --output named"));
         return 2;
@@ -62,12 +42,7 @@ int runContactSheet(const QStringList &arguments)
         }
         tiles << tile;
     }
-    const QByteArray png = pngBytes(composeContactSheet(tiles, columns, *size));
-    const WriteOutcome written =
-        writeFileWhole(*output, [&](QFileDevice &out) { return out.write(png) == png.size(); });
-    if (!written.ok) {
-        reportFailure(QStringLiteral("cannot write %1: %2").arg(*output, written.error));
+    if (!fileWritten(*output, savePngFile(*output, composeContactSheet(tiles, *columns, *size))))
         return 1;
-    }
     return allRead ? 0 : 1;
 }
