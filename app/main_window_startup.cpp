@@ -87,6 +87,10 @@ void TForm1::FormCreate()
     Image1Click();
     DrawAxisRulers();
     createSliceBitmaps();
+    // The rulers follow the cells of the bitmap that stays, also when no
+    // file opens to redraw them.
+    measureCells(volume, image3Bitmap, geometry);
+    DrawAxisRulers();
 
     if (open_at_start)
         OpenTGO();

@@ -94,9 +94,9 @@ void drawAxisRulers(const AxisRulerMarks &marks, QImage &left, QImage &bottom)
     leftPainter.setPen(thin);
     bottomPainter.setPen(thin);
     for (int y : marks.leftMinor)
-        leftPainter.drawLine(15, y, 19, y);
+        leftPainter.drawLine(15, y, 20, y);
     for (int x : marks.bottomMinor)
-        bottomPainter.drawLine(x, 0, x, 4);
+        bottomPainter.drawLine(x, 0, x, 5);
 
     const QPen thick(Qt::black, 2, Qt::SolidLine, Qt::FlatCap);
     bottomPainter.setPen(thick);

@@ -135,14 +135,19 @@ void drawSmoothed(const ScanVolume &volume, const SliceGeometry &geometry, Marke
 
 }  // namespace
 
-void drawMainImage(const ScanVolume &volume, const ViewState &view, SliceGeometry &geometry, QImage &image)
+void measureCells(const ScanVolume &volume, const QImage &image, SliceGeometry &geometry)
 {
-    if (image.format() != QImage::Format_BGR888)
-        throw RangeError();
     geometry.cell_width = std::max((image.width() - 1) / volume.grid_last_col, kMinimumCell);
     geometry.cell_height = std::max((image.height() - 1) / volume.grid_last_row, kMinimumCell);
     geometry.grid_pixel_width = checkedMul(geometry.cell_width, volume.grid_last_col);
     geometry.grid_pixel_height = checkedMul(geometry.cell_height, volume.grid_last_row);
+}
+
+void drawMainImage(const ScanVolume &volume, const ViewState &view, SliceGeometry &geometry, QImage &image)
+{
+    if (image.format() != QImage::Format_BGR888)
+        throw RangeError();
+    measureCells(volume, image, geometry);
     const Extent extent{std::max(image.width() - 1, 0), std::max(image.height() - 1, 0)};
     if (view.smoothing == 1)
         drawSmoothed(volume, geometry, markedCell(view), extent, image);

@@ -54,6 +54,9 @@ void fillSliceGrid(ScanVolume &volume, const ViewState &view, SliceGeometry &geo
 void mapGreyLevels(SliceGrid &grid, int brightness);
 void drawOverview(const SliceGrid &grid, const ScanVolume &volume, QImage &overview);
 void drawMainImage(const ScanVolume &volume, const ViewState &view, SliceGeometry &geometry, QImage &image);
+// The cell geometry the main image has in this bitmap for the grid ranges of
+// the last render, without drawing.
+void measureCells(const ScanVolume &volume, const QImage &image, SliceGeometry &geometry);
 void DrawAScan(const ScanVolume &volume, const ViewState &view, QImage &aScan);
 
 // 255 - Trunc(|2 v (B / 50 + 1)|) in 80-bit extended arithmetic, within 0..255.

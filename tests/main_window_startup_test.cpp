@@ -3,6 +3,7 @@
 #include "splash_window.h"
 
 #include <QCheckBox>
+#include <QPixmap>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -202,6 +203,28 @@ private slots:
         window.ClientArea->resize(796, 648);
         QCOMPARE(run.dialogs.messages.size(), 1);
         QCOMPARE(run.d3d.callsWithoutRepaints(), (QStringList{"d3dzero_(0,68)", "d3dsize_(580,547)"}));
+    }
+
+    void rulersAtStartFollowTheSliceBitmap_data()
+    {
+        QTest::addColumn<bool>("withStartFile");
+        QTest::newRow("no start file") << false;
+        QTest::newRow("a start file that cannot be opened") << true;
+    }
+    void rulersAtStartFollowTheSliceBitmap()
+    {
+        QFETCH(bool, withStartFile);
+        Run run;
+        run.environment.storeComplete();
+        if (withStartFile)
+            run.environment.store("Last_File", run.environment.path("missing.vlm"));
+        TForm1 &window = run.start();
+        // view X: a short tick on every second depth row of the bitmap that stays
+        const int cellHeight = std::max((window.image3Bitmap.height() - 1) / 127, 2);
+        QVERIFY2(cellHeight > 2, "the screen is too small to tell the bitmaps apart");
+        const QImage left = window.Image8->pixmap().toImage();
+        for (int y = 2; y < 4 * cellHeight; ++y)
+            QCOMPARE(left.pixelColor(18, y) == QColor(Qt::black), y % (2 * cellHeight) == 0);
     }
 
     void firstPaintHidesTheSplash()

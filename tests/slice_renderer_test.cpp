@@ -96,6 +96,47 @@ private slots:
         QCOMPARE(overviewPixel(0, 200, 100, 50, 0, 0, 4, 4, 31), 0);
     }
 
+    // The overview drawn whole from a grid whose first cell has the corners
+    // A = 0, B = 200, C = 100, D = 50 (M = 87) and every other cell 0.
+    void overviewPixelsOfAWholeDrawing_data()
+    {
+        QTest::addColumn<QSize>("bitmap");
+        QTest::addColumn<int>("lastColumn");
+        QTest::addColumn<int>("lastRow");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<int>("value");
+        // 200 x 100 in view Z: cells of 5 x 4 pixels, r = 0.8
+        const QSize overview(kOverviewWidth, kOverviewHeight);
+        QTest::newRow("top, cut toward zero") << overview << 39 << 23 << QPoint(2, 1) << 73;
+        QTest::newRow("left") << overview << 39 << 23 << QPoint(0, 2) << 50;
+        QTest::newRow("bottom") << overview << 39 << 23 << QPoint(2, 3) << 86;
+        QTest::newRow("right, rounded") << overview << 39 << 23 << QPoint(4, 1) << 147;
+        // 9 x 9 with two cells each way: cells of 4 x 4 pixels, r = 1, where
+        // (2, 2) and (3, 1) lie on diagonals outside the top triangle and keep
+        // the value of the pixel before them: left 68.5 rounded to even, top
+        // 93.5 cut toward zero
+        QTest::newRow("on both diagonals") << QSize(9, 9) << 2 << 2 << QPoint(2, 2) << 68;
+        QTest::newRow("on the rising diagonal") << QSize(9, 9) << 2 << 2 << QPoint(3, 1) << 93;
+    }
+    void overviewPixelsOfAWholeDrawing()
+    {
+        QFETCH(QSize, bitmap);
+        QFETCH(int, lastColumn);
+        QFETCH(int, lastRow);
+        QFETCH(QPoint, pixel);
+        QFETCH(int, value);
+        ScanVolume volume;
+        volume.grid_last_col = lastColumn;
+        volume.grid_last_row = lastRow;
+        volume.slice_grid.allocate(2 * lastRow, 2 * lastColumn);
+        volume.slice_grid.at(0, 1) = 200;
+        volume.slice_grid.at(1, 0) = 100;
+        volume.slice_grid.at(1, 1) = 50;
+        QImage image = makeSliceBitmap(bitmap.width(), bitmap.height());
+        drawOverview(volume.slice_grid, volume, image);
+        QCOMPARE(image.pixelColor(pixel), grey(value));
+    }
+
     void smoothingExampleGivesTheCentreValue()
     {
         auto volume = patternVolume();
@@ -119,24 +160,31 @@ private slots:
         QCOMPARE(image.pixelColor(2, 2), grey(50));
     }
 
-    void blockCellsShowTheirSamplesAndTheCursor_data()
+    void cellsShowTheirSamplesAndTheCursor_data()
     {
         QTest::addColumn<int>("axis");
+        QTest::addColumn<bool>("smoothing");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("sampleIndex");
         QTest::addColumn<bool>("cursor");
-        // cursor at slice 7, layer 4, depth position 30
-        QTest::newRow("X: depth row 5, layer 3") << int(SliceAxis::X) << 5 << 2 << TraceOffset(3, 7) + 6 << false;
-        QTest::newRow("X: cursor") << int(SliceAxis::X) << 29 << 3 << 0 << true;
-        QTest::newRow("Y: depth row 9, slice 12") << int(SliceAxis::Y) << 9 << 12 << TraceOffset(4, 12) + 10 << false;
-        QTest::newRow("Y: cursor") << int(SliceAxis::Y) << 29 << 7 << 0 << true;
-        QTest::newRow("Z: layer 6, slice 20") << int(SliceAxis::Z) << 5 << 20 << TraceOffset(6, 20) + 30 << false;
-        QTest::newRow("Z: cursor") << int(SliceAxis::Z) << 3 << 7 << 0 << true;
+        // cursor at slice 7, layer 4, depth position 30; with smoothing the
+        // top-left pixel of a cell has the cell's own grey level
+        for (const bool smoothing : {false, true}) {
+            const char *mode = smoothing ? "smoothed " : "blocks ";
+            const auto row = [&](const char *name) -> QTestData & { return QTest::newRow(qPrintable(mode + QString(name))); };
+            row("X: depth row 5, layer 3") << int(SliceAxis::X) << smoothing << 5 << 2 << TraceOffset(3, 7) + 6 << false;
+            row("X: cursor") << int(SliceAxis::X) << smoothing << 29 << 3 << 0 << true;
+            row("Y: depth row 9, slice 12") << int(SliceAxis::Y) << smoothing << 9 << 12 << TraceOffset(4, 12) + 10 << false;
+            row("Y: cursor") << int(SliceAxis::Y) << smoothing << 29 << 7 << 0 << true;
+            row("Z: layer 6, slice 20") << int(SliceAxis::Z) << smoothing << 5 << 20 << TraceOffset(6, 20) + 30 << false;
+            row("Z: cursor") << int(SliceAxis::Z) << smoothing << 3 << 7 << 0 << true;
+        }
     }
-    void blockCellsShowTheirSamplesAndTheCursor()
+    void cellsShowTheirSamplesAndTheCursor()
     {
         QFETCH(int, axis);
+        QFETCH(bool, smoothing);
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(int, sampleIndex);
@@ -148,12 +196,18 @@ private slots:
         view.layer = 4;
         view.depth = 30;
         view.brightness = 10;
+        view.smoothing = smoothing ? 1 : 0;
         Rendered rendered;
         rendered.render(*volume, view);
         const QColor expected = cursor ? kCursorColour : grey(greyLevel(volume->scan_image[sampleIndex], 10));
         QCOMPARE(rendered.cellColour(row, column), expected);
-        if (!cursor)
+        if (cursor) {  // the whole cell, to its last pixel
+            const QPoint last((column + 1) * rendered.geometry.cell_width - 1,
+                              (row + 1) * rendered.geometry.cell_height - 1);
+            QCOMPARE(rendered.mainImage.pixelColor(last), kCursorColour);
+        } else {
             QCOMPARE(int(volume->slice_grid.at(row, column)), greyLevel(volume->scan_image[sampleIndex], 10));
+        }
     }
 
     void gridRangesPerView_data()

@@ -144,6 +144,7 @@ private slots:
         QTest::newRow("tick 120 swings forward") << 119 << 120 << "d3drotate_(0,3,3)";
         QTest::newRow("tick 126 swings back") << 125 << 126 << "d3drotate_(0,-3,-3)";
         QTest::newRow("tick 136 stands still") << 135 << 136 << "d3drotate_(0,0,0)";
+        QTest::newRow("tick 512 still counts") << 511 << 512 << "d3drotate_(0,-3,-3)";  // 512 mod 21 = 8
         QTest::newRow("after 512 the count folds to 60") << 512 << 60 << "";
     }
     void timerSwingsAfterFourQuietMinutes()

@@ -145,15 +145,31 @@ private slots:
         QCOMPARE(z.leftMajor, (std::vector<int>{0, 120, 240, 360}));  // layers 1, 7, 13, 19
     }
 
+    void rulersAreDrawn_data()
+    {
+        QTest::addColumn<bool>("onLeft");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QColor>("colour");
+        // short ticks every second cell of 3 pixels: lines from x 15 to 20 and
+        // y 0 to 5, end point left out
+        QTest::newRow("left tick, first pixel") << true << QPoint(15, 6) << QColor(Qt::black);
+        QTest::newRow("left tick, last pixel") << true << QPoint(19, 6) << QColor(Qt::black);
+        QTest::newRow("left of a left tick") << true << QPoint(14, 6) << QColor(Qt::white);
+        QTest::newRow("below a left tick") << true << QPoint(17, 7) << QColor(Qt::white);
+        QTest::newRow("bottom tick, first pixel") << false << QPoint(68, 0) << QColor(Qt::black);
+        QTest::newRow("bottom tick, last pixel") << false << QPoint(68, 4) << QColor(Qt::black);
+        QTest::newRow("below a bottom tick") << false << QPoint(68, 5) << QColor(Qt::white);
+        QTest::newRow("beside a bottom tick") << false << QPoint(69, 2) << QColor(Qt::white);
+    }
     void rulersAreDrawn()
     {
+        QFETCH(bool, onLeft);
+        QFETCH(QPoint, pixel);
+        QFETCH(QColor, colour);
         QImage left(20, 480, QImage::Format_RGB32);
         QImage bottom(560, 20, QImage::Format_RGB32);
         drawAxisRulers(axisRulerMarks(SliceAxis::X, cells(24, 3, 23, 127), 20), left, bottom);
-        QCOMPARE(left.pixelColor(17, 6), QColor(Qt::black));   // a short tick at row 6
-        QCOMPARE(left.pixelColor(17, 7), QColor(Qt::white));
-        QCOMPARE(bottom.pixelColor(68, 2), QColor(Qt::black));  // a short tick at column 68
-        QCOMPARE(bottom.pixelColor(69, 2), QColor(Qt::white));
+        QCOMPARE((onLeft ? left : bottom).pixelColor(pixel), colour);
     }
 
     void linesOverTheAScan()
