@@ -5,6 +5,7 @@
 #include "drag_line.h"
 #include "handler_guard.h"
 #include "key_preview.h"
+#include "screen_fit.h"
 
 #include <QPrinter>
 
@@ -51,6 +52,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     SaveDialog1.hideReadOnly = true;
     utc_clock = [] { return QDateTime::currentDateTimeUtc(); };
     setAcceptDrops(true);
+    screenFit_ = new AvailableAreaFit(*this, true);
     ClientArea = new QWidget(this);
     ClientArea->installEventFilter(this);
     Timer1 = new QTimer(this);
@@ -147,7 +149,10 @@ void TForm1::connectSliceControls()
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ClientArea && event->type() == QEvent::Resize)
-        runGuarded([this] { FormResize(); });
+        runGuarded([this] {
+            FormResize();
+            followNewClientSize();
+        });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -37,6 +37,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class AvailableAreaFit;
 class SettingsStore;
 
 class TForm1 : public QWidget {
@@ -216,6 +217,12 @@ public:
     QTimer *Timer1;
 
     // Bottom panel
+    QFrame *BorderGroup;
+    QFrame *CursorGroup;
+    QFrame *SwitchGroup;
+    std::array<QLabel *, 2> BorderCaptions;
+    std::array<QLabel *, 2> LayerCaptions;
+    std::array<QLabel *, 3> KeyLabels;
     QSlider *RxSlider2;
     QSlider *RxSlider4;
     QSlider *RxSlider5;
@@ -256,6 +263,8 @@ private:
     void createBorderAndLayerSliders();
     void createCursorGroup();
     void createSwitches();
+    // Places the bottom panel's controls for its width and their texts.
+    void placeBottomPanel();
     void connectControls();
     void connectSliceControls();
     void connectThreeDControls();
@@ -268,6 +277,8 @@ private:
     void showPortLabel();
     void applyStoredView(const SettingsStore &settings);
     void createSliceBitmaps();
+    // After the window was fitted to the screen again, once its frame is known.
+    void followNewClientSize();
     void writeClosingSettings();
     bool storedPortOpens(const SettingsStore &settings) const;
     // The device that stands for COM<n> here.
@@ -296,6 +307,7 @@ private:
     D3dFunctions d3d_;
     QStringList arguments_;
     bool closed_ = false;
+    AvailableAreaFit *screenFit_;
 
     std::unique_ptr<QPrinter> printer_;
 };

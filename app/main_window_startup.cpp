@@ -7,15 +7,14 @@
 #include "main_window.h"
 #include "program_messages.h"
 #include "screen_cursors.h"
+#include "screen_fit.h"
 #include "settings_store.h"
 #include "splash_window.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QSlider>
 
 namespace {
@@ -77,8 +76,7 @@ void TForm1::FormCreate()
     Label6->setText(QStringLiteral("31"));
     Label7->setText(QStringLiteral("31"));
     Label8->setText(QStringLiteral("31"));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setFixedSize(screen->size());
+    screenFit_->fit();
 
     FillStartPicture(volume);
     placeClientArea();
@@ -114,6 +112,20 @@ void TForm1::createSliceBitmaps()
 {
     image3Bitmap = makeSliceBitmap(Image7->width() - Image8->width(), Image8->height());
     image1Bitmap = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
+}
+
+// The window is fitted again when the window manager has framed it: the slice
+// bitmaps then take the new size and everything is drawn afresh.
+void TForm1::followNewClientSize()
+{
+    if (!form_ready)
+        return;
+    const QSize sliceSize(Image7->width() - Image8->width(), Image8->height());
+    if (sliceSize == image3Bitmap.size())
+        return;
+    createSliceBitmaps();
+    Image1Click();
+    DrawAxisRulers();
 }
 
 void TForm1::readStartFile(SettingsStore &settings, bool &open_at_start)

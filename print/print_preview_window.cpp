@@ -7,6 +7,7 @@
 #include "margin_dialog.h"
 #include "page_output.h"
 #include "screen_cursors.h"
+#include "screen_fit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -54,8 +54,7 @@ TForm2::TForm2() : QDialog(nullptr, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::
         runGuarded([&] { used = keyPreview(key.key(), key.modifiers(), key.nativeScanCode()); });
         return used;
     });
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QRect(QPoint(0, 0), screen->size()));
+    (new AvailableAreaFit(*this, false))->fit();
 }
 
 TForm2::~TForm2() = default;

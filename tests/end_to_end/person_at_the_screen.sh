@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The end-to-end check: starts the real program under Xvfb with the sample
-# scan and its own settings folder, uses it with real key presses and mouse
+# The end-to-end check: starts the real program under Xvfb and the openbox
+# window manager with the sample scan and its own settings folder, uses it with real key presses and mouse
 # clicks, and looks at what the screen shows.
 #   person_at_the_screen.sh VELMORA SCREEN_PROBE SAMPLE.vlm
 set -euo pipefail
@@ -9,7 +9,7 @@ probe=$2
 sample=$3
 skip=77
 
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool openbox xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed: the check is skipped"; exit $skip; }
 done
 
@@ -17,6 +17,7 @@ work=$(mktemp -d)
 display=":$(( (RANDOM % 400) + 100 ))"
 cleanup() {
     [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
+    [ -n "${manager:-}" ] && kill "$manager" 2>/dev/null || true
     [ -n "${server:-}" ] && kill "$server" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -28,6 +29,10 @@ Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 
 server=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# a real window manager: it frames the windows with a title bar and borders
+openbox --sm-disable >/dev/null 2>&1 &
+manager=$!
+sleep 1
 
 export QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME=$work/config
@@ -38,21 +43,45 @@ for n in 1 2 3 4; do export "VELMORA_COM$n=$work/no-tty$n"; done
 fail() { echo "FAILED: $*"; exit 1; }
 shot() { sleep 0.6; "$probe" grab "$work/$1.png" || fail "cannot take a screenshot"; }
 alike() { "$probe" same "$work/$1.png" "$work/$2.png" $3; }
+# waits for a window by its title; a window that goes while the search walks
+# the window tree makes xdotool fail, so it is asked again
+find_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window \"$1\" appeared"
+}
 focus() { xdotool windowfocus --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1"; sleep 0.2; }
 
 slice_region="60 140 420 340"     # inside the slice image of the flat layout
-status_region="0 $((height - 22)) 420 18"
 small_view_region="1080 75 190 60" # the 3-D picture in the flat layout
 
 "$velmora" "$sample" >"$work/velmora.log" 2>&1 &
 program=$!
 
 # at a first start no port opens: the port window comes first, and is cancelled
-port_window=$(xdotool search --sync --name "Select port" | head -1)
+port_window=$(find_window "Select port")
 focus "$port_window"
 xdotool key Escape
-main=$(xdotool search --sync --name "^Velmora \(" | head -1)
+main=$(find_window "^Velmora \(")
 focus "$main"
+
+# framed by the window manager, the whole window is on the screen: the frame
+# with its title bar and the status line at the window's foot
+sleep 1
+inside() { xwininfo -id "$main" | sed -n "s/^ *$1: *//p"; }
+X=$(inside "Absolute upper-left X"); Y=$(inside "Absolute upper-left Y")
+WIDTH=$(inside Width); HEIGHT=$(inside Height)
+IFS=', ' read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //')
+[ "$top" -gt 0 ] || fail "the window manager gave the window no title bar"
+[ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] || fail "the frame begins above or left of the screen"
+[ $((X + WIDTH + right)) -le "$width" ] && [ $((Y + HEIGHT + bottom)) -le "$height" ] ||
+    fail "the window ($WIDTH x $HEIGHT at $X,$Y) reaches past the screen"
+[ $((Y + HEIGHT + bottom)) -ge $((height - 2)) ] || fail "the window does not fill the screen's height"
+status_region="$X $((Y + HEIGHT - 22)) 420 18"
 shot three_d
 
 xdotool key alt+4
@@ -75,10 +104,11 @@ xdotool key alt+5 Right Right Right
 shot slice_moved
 alike ctrl_alt slice_moved "$status_region" && fail "Alt+5 and the arrow keys did not move the cursor"
 
-xdotool mousemove 300 300 click 1
+click_x=$((X + 300)) click_y=$((Y + 300))  # inside the slice image, not on a cell's edge
+xdotool mousemove "$click_x" "$click_y" click 1
 shot clicked
 alike slice_moved clicked "$status_region" && fail "a click on the slice image did not move the cursor"
-[ "$("$probe" pixel "$work/clicked.png" 300 300)" = "255 64 64" ] || fail "the clicked cell is not the cursor cell"
+[ "$("$probe" pixel "$work/clicked.png" "$click_x" "$click_y")" = "255 64 64" ] || fail "the clicked cell is not the cursor cell"
 
 xdotool key F2
 shot zoomed
@@ -91,7 +121,7 @@ shot front
 alike unzoomed front "$small_view_region" && fail "F11 did not turn the 3-D picture to the front"
 
 xdotool key F5
-open_dialog=$(xdotool search --sync --name "Load file" | head -1)
+open_dialog=$(find_window "Load file")
 focus "$open_dialog"
 xdotool key Escape
 sleep 0.5

@@ -1,0 +1,58 @@
+#include "screen_fit.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// How often and how long the frame is looked for after the window is shown.
+constexpr int kFramePollMilliseconds = 100;
+constexpr int kFramePolls = 50;
+
+}  // namespace
+
+AvailableAreaFit::AvailableAreaFit(QWidget &window, bool fixedSize)
+    : QObject(&window), window_(window), fixedSize_(fixedSize), framePoll_(new QTimer(this))
+{
+    window.installEventFilter(this);
+    framePoll_->setInterval(kFramePollMilliseconds);
+    connect(framePoll_, &QTimer::timeout, this, [this] {
+        fit();
+        if (++polls_ >= kFramePolls || (fittedFrame_ && !fittedFrame_->isNull()))
+            framePoll_->stop();
+    });
+}
+
+void AvailableAreaFit::fit()
+{
+    const QScreen *screen = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QWindow *handle = window_.windowHandle();
+    const QMargins frame = handle && window_.isVisible() ? handle->frameMargins() : QMargins();
+    // Fitted once for each frame, so that a window manager that keeps the
+    // window elsewhere is not asked again and again.
+    if (fittedFrame_ == frame)
+        return;
+    fittedFrame_ = frame;
+    const QRect inside = screen->availableGeometry().marginsRemoved(frame);
+    if (fixedSize_)
+        window_.setFixedSize(inside.size());
+    window_.setGeometry(inside);
+}
+
+bool AvailableAreaFit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &window_ && event->type() == QEvent::Show) {
+        fit();
+        // the window manager frames the window after it is shown, and Qt
+        // tells of no event when the frame becomes known
+        polls_ = 0;
+        framePoll_->start();
+    }
+    return QObject::eventFilter(watched, event);
+}
