@@ -265,55 +265,56 @@ void TForm1::createBottomPanel()
     createBorderAndLayerSliders();
     createCursorGroup();
     createSwitches();
+    placeBottomPanel();
 }
 
 void TForm1::createBorderAndLayerSliders()
 {
-    auto *group = makePanel(Panel9, QStringLiteral("BorderGroup"), QFrame::Sunken);
-    group->setGeometry(2, 2, 284, 64);
-    makeLabel(group, QStringLiteral("Top boarder"), QRect(4, 1, 100, 14));
-    RxSlider2 = makeSlider(group, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum, 0,
-                           QRect(4, 14, 86, 16));
-    RxLabel8 = makeLabel(group, QStringLiteral("0 mm"), QRect(92, 14, 54, 16));
-    makeLabel(group, QStringLiteral("Bottom boarder"), QRect(4, 31, 110, 14));
-    RxSlider4 = makeSlider(group, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum,
-                           ViewRanges::Border.maximum, QRect(4, 44, 86, 16));
-    RxLabel9 = makeLabel(group, QStringLiteral("200 mm"), QRect(92, 44, 54, 16));
-    makeLabel(group, QStringLiteral("First shown layer"), QRect(148, 1, 112, 14));
-    RxSlider5 = makeSlider(group, Qt::Horizontal, ViewRanges::ShownLayer.minimum, ViewRanges::ShownLayer.maximum,
-                           1, QRect(148, 14, 108, 16));
-    RxLabel11 = makeLabel(group, QStringLiteral("1"), QRect(260, 14, 22, 16));
-    makeLabel(group, QStringLiteral("Last shown layer"), QRect(148, 31, 112, 14));
-    RxSlider6 = makeSlider(group, Qt::Horizontal, ViewRanges::ShownLayer.minimum, ViewRanges::ShownLayer.maximum,
-                           ViewRanges::ShownLayer.maximum, QRect(148, 44, 108, 16));
-    RxLabel10 = makeLabel(group, QStringLiteral("24"), QRect(260, 44, 22, 16));
+    BorderGroup = makePanel(Panel9, QStringLiteral("BorderGroup"), QFrame::Sunken);
+    const QRect design;  // placed by placeBottomPanel
+    BorderCaptions[0] = makeLabel(BorderGroup, QStringLiteral("Top boarder"), design);
+    RxSlider2 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum, 0,
+                           design);
+    RxLabel8 = makeLabel(BorderGroup, QStringLiteral("0 mm"), design);
+    BorderCaptions[1] = makeLabel(BorderGroup, QStringLiteral("Bottom boarder"), design);
+    RxSlider4 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum,
+                           ViewRanges::Border.maximum, design);
+    RxLabel9 = makeLabel(BorderGroup, QStringLiteral("200 mm"), design);
+    LayerCaptions[0] = makeLabel(BorderGroup, QStringLiteral("First shown layer"), design);
+    RxSlider5 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::ShownLayer.minimum,
+                           ViewRanges::ShownLayer.maximum, 1, design);
+    RxLabel11 = makeLabel(BorderGroup, QStringLiteral("1"), design);
+    LayerCaptions[1] = makeLabel(BorderGroup, QStringLiteral("Last shown layer"), design);
+    RxSlider6 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::ShownLayer.minimum,
+                           ViewRanges::ShownLayer.maximum, ViewRanges::ShownLayer.maximum, design);
+    RxLabel10 = makeLabel(BorderGroup, QStringLiteral("24"), design);
 }
 
 // The axis buttons with the cursor's scroll bars and their read-outs.
 void TForm1::createCursorGroup()
 {
-    auto *group = makePanel(Panel9, QStringLiteral("CursorGroup"), QFrame::Sunken);
-    group->setGeometry(288, 2, 174, 64);
-    RadioButton2 = makeAxisButton(group, QStringLiteral("X"), Qt::red, QRect(2, 3, 30, 18));
-    RadioButton1 = makeAxisButton(group, QStringLiteral("Y"), Qt::blue, QRect(2, 23, 30, 18));
-    RadioButton3 = makeAxisButton(group, QStringLiteral("Z"), QColor(0, 128, 0), QRect(2, 43, 30, 18));
+    CursorGroup = makePanel(Panel9, QStringLiteral("CursorGroup"), QFrame::Sunken);
+    const QRect design;  // placed by placeBottomPanel
+    RadioButton2 = makeAxisButton(CursorGroup, QStringLiteral("X"), Qt::red, design);
+    RadioButton1 = makeAxisButton(CursorGroup, QStringLiteral("Y"), Qt::blue, design);
+    RadioButton3 = makeAxisButton(CursorGroup, QStringLiteral("Z"), QColor(0, 128, 0), design);
     RadioButton2->setChecked(true);
-    ScrollBar2 = makeScrollBar(group, ViewRanges::Slice, 0, QRect(34, 4, 58, 16));
-    ScrollBar3 = makeScrollBar(group, ViewRanges::Layer, 1, QRect(34, 24, 58, 16));
-    ScrollBar1 = makeScrollBar(group, ViewRanges::Depth, 1, QRect(34, 44, 58, 16));
-    Label6 = makeLabel(group, QString(), QRect(94, 4, 52, 16));
-    Label7 = makeLabel(group, QString(), QRect(94, 24, 52, 16));
-    Label8 = makeLabel(group, QString(), QRect(94, 44, 52, 16));
-    makeLabel(group, QStringLiteral("Alt-5"), QRect(146, 4, 28, 16));
-    makeLabel(group, QStringLiteral("Alt-6"), QRect(146, 24, 28, 16));
-    makeLabel(group, QStringLiteral("Alt-7"), QRect(146, 44, 28, 16));
+    ScrollBar2 = makeScrollBar(CursorGroup, ViewRanges::Slice, 0, design);
+    ScrollBar3 = makeScrollBar(CursorGroup, ViewRanges::Layer, 1, design);
+    ScrollBar1 = makeScrollBar(CursorGroup, ViewRanges::Depth, 1, design);
+    Label6 = makeLabel(CursorGroup, QString(), design);
+    Label7 = makeLabel(CursorGroup, QString(), design);
+    Label8 = makeLabel(CursorGroup, QString(), design);
+    KeyLabels[0] = makeLabel(CursorGroup, QStringLiteral("Alt-5"), design);
+    KeyLabels[1] = makeLabel(CursorGroup, QStringLiteral("Alt-6"), design);
+    KeyLabels[2] = makeLabel(CursorGroup, QStringLiteral("Alt-7"), design);
 }
 
 void TForm1::createSwitches()
 {
-    auto *group = makePanel(Panel9, QStringLiteral("SwitchGroup"), QFrame::Sunken);
-    group->setGeometry(464, 2, 114, 64);
-    CheckBox4 = makeCheckBox(group, QStringLiteral("Alt-1 Smoothing"), false, QRect(2, 2, 111, 20));
-    CheckBox1 = makeCheckBox(group, QStringLiteral("Alt-3 Frames"), false, QRect(2, 22, 111, 20));
-    CheckBox7 = makeCheckBox(group, QStringLiteral("Alt-4 3-D/Flat"), true, QRect(2, 42, 111, 20));
+    SwitchGroup = makePanel(Panel9, QStringLiteral("SwitchGroup"), QFrame::Sunken);
+    const QRect design;  // placed by placeBottomPanel
+    CheckBox4 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-1 Smoothing"), false, design);
+    CheckBox1 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-3 Frames"), false, design);
+    CheckBox7 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-4 3-D/Flat"), true, design);
 }

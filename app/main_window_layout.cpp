@@ -28,6 +28,7 @@ void TForm1::FormResize()
     const MainLayout layout = computeMainLayout(ClientArea->size());
     Panel1->setGeometry(layout.panel1);
     Panel9->setGeometry(layout.panel9);
+    placeBottomPanel();
     Panel3->setGeometry(layout.panel3);
     Panel2->setGeometry(layout.panel2);
     Panel4->setGeometry(layout.panel4);

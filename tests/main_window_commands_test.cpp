@@ -1,10 +1,12 @@
 #include "main_window_run.h"
+#include "platform_dialogs.h"
 #include "port_window.h"
 #include "print_preview_window.h"
 #include "receive_window.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QFrame>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -81,6 +84,45 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    // Every caption and read-out of the panels shows its whole text, the
+    // read-outs at their longest (the deepest row in the coarsest scale).
+    void panelTextsFit_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("design size") << QSize(796, 648);
+        QTest::newRow("wider") << QSize(1196, 648);
+    }
+    void panelTextsFit()
+    {
+        QFETCH(QSize, client);
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        QByteArray deep = bundledSample();
+        deep[16 + 2052] = char(deep[16 + 2052] | 0x03);
+        window.volume.current_file_name = run.writeFile("deep.vlm", deep);
+        window.OpenTGO();
+        window.ScrollBar1->setValue(127);
+        window.ScrollBar2->setValue(39);
+        window.ScrollBar3->setValue(24);
+        window.RxSlider2->setValue(126);
+        QCOMPARE(window.Label8->text(), QStringLiteral("1587 mm"));
+        QCOMPARE(window.RxLabel8->text(), QStringLiteral("1575 mm"));
+        window.ClientArea->resize(client);
+        for (QWidget *panel : {static_cast<QWidget *>(window.Panel9), static_cast<QWidget *>(window.Panel1)}) {
+            for (const QLabel *label : panel->findChildren<QLabel *>()) {
+                const int needed = label->fontMetrics().horizontalAdvance(label->text());
+                QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->text()));
+            }
+            for (const QAbstractButton *button : panel->findChildren<QAbstractButton *>())
+                if (!button->text().isEmpty())
+                    QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+        }
+        // the spare width goes to the cursor's scroll bars
+        const int spare = client.width() - 796;
+        for (const QScrollBar *bar : {window.ScrollBar1, window.ScrollBar2, window.ScrollBar3})
+            QCOMPARE(bar->width(), 58 + spare);
     }
 
     void altOneIsAClickOnSmoothing()
@@ -274,6 +316,33 @@ private slots:
         window.BitBtn6Click();
         QCOMPARE(run.power.requests, 0);
         QVERIFY(run.environment.stored("Bright").toInt() != 77);
+    }
+
+    void strayKeysInTheShutdownPromptAnswerNo_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void strayKeysInTheShutdownPromptAnswerNo()
+    {
+        QFETCH(int, key);
+        CommandRun run;
+        run.startWithSample();
+        PlatformDialogs platform;
+        ScopedDialogSeam realBoxes(platform);
+        int boxesSeen = 0;
+        QTimer keys;
+        QObject::connect(&keys, &QTimer::timeout, [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                ++boxesSeen;
+                QTest::keyClick(box, Qt::Key(key));
+            }
+        });
+        keys.start(50);
+        run.press(Qt::Key_F10);
+        QCOMPARE(boxesSeen, 1);
+        QCOMPARE(run.power.requests, 0);
     }
 
     void aRefusedShutdownChangesNothingElse()
