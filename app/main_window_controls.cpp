@@ -107,19 +107,29 @@ constexpr QSize kAScanSize{200, 120};
 
 }  // namespace
 
+// A menu item that shows the key of its command after the tab: the key
+// itself stays the window's, so that it runs exactly what the key runs.
+QAction *TForm1::addMenuItem(QMenu *menu, const QString &text, void (TForm1::*keyCommand)())
+{
+    const QString key = keyCommand ? keyOfCommand(keyCommand) : QString();
+    return menu->addAction(key.isEmpty() ? text : text + QLatin1Char('\t') + key);
+}
+
 void TForm1::createMenus()
 {
     MainMenu1 = new QMenuBar(this);
     QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
-    N1 = file->addAction(QStringLiteral("&New"));
-    Receivedata1 = file->addAction(QStringLiteral("R&eceive data"));
-    Open1 = file->addAction(QStringLiteral("&Open file"));
-    Saveas1 = file->addAction(QStringLiteral("Save d&ata"));
+    N1 = addMenuItem(file, QStringLiteral("&New"));
+    Receivedata1 = addMenuItem(file, QStringLiteral("R&eceive data"), &TForm1::RxSpeedButton4Click);
+    Open1 = addMenuItem(file, QStringLiteral("&Open file"), &TForm1::RxSpeedButton2Click);
+    Saveas1 = addMenuItem(file, QStringLiteral("Save d&ata"), &TForm1::ToolButton9Click);
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("E&xit"));
+    Exit1 = addMenuItem(file, QStringLiteral("E&xit"));
     QMenu *setup = MainMenu1->addMenu(QStringLiteral("&Setup"));
-    Option1 = setup->addAction(QStringLiteral("IR setup"));
+    Option1 = addMenuItem(setup, QStringLiteral("IR setup"), &TForm1::RxSpeedButton6Click);
     About1 = MainMenu1->addAction(QStringLiteral("About"));
+    QMenu *help = MainMenu1->addMenu(QStringLiteral("&Help"));
+    Keys1 = addMenuItem(help, QStringLiteral("&Keys"));
 }
 
 void TForm1::createToolBar()
@@ -203,9 +213,9 @@ void TForm1::createSliceView()
 void TForm1::createPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
-    Copy1 = PopupMenu1->addAction(QStringLiteral("&Copy image"));
-    Copydata1 = PopupMenu1->addAction(QStringLiteral("Copy &data"));
-    Printimage1 = PopupMenu1->addAction(QStringLiteral("&Print image"));
+    Copy1 = addMenuItem(PopupMenu1, QStringLiteral("&Copy image"));
+    Copydata1 = addMenuItem(PopupMenu1, QStringLiteral("Copy &data"));
+    Printimage1 = addMenuItem(PopupMenu1, QStringLiteral("&Print image"), &TForm1::RxSpeedButton3Click);
     Image3->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
