@@ -23,6 +23,7 @@
 #include <memory>
 #include <vector>
 
+class AvailableAreaFit;
 class BitmapView;
 class DragLine;
 class QAction;
@@ -39,7 +40,6 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
-class AvailableAreaFit;
 class SettingsStore;
 
 class TForm1 : public QWidget {
