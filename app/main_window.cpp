@@ -103,6 +103,7 @@ void TForm1::connectControls()
     connect(Exit1, &QAction::triggered, this, guarded(this, &TForm1::Exit1Click));
     connect(ToolButton8, &QAction::triggered, this, guarded(this, &TForm1::Exit1Click));
     connect(About1, &QAction::triggered, this, guarded(this, &TForm1::About1Click));
+    connect(Keys1, &QAction::triggered, this, guarded(this, &TForm1::Keys1Click));
     connect(CheckBox1, &QCheckBox::toggled, this, guarded(this, &TForm1::CheckBox1Click));
     connect(CheckBox7, &QCheckBox::toggled, this, guarded(this, &TForm1::CheckBox7Click));
     connectSliceControls();

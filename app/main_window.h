@@ -7,6 +7,7 @@
 #include "d3d_functions.h"
 #include "dialog_seam.h"
 #include "export_writers.h"
+#include "program_keys.h"
 #include "scan_volume.h"
 #include "page_composition.h"
 #include "pointer_steps.h"
@@ -24,7 +25,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class AvailableAreaFit;
 class BitmapView;
 class DragLine;
 class FindingReadout;
@@ -66,6 +69,10 @@ public:
     void About1Click();
     // The file named on the command line, if any.
     void TakeCommandLineFile(bool &open_at_start);
+    // Help: the window that lists every key.
+    void Keys1Click();
+    // The main window's keys, in the order they are tried.
+    static const std::vector<MainWindowKey> &keyTable();
 
     // Files
     void OpenTGO();
@@ -192,6 +199,7 @@ public:
     QAction *Exit1;
     QAction *Option1;
     QAction *About1;
+    QAction *Keys1;
 
     // The client area and its panels
     QWidget *ClientArea;
@@ -289,6 +297,7 @@ protected:
 
 private:
     void createMenus();
+    QAction *addMenuItem(QMenu *menu, const QString &text, void (TForm1::*keyCommand)() = nullptr);
     void createToolBar();
     void createPanels();
     void createSliceView();
@@ -321,8 +330,12 @@ private:
     QString comDevice(int n) const;
 
     void placeClientArea();
-    void altKey(int key, bool keypad);
-    void functionKey(int key);
+    void toggleSmoothing();
+    void toggleFrames();
+    void toggleLayout();
+    void focusSliceBar();
+    void focusLayerBar();
+    void focusDepthBar();
     void focusIfEnabled(QWidget *control);
     void showFileCaption();
     bool overwriteAllowed(const QString &path);

@@ -107,27 +107,37 @@ constexpr QSize kAScanSize{200, 120};
 
 }  // namespace
 
+// A menu item that shows the key of its command after the tab: the key
+// itself stays the window's, so that it runs exactly what the key runs.
+QAction *TForm1::addMenuItem(QMenu *menu, const QString &text, void (TForm1::*keyCommand)())
+{
+    const QString key = keyCommand ? keyOfCommand(keyCommand) : QString();
+    return menu->addAction(key.isEmpty() ? text : text + QLatin1Char('\t') + key);
+}
+
 void TForm1::createMenus()
 {
     MainMenu1 = new QMenuBar(this);
     QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
-    N1 = file->addAction(QStringLiteral("&New"));
-    Receivedata1 = file->addAction(QStringLiteral("R&eceive data"));
-    Open1 = file->addAction(QStringLiteral("&Open file"));
+    N1 = addMenuItem(file, QStringLiteral("&New"));
+    Receivedata1 = addMenuItem(file, QStringLiteral("R&eceive data"), &TForm1::RxSpeedButton4Click);
+    Open1 = addMenuItem(file, QStringLiteral("&Open file"), &TForm1::RxSpeedButton2Click);
     Browsescans1 = file->addAction(QStringLiteral("&Browse scans…"));
     Browsescans1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    Saveas1 = file->addAction(QStringLiteral("Save d&ata"));
+    Saveas1 = addMenuItem(file, QStringLiteral("Save d&ata"), &TForm1::ToolButton9Click);
     Report1 = file->addAction(QStringLiteral("&Report…"));
     Report1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("E&xit"));
+    Exit1 = addMenuItem(file, QStringLiteral("E&xit"));
     QMenu *view = MainMenu1->addMenu(QStringLiteral("&View"));
     Gatemaximum1 = view->addAction(QStringLiteral("&Gate maximum"));
     Gatemaximum1->setCheckable(true);
     Gatemaximum1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     QMenu *setup = MainMenu1->addMenu(QStringLiteral("&Setup"));
-    Option1 = setup->addAction(QStringLiteral("IR setup"));
+    Option1 = addMenuItem(setup, QStringLiteral("IR setup"), &TForm1::RxSpeedButton6Click);
     About1 = MainMenu1->addAction(QStringLiteral("About"));
+    QMenu *help = MainMenu1->addMenu(QStringLiteral("&Help"));
+    Keys1 = addMenuItem(help, QStringLiteral("&Keys"));
 }
 
 void TForm1::createToolBar()
@@ -214,9 +224,9 @@ void TForm1::createSliceView()
 void TForm1::createPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
-    Copy1 = PopupMenu1->addAction(QStringLiteral("&Copy image"));
-    Copydata1 = PopupMenu1->addAction(QStringLiteral("Copy &data"));
-    Printimage1 = PopupMenu1->addAction(QStringLiteral("&Print image"));
+    Copy1 = addMenuItem(PopupMenu1, QStringLiteral("&Copy image"));
+    Copydata1 = addMenuItem(PopupMenu1, QStringLiteral("Copy &data"));
+    Printimage1 = addMenuItem(PopupMenu1, QStringLiteral("&Print image"), &TForm1::RxSpeedButton3Click);
     PopupMenu1->addAction(Gatemaximum1);
     Image3->setContextMenuPolicy(Qt::CustomContextMenu);
 }
@@ -283,50 +293,50 @@ void TForm1::createBottomPanel()
 void TForm1::createBorderAndLayerSliders()
 {
     BorderGroup = makePanel(Panel9, QStringLiteral("BorderGroup"), QFrame::Sunken);
-    const QRect design;  // placed by placeBottomPanel
-    BorderCaptions[0] = makeLabel(BorderGroup, QStringLiteral("Top boarder"), design);
+    const QRect placedLater;  // by placeBottomPanel
+    BorderCaptions[0] = makeLabel(BorderGroup, QStringLiteral("Top boarder"), placedLater);
     RxSlider2 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum, 0,
-                           design);
-    RxLabel8 = makeLabel(BorderGroup, QStringLiteral("0 mm"), design);
-    BorderCaptions[1] = makeLabel(BorderGroup, QStringLiteral("Bottom boarder"), design);
+                           placedLater);
+    RxLabel8 = makeLabel(BorderGroup, QStringLiteral("0 mm"), placedLater);
+    BorderCaptions[1] = makeLabel(BorderGroup, QStringLiteral("Bottom boarder"), placedLater);
     RxSlider4 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::Border.minimum, ViewRanges::Border.maximum,
-                           ViewRanges::Border.maximum, design);
-    RxLabel9 = makeLabel(BorderGroup, QStringLiteral("200 mm"), design);
-    LayerCaptions[0] = makeLabel(BorderGroup, QStringLiteral("First shown layer"), design);
+                           ViewRanges::Border.maximum, placedLater);
+    RxLabel9 = makeLabel(BorderGroup, QStringLiteral("200 mm"), placedLater);
+    LayerCaptions[0] = makeLabel(BorderGroup, QStringLiteral("First shown layer"), placedLater);
     RxSlider5 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::ShownLayer.minimum,
-                           ViewRanges::ShownLayer.maximum, 1, design);
-    RxLabel11 = makeLabel(BorderGroup, QStringLiteral("1"), design);
-    LayerCaptions[1] = makeLabel(BorderGroup, QStringLiteral("Last shown layer"), design);
+                           ViewRanges::ShownLayer.maximum, 1, placedLater);
+    RxLabel11 = makeLabel(BorderGroup, QStringLiteral("1"), placedLater);
+    LayerCaptions[1] = makeLabel(BorderGroup, QStringLiteral("Last shown layer"), placedLater);
     RxSlider6 = makeSlider(BorderGroup, Qt::Horizontal, ViewRanges::ShownLayer.minimum,
-                           ViewRanges::ShownLayer.maximum, ViewRanges::ShownLayer.maximum, design);
-    RxLabel10 = makeLabel(BorderGroup, QStringLiteral("24"), design);
+                           ViewRanges::ShownLayer.maximum, ViewRanges::ShownLayer.maximum, placedLater);
+    RxLabel10 = makeLabel(BorderGroup, QStringLiteral("24"), placedLater);
 }
 
 // The axis buttons with the cursor's scroll bars and their read-outs.
 void TForm1::createCursorGroup()
 {
     CursorGroup = makePanel(Panel9, QStringLiteral("CursorGroup"), QFrame::Sunken);
-    const QRect design;  // placed by placeBottomPanel
-    RadioButton2 = makeAxisButton(CursorGroup, QStringLiteral("X"), Qt::red, design);
-    RadioButton1 = makeAxisButton(CursorGroup, QStringLiteral("Y"), Qt::blue, design);
-    RadioButton3 = makeAxisButton(CursorGroup, QStringLiteral("Z"), QColor(0, 128, 0), design);
+    const QRect placedLater;  // by placeBottomPanel
+    RadioButton2 = makeAxisButton(CursorGroup, QStringLiteral("X"), Qt::red, placedLater);
+    RadioButton1 = makeAxisButton(CursorGroup, QStringLiteral("Y"), Qt::blue, placedLater);
+    RadioButton3 = makeAxisButton(CursorGroup, QStringLiteral("Z"), QColor(0, 128, 0), placedLater);
     RadioButton2->setChecked(true);
-    ScrollBar2 = makeScrollBar(CursorGroup, ViewRanges::Slice, 0, design);
-    ScrollBar3 = makeScrollBar(CursorGroup, ViewRanges::Layer, 1, design);
-    ScrollBar1 = makeScrollBar(CursorGroup, ViewRanges::Depth, 1, design);
-    Label6 = makeLabel(CursorGroup, QString(), design);
-    Label7 = makeLabel(CursorGroup, QString(), design);
-    Label8 = makeLabel(CursorGroup, QString(), design);
-    KeyLabels[0] = makeLabel(CursorGroup, QStringLiteral("Alt-5"), design);
-    KeyLabels[1] = makeLabel(CursorGroup, QStringLiteral("Alt-6"), design);
-    KeyLabels[2] = makeLabel(CursorGroup, QStringLiteral("Alt-7"), design);
+    ScrollBar2 = makeScrollBar(CursorGroup, ViewRanges::Slice, 0, placedLater);
+    ScrollBar3 = makeScrollBar(CursorGroup, ViewRanges::Layer, 1, placedLater);
+    ScrollBar1 = makeScrollBar(CursorGroup, ViewRanges::Depth, 1, placedLater);
+    Label6 = makeLabel(CursorGroup, QString(), placedLater);
+    Label7 = makeLabel(CursorGroup, QString(), placedLater);
+    Label8 = makeLabel(CursorGroup, QString(), placedLater);
+    KeyLabels[0] = makeLabel(CursorGroup, QStringLiteral("Alt-5"), placedLater);
+    KeyLabels[1] = makeLabel(CursorGroup, QStringLiteral("Alt-6"), placedLater);
+    KeyLabels[2] = makeLabel(CursorGroup, QStringLiteral("Alt-7"), placedLater);
 }
 
 void TForm1::createSwitches()
 {
     SwitchGroup = makePanel(Panel9, QStringLiteral("SwitchGroup"), QFrame::Sunken);
-    const QRect design;  // placed by placeBottomPanel
-    CheckBox4 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-1 Smoothing"), false, design);
-    CheckBox1 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-3 Frames"), false, design);
-    CheckBox7 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-4 3-D/Flat"), true, design);
+    const QRect placedLater;  // by placeBottomPanel
+    CheckBox4 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-1 Smoothing"), false, placedLater);
+    CheckBox1 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-3 Frames"), false, placedLater);
+    CheckBox7 = makeCheckBox(SwitchGroup, QStringLiteral("Alt-4 3-D/Flat"), true, placedLater);
 }

@@ -5,6 +5,7 @@
 #include "receive_window.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QCheckBox>
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +16,8 @@
 #include <QSlider>
 #include <QFrame>
 #include <QLabel>
+#include <QMultiMap>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -49,12 +52,13 @@ struct CommandRun : MainWindowRun {
     }
 };
 
+// The items' texts without the key shown after the tab.
 QStringList actionTexts(const QList<QAction *> &actions)
 {
     QStringList texts;
     for (const QAction *action : actions)
         if (!action->isSeparator())
-            texts << action->text();
+            texts << action->text().section(QLatin1Char('\t'), 0, 0);
     return texts;
 }
 
@@ -69,7 +73,7 @@ private slots:
         CommandRun run;
         TForm1 &window = run.startWithSample();
         const QList<QAction *> menus = window.MainMenu1->actions();
-        QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About"}));
+        QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About", "&Help"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…", "E&xit"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"&Gate maximum"});
@@ -86,6 +90,69 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    // The menus show the keys of their commands, while the keys stay the
+    // window's: no item holds a shortcut that would take the key from it.
+    void menusShowTheKeysOfTheirCommands_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("New") << "&New" << "";
+        QTest::newRow("Receive data") << "R&eceive data" << "F9";
+        QTest::newRow("Open file") << "&Open file" << "F5";
+        QTest::newRow("Save data") << "Save d&ata" << "F8";
+        QTest::newRow("Exit: F10 is the shutdown prompt") << "E&xit" << "";
+        QTest::newRow("IR setup") << "IR setup" << "F7";
+        QTest::newRow("Copy image") << "&Copy image" << "";
+        QTest::newRow("Print image") << "&Print image" << "F6";
+    }
+    void menusShowTheKeysOfTheirCommands()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, key);
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        QList<QAction *> items = window.PopupMenu1->actions();
+        for (QAction *menu : window.MainMenu1->actions())
+            if (menu->menu())
+                items += menu->menu()->actions();
+        const auto found = std::find_if(items.begin(), items.end(), [&](const QAction *action) {
+            return action->text().section(QLatin1Char('\t'), 0, 0) == item;
+        });
+        QVERIFY(found != items.end());
+        QCOMPARE((*found)->text().section(QLatin1Char('\t'), 1), key);
+        QVERIFY((*found)->shortcut().isEmpty());
+    }
+
+    // Help, Keys lists every key of the main window, each once, and those of
+    // the print preview.
+    void helpListsEveryKey()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        QMultiMap<QString, QString> listed;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            for (const QTableWidget *table : dialog.findChildren<QTableWidget *>())
+                for (int row = 0; row < table->rowCount(); ++row)
+                    listed.insert(table->item(row, 0)->text(), table->item(row, 1)->text());
+            return int(QDialog::Rejected);
+        };
+        const QList<QAction *> menus = window.MainMenu1->actions();
+        QCOMPARE(actionTexts(menus.last()->menu()->actions()), QStringList{"&Keys"});
+        menus.last()->menu()->actions().first()->trigger();
+        QCOMPARE(run.dialogs.modalWindows.size(), 1);
+        QStringList mainKeys = listed.values("Main window");
+        mainKeys.sort();
+        QStringList expected{"Alt+Left", "Alt+Up", "Alt+Right", "Alt+Down", "Alt+1", "Alt+3", "Alt+4", "Alt+5",
+                             "Alt+6", "Alt+7"};
+        for (int n = 2; n <= 12; ++n)
+            expected << QStringLiteral("F%1").arg(n);
+        expected.sort();
+        QCOMPARE(mainKeys, expected);
+        QStringList previewKeys = listed.values("Print preview");
+        previewKeys.sort();
+        QCOMPARE(previewKeys, (QStringList{"1", "F2", "F3", "F4"}));
     }
 
     // Every caption and read-out of the panels shows its whole text, the

@@ -233,6 +233,25 @@ private slots:
             QCOMPARE(left.pixelColor(18, y) == QColor(Qt::black), y % (2 * cellHeight) == 0);
     }
 
+    // Once the window manager has framed the window, it is fitted again: the
+    // slice image then is as wide as the bottom ruler less the left one and
+    // as high as the left ruler, and is drawn afresh.
+    void aLaterFitGivesTheSliceImageItsNewSize()
+    {
+        Run run;
+        run.environment.storeComplete();
+        TForm1 &window = run.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize before = window.image3Bitmap.size();
+        window.setFixedSize(window.size() - QSize(40, 60));
+        const QSize after(window.Image7->width() - window.Image8->width(), window.Image8->height());
+        QCOMPARE(after, before - QSize(40, 60));
+        QCOMPARE(window.image3Bitmap.size(), after);
+        QCOMPARE(window.image3Bitmap.pixelColor(0, 0), QColor(255, 64, 64));  // drawn: the cursor cell
+        QCOMPARE(window.geometry.cell_height, std::max((after.height() - 1) / 127, 2));
+    }
+
     void firstPaintHidesTheSplash()
     {
         Run run;

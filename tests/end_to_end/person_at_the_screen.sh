@@ -69,18 +69,22 @@ xdotool key Escape
 main=$(find_window "^Velmora \(")
 focus "$main"
 
-# framed by the window manager, the whole window is on the screen: the frame
-# with its title bar and the status line at the window's foot
+# framed by the window manager, a whole window is on the screen: its frame
+# with the title bar, and the status line at its foot
+fits_screen() {
+    local what=$1 left right top bottom
+    inside() { xwininfo -id "$2" | sed -n "s/^ *$1: *//p"; }
+    X=$(inside "Absolute upper-left X" "$2"); Y=$(inside "Absolute upper-left Y" "$2")
+    WIDTH=$(inside Width "$2"); HEIGHT=$(inside Height "$2")
+    IFS=', ' read -r left right top bottom < <(xprop -id "$2" _NET_FRAME_EXTENTS | sed 's/.*= //')
+    [ "${top:-0}" -gt 0 ] || fail "the window manager gave the $what no title bar"
+    [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] || fail "the $what's frame begins above or left of the screen"
+    [ $((X + WIDTH + right)) -le "$width" ] && [ $((Y + HEIGHT + bottom)) -le "$height" ] ||
+        fail "the $what ($WIDTH x $HEIGHT at $X,$Y) reaches past the screen"
+    [ $((Y + HEIGHT + bottom)) -ge $((height - 2)) ] || fail "the $what does not fill the screen's height"
+}
 sleep 1
-inside() { xwininfo -id "$main" | sed -n "s/^ *$1: *//p"; }
-X=$(inside "Absolute upper-left X"); Y=$(inside "Absolute upper-left Y")
-WIDTH=$(inside Width); HEIGHT=$(inside Height)
-IFS=', ' read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //')
-[ "$top" -gt 0 ] || fail "the window manager gave the window no title bar"
-[ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] || fail "the frame begins above or left of the screen"
-[ $((X + WIDTH + right)) -le "$width" ] && [ $((Y + HEIGHT + bottom)) -le "$height" ] ||
-    fail "the window ($WIDTH x $HEIGHT at $X,$Y) reaches past the screen"
-[ $((Y + HEIGHT + bottom)) -ge $((height - 2)) ] || fail "the window does not fill the screen's height"
+fits_screen "main window" "$main"
 status_region="$X $((Y + HEIGHT - 22)) 420 18"
 shot three_d
 
@@ -135,6 +139,20 @@ focus "$open_dialog"
 xdotool key Escape
 sleep 0.5
 xdotool search --name "Load file" >/dev/null 2>&1 && fail "the open dialog did not close"
+focus "$main"
+
+# the print preview, after the print dialog, fits the screen too; F3 closes it
+xdotool key F6
+sleep 1
+xdotool key Return  # the print dialog, also named "Print"
+sleep 2
+preview=$(xdotool search --onlyvisible --name "^Print$" 2>/dev/null | head -1) || true
+[ -n "$preview" ] || fail "no print preview appeared"
+fits_screen "print preview" "$preview"
+focus "$preview"
+xdotool key F3
+sleep 0.5
+xdotool search --onlyvisible --name "^Print$" >/dev/null 2>&1 && fail "F3 did not close the print preview"
 focus "$main"
 
 # closing writes the settings
