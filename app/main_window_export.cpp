@@ -21,9 +21,6 @@ const QString kScanExtension = QStringLiteral("*.vlm");
 
 enum SaveFileType { ScanFileType = 1, Seg2FileType = 2, AsciiFileType = 3 };
 
-constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
-constexpr int kLastPreparedByte = 131027;
-
 }  // namespace
 
 void TForm1::ToolButton9Click()
@@ -73,7 +70,7 @@ void TForm1::SaveScanFile(const QString &path)
 {
     if (!overwriteAllowed(path))
         return;
-    const WriteOutcome outcome = saveScanImagePrepared(path, volume, kFirstPreparedByte, kLastPreparedByte);
+    const WriteOutcome outcome = saveScanImagePrepared(path, volume, SavedScanFile::kFirstPrepared, SavedScanFile::kLastPrepared);
     if (!outcome.ok) {
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
         return;

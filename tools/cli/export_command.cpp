@@ -20,9 +20,6 @@ const QString kFileExists = QStringLiteral("File exist ! Overwrite ?");
 const QString kCantWriteFile = QStringLiteral("Can't write file!");
 const QString kUnableToWriteFile = QStringLiteral("Unable to write to file");
 
-constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
-constexpr int kLastPreparedByte = 131027;
-
 std::optional<LayerFormat> layerFormatNamed(const QString &name)
 {
     if (name == QLatin1String("seg2"))
@@ -36,7 +33,7 @@ std::optional<LayerFormat> layerFormatNamed(const QString &name)
 
 int exportScanFile(ScanVolume &volume, const QString &output)
 {
-    const WriteOutcome outcome = saveScanImagePrepared(output, volume, kFirstPreparedByte, kLastPreparedByte);
+    const WriteOutcome outcome = saveScanImagePrepared(output, volume, SavedScanFile::kFirstPrepared, SavedScanFile::kLastPrepared);
     if (!outcome.ok) {
         reportFailure(QStringLiteral("cannot save %1: %2").arg(output, outcome.error));
         return 1;
