@@ -30,9 +30,6 @@ enum SaveFileType { ScanFileType = 1, Seg2FileType = 2, AsciiFileType = 3, First
 constexpr VolumeFormat kVolumeFileTypes[] = {VolumeFormat::Npy, VolumeFormat::Nrrd, VolumeFormat::Vti,
                                              VolumeFormat::Csv};
 
-constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
-constexpr int kLastPreparedByte = 131027;
-
 }  // namespace
 
 void TForm1::ToolButton9Click()
@@ -88,7 +85,7 @@ void TForm1::SaveScanFile(const QString &path)
 {
     if (!overwriteAllowed(path))
         return;
-    const WriteOutcome outcome = saveScanImagePrepared(path, volume, kFirstPreparedByte, kLastPreparedByte);
+    const WriteOutcome outcome = saveScanImagePrepared(path, volume, SavedScanFile::kFirstPrepared, SavedScanFile::kLastPrepared);
     if (!outcome.ok) {
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(path, outcome.error));
         return;

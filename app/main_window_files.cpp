@@ -1,9 +1,9 @@
 // Opening scan files.
 
+#include "application_title.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
 #include "main_window.h"
-#include "application_title.h"
 #include "scan_file_open.h"
 #include "scan_loader.h"
 

@@ -15,6 +15,12 @@
 // to 127, and every trace lead byte (a multiple of 128) among them to 0.
 void PrepareImageForSave(ScanVolume &volume, int first, int last);
 
+// The part of scan_image that "Save data" prepares for a scan file.
+namespace SavedScanFile {
+constexpr int kFirstPrepared = ScanLayout::kHeaderBlockSize;
+constexpr int kLastPrepared = 131027;
+}  // namespace SavedScanFile
+
 // A copy of image prepared in the same way: what a scan file holds, while the
 // image itself stays as it is until the file has been written.
 std::vector<uint8_t> imagePreparedForSave(std::span<const uint8_t> image, int first, int last);

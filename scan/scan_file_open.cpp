@@ -13,7 +13,17 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-const QString kNotRegular = QStringLiteral("Not a regular file");
+// Names what a path that is not a regular file holds instead.
+QString notRegularReason(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return QStringLiteral("Not a regular file (a FIFO)");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("Not a regular file (a socket)");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("Not a regular file (a device)");
+    return QStringLiteral("Not a regular file");
+}
 
 }  // namespace
 
@@ -31,7 +41,7 @@ std::optional<QString> openScanFile(QFile &file)
     else if (S_ISDIR(status.st_mode))
         refusal = systemReason(EISDIR);
     else if (!S_ISREG(status.st_mode))
-        refusal = kNotRegular;
+        refusal = notRegularReason(status.st_mode);
     else if (::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0)
         refusal = systemReason(errno);
     if (!refusal && !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))

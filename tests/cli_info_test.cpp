@@ -88,7 +88,7 @@ private slots:
         QVERIFY2(finished, "the command waited on the FIFO");
         QCOMPARE(process.exitCode(), 1);
         QVERIFY2(process.readAllStandardError().contains(
-                     QStringLiteral("cannot open %1: Not a regular file").arg(fifo).toLocal8Bit()),
+                     QStringLiteral("cannot open %1: Not a regular file (a FIFO)").arg(fifo).toLocal8Bit()),
                  "the FIFO is not named as refused");
     }
 

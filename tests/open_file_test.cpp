@@ -68,7 +68,8 @@ private slots:
         QTest::newRow("missing") << "missing" << "No such file or directory";
         QTest::newRow("folder") << "folder" << "Is a directory";
         QTest::newRow("dangling link") << "link" << "No such file or directory";
-        QTest::newRow("FIFO") << "fifo" << "Not a regular file";
+        QTest::newRow("FIFO") << "fifo" << "Not a regular file (a FIFO)";
+        QTest::newRow("device") << "device" << "Not a regular file (a device)";
     }
     void anUnopenableFileIsReportedAndChangesNothing()
     {
@@ -88,6 +89,8 @@ private slots:
             path = run.environment.path("link.vlm");
             QVERIFY(QFile::link(run.environment.path("gone.vlm"), path));
         }
+        if (kind == "device")
+            path = QStringLiteral("/dev/null");
         if (kind == "fifo") {
             path = run.environment.path("pipe.vlm");
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);

@@ -9,8 +9,6 @@ const QString kCantWriteFile = QStringLiteral("Can't write file!");
 const QString kUnableToWriteFile = QStringLiteral("Unable to write to file");
 
 const QString kScanFileExtension = QStringLiteral(".vlm");
-constexpr int kFirstPreparedByte = ScanLayout::kHeaderBlockSize;
-constexpr int kLastPreparedByte = 131027;
 
 struct NamedFormat {
     const char *name;
@@ -30,7 +28,7 @@ const NamedFormat kFormats[] = {
 
 bool writeScanFile(ScanVolume &volume, const QString &output)
 {
-    const WriteOutcome outcome = saveScanImagePrepared(output, volume, kFirstPreparedByte, kLastPreparedByte);
+    const WriteOutcome outcome = saveScanImagePrepared(output, volume, SavedScanFile::kFirstPrepared, SavedScanFile::kLastPrepared);
     if (!outcome.ok)
         reportFailure(QStringLiteral("cannot save %1: %2").arg(output, outcome.error));
     return outcome.ok;
