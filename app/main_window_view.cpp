@@ -52,8 +52,7 @@ void TForm1::Image1Click()
     Image1->update();
     Image3->update();
     Image2->repaint();
-    if (Readout)
-        Readout->refresh();
+    Readout->refresh();
 }
 
 void TForm1::DrawAxisRulers()
