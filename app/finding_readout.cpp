@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kMinimumPanelPlotHeight = 200;
 constexpr int kHighestSample = 255;
+constexpr int kStatusLineGap = 40;  // pixels between the status line and the readings
 constexpr QSize kPlotWindowSize{320, 520};
 const QString kNoScan = QStringLiteral("No scan loaded");
 
@@ -128,8 +129,7 @@ void FindingReadout::refresh()
     const TracePlot plot = tracePlotOf(window_.volume, view, readings_);
     PanelPlot->showPlot(plot);
     PlotWindow->showPlot(plot);
-    StatusSection->setText(scanLoaded_ ? readingsSummary(readings_) : kNoScan);
-    StatusSection->setToolTip(readingsLines(readings_).join(QLatin1Char('\n')));
+    showInSection(scanLoaded_ ? readingsSummary(readings_) : kNoScan);
     window_.Image3->update();
 }
 
@@ -141,7 +141,19 @@ void FindingReadout::setScanLoaded(bool loaded)
 
 void FindingReadout::tell(const QString &note)
 {
-    StatusSection->setText(note);
+    showInSection(note);
+}
+
+// The status line on the left keeps its room; what does not fit of the
+// readings is cut short, and the tool tip holds them all.
+void FindingReadout::showInSection(const QString &text)
+{
+    const QFontMetrics metrics = StatusSection->fontMetrics();
+    const int statusLineWidth = metrics.horizontalAdvance(window_.StatusBar1->currentMessage()) + kStatusLineGap;
+    const int room = std::max(0, window_.StatusBar1->width() - statusLineWidth);
+    StatusSection->setMaximumWidth(room);
+    StatusSection->setText(metrics.elidedText(text, Qt::ElideRight, room));
+    StatusSection->setToolTip(text);
 }
 
 void FindingReadout::setMeasurePoint(QPoint pixel)

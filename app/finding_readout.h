@@ -64,6 +64,7 @@ private:
     void readSettings();
     void writeSettings() const;
     void tell(const QString &note);
+    void showInSection(const QString &text);
 
     TForm1 &window_;
     bool scanLoaded_ = false;

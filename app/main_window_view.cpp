@@ -53,8 +53,7 @@ void TForm1::Image1Click()
     Image1->update();
     Image3->update();
     Image2->repaint();
-    if (Readout)
-        Readout->refresh();
+    Readout->refresh();
     showGateNote();
 }
 

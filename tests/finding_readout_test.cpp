@@ -48,7 +48,8 @@ struct ReadoutRun : MainWindowRun {
         return window;
     }
 
-    QString section() const { return window->Readout->StatusSection->text(); }
+    // The whole of the readings section, as its tool tip holds it.
+    QString section() const { return window->Readout->StatusSection->toolTip(); }
 
     // A Shift+click on the centre of the cell (row, column) of the slice image.
     void shiftClickCell(int row, int column)
