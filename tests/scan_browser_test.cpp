@@ -1,4 +1,3 @@
-#include "contact_sheet.h"
 #include "scan_folder.h"
 #include "thumbnail_cache.h"
 #include "thumbnail_job.h"
