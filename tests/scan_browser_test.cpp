@@ -1,4 +1,3 @@
-#include "contact_sheet.h"
 #include "scan_folder.h"
 #include "thumbnail_cache.h"
 #include "thumbnail_job.h"
@@ -6,7 +5,6 @@
 #include "cli_run.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -157,26 +155,6 @@ private slots:
                                         });
         QCOMPARE(made, 2);
         QCOMPARE(calls, 2);
-    }
-
-    void aCancelledJobDeliversNothingMore()
-    {
-        CliFolder folder;
-        const QString path = folder.write("deep.vlm", scanWithDeepSample());
-        ThumbnailJob job;
-        int madeCount = 0;
-        QList<bool> finishes;
-        connect(&job, &ThumbnailJob::made, &job, [&] {
-            ++madeCount;
-            job.cancel();
-        });
-        connect(&job, &ThumbnailJob::finished, &job, [&](bool cancelled) { finishes << cancelled; });
-        job.start(QStringList(200, path));
-        QTRY_COMPARE(madeCount, 1);
-        QTest::qWait(300);
-        QCOMPARE(madeCount, 1);
-        QCOMPARE(finishes, QList<bool>{true});
-        QVERIFY(!job.running());
     }
 
     void theCacheKnowsAChangedFile_data()
