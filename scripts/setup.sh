@@ -78,3 +78,29 @@ run_fuzz_targets() {
     done
     rm -rf "$corpus"
 }
+
+# The tests of the cores and the command-line tool, none of which opens a window.
+SANITIZED_TESTS=(
+    scan_volume_test scan_loader_test export_formats_test com_ports_test receive_protocol_test
+    view_state_test slice_renderer_test volume_upload_test print_composition_test print_page_marks_test
+    cli_info_test cli_dump_test cli_render_test cli_three_d_test cli_export_test cli_receive_test
+    cli_print_test cli_full_disk_test cli_limits_test
+)
+
+# Builds the cores, velmora-cli and their tests with the address and undefined
+# behaviour sanitizers into build-sanitize/ and runs the tests there. Tests
+# that provoke an allocation failure on purpose want the allocator to return
+# null as the normal one does. Leaks are not checked: Qt keeps some of its
+# own until the process ends.
+run_sanitized_tests() {
+    # shellcheck disable=SC2046
+    cmake -S "$ROOT" -B "$ROOT/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZE=ON \
+        $(compiler_launcher) >/dev/null
+    cmake --build "$ROOT/build-sanitize" --parallel "$(nproc)" \
+        --target velmora-cli instrument-simulator "${SANITIZED_TESTS[@]}"
+    local names
+    names=$(IFS='|'; echo "${SANITIZED_TESTS[*]}")
+    ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=0:abort_on_error=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir "$ROOT/build-sanitize" --output-on-failure --parallel "$(nproc)" -R "^($names)\$"
+}

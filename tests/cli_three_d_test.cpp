@@ -27,6 +27,15 @@ private:
         return qFromLittleEndian<int16_t>(voxels.constData() + 2 * index);
     }
 
+    static long long differingPixels(const QImage &a, const QImage &b)
+    {
+        long long differing = 0;
+        for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+            for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+                differing += a.pixel(x, y) != b.pixel(x, y);
+        return differing;
+    }
+
 private slots:
     void voxelsAfterOneRenewal()
     {
@@ -50,6 +59,11 @@ private slots:
         QVERIFY2(err.isEmpty(), qPrintable(err));
         const QImage picture(path("default.png"));
         QCOMPARE(picture.size(), QSize(580, 547));
+        // the echoes above the threshold show: the picture is not the one
+        // of a volume where nothing reaches it (background and frames only)
+        QCOMPARE(runCliStatus({"view3d", uniformScan(), "--threshold", "127", "--output", path("empty.png")}), 0);
+        QVERIFY2(differingPixels(picture, QImage(path("empty.png"))) > picture.width() * picture.height() / 50,
+                 "the volume is not drawn");
         QCOMPARE(runCliStatus({"view3d", uniformScan(), "--threshold", "60", "--frames", "off", "--turn", "-30", "--tilt",
                       "12", "--zoom", "3", "--size", "320x200", "--output", path("turned.png")}),
                  0);

@@ -118,10 +118,13 @@ private slots:
         const QString pdf = run.environment.path("page.pdf");
         run.startAndPrintTo(pdf);
         QImage composed;
+        bool closedByPrinting = false;
         run.whilePreviewShows([&] {
             composed = run.preview.page_bitmap;
             QTest::keyClick(&run.preview, Qt::Key_F2);  // print
+            closedByPrinting = !run.preview.isVisible();
         });
+        QVERIFY(closedByPrinting);
         QVERIFY(QFile::exists(pdf));
         QProcess::execute(QStringLiteral("pdftocairo"), {QStringLiteral("-r"), QString::number(kResolution),
                                                          QStringLiteral("-png"), pdf, run.environment.path("rendered")});
@@ -248,6 +251,25 @@ private slots:
         QCOMPARE(run.dialogs.messages.first().caption, QStringLiteral("Error"));
         QVERIFY(!printable);
         QVERIFY(!QFile::exists(run.pdfPath));
+    }
+
+    // The PDF file is written whole or not at all; a failure names the file
+    // and the system's reason, and the preview stays open.
+    void aPdfThatCannotBeWrittenIsReportedAndThePreviewStays()
+    {
+        PrintRun run;
+        const QString pdf = run.environment.path("gone/page.pdf");
+        run.startAndPrintTo(pdf);
+        bool stayed = false;
+        run.whilePreviewShows([&] {
+            QTest::keyClick(&run.preview, Qt::Key_F2);
+            stayed = run.preview.isVisible();
+        });
+        QVERIFY(stayed);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY2(run.dialogs.messages.first().text.startsWith("Cannot write " + pdf + ": "),
+                 qPrintable(run.dialogs.messages.first().text));
+        QVERIFY(!QFile::exists(pdf));
     }
 
     void f3ClosesWithoutPrinting()

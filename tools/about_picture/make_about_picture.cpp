@@ -2,7 +2,10 @@
 // block, its sound beam meeting a flaw, and the A-scan it records. Writes
 // it as a JPEG image to the path given.
 
+#include "export_writers.h"
+
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -75,9 +78,12 @@ int main(int argc, char *argv[])
     drawProbeAndBeam(painter);
     drawAScan(painter);
     painter.end();
-    if (!picture.save(QString::fromLocal8Bit(argv[1]), "JPG", 90)) {
-        std::fprintf(stderr, "make-about-picture: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    const WriteOutcome outcome = writeFileWhole(QString::fromLocal8Bit(argv[1]), [&](QFileDevice &file) {
+        QImageWriter writer(&file, "jpg");
+        writer.setQuality(90);
+        return writer.write(picture);
+    });
+    if (!outcome.ok)
+        std::fprintf(stderr, "make-about-picture: cannot write %s: %s\n", argv[1], qPrintable(outcome.error));
+    return outcome.ok ? 0 : 1;
 }

@@ -7,11 +7,10 @@
 // same program on the same platform, so the file can be made again and
 // compared with the one committed.
 
+#include "export_writers.h"
 #include "scan_file_writer.h"
 #include "scan_layout.h"
 #include "scan_volume.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <array>
@@ -171,11 +170,10 @@ int main(int argc, char *argv[])
                     static_cast<uint8_t>(std::clamp(std::lround(trace[static_cast<std::size_t>(k)]), 0L, 127L));
         }
     }
-    QFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || !writeScanFile(file, std::span<const uint8_t, ScanLayout::kImageSize>(image.data(), image.size()))) {
-        std::fprintf(stderr, "make-sample-scan: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    const WriteOutcome outcome = writeFileWhole(QString::fromLocal8Bit(argv[1]), [&](QFileDevice &file) {
+        return writeScanFile(file, std::span<const uint8_t, ScanLayout::kImageSize>(image.data(), image.size()));
+    });
+    if (!outcome.ok)
+        std::fprintf(stderr, "make-sample-scan: cannot write %s: %s\n", argv[1], qPrintable(outcome.error));
+    return outcome.ok ? 0 : 1;
 }
