@@ -52,14 +52,31 @@ std::vector<int> legendNumbers(int threshold, double pixelsPerUnit, int fontPixe
     return numbers;
 }
 
+// The legend's backdrop: the strip's width, from above the title to below the bar.
+QRect legendArea(QSize picture)
+{
+    const QRect bar = legendBar(picture);
+    const int fontPixels = pictureFontPixels(picture);
+    const int stripLeft = picture.width() - legendStripWidth(picture);
+    return {stripLeft, bar.top() - 2 * fontPixels - 4, picture.width() - stripLeft, bar.height() + 3 * fontPixels + 8};
+}
+
+QRect boxBounds(const Projection &projection)
+{
+    QRectF bounds;
+    for (float x : {-kHalfCube, kHalfCube})
+        for (float y : {-kHalfCube, kHalfCube})
+            for (float z : {-kHalfCube, kHalfCube})
+                bounds |= QRectF(projection.screen({x, y, z}), QSizeF(1, 1));
+    return bounds.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
 void drawLegend(QPainter &painter, QImage &canvas, int threshold)
 {
     const QRect bar = legendBar(canvas.size());
     const int fontPixels = pictureFontPixels(canvas.size());
     const int stripLeft = canvas.width() - legendStripWidth(canvas.size());
-    painter.fillRect(QRect(stripLeft, bar.top() - 2 * fontPixels - 4, canvas.width() - stripLeft,
-                           bar.height() + 3 * fontPixels + 8),
-                     kLegendBackdrop);
+    painter.fillRect(legendArea(canvas.size()), kLegendBackdrop);
     painter.end();
     for (int row = 0; row < bar.height(); ++row) {
         const QRgb colour = amplitudeColour(legendAmplitude(row, bar.height(), threshold), threshold);
@@ -117,29 +134,52 @@ void Overlay::update(const Scene &scene, QSize picture)
     drawnFor_ = view;
 }
 
+// Only the part of the canvas drawn on last time is cleared, and only the
+// part drawn on now is read back.
 void Overlay::draw(const Scene &scene, QSize picture)
 {
-    if (canvas_.size() != picture)
+    if (canvas_.size() != picture) {
         canvas_ = QImage(picture, QImage::Format_ARGB32_Premultiplied);
-    canvas_.fill(Qt::transparent);
+        canvas_.fill(Qt::transparent);
+        drawn_ = QRect();
+    }
+    clearCanvas(drawn_);
+    const QRect legend = legendArea(picture);
+    drawn_ = legend;
     {
         QPainter painter(&canvas_);
         QFont font = painter.font();
         font.setPixelSize(pictureFontPixels(picture));
         painter.setFont(font);
         if (scene.frames) {
+            const Projection projection(scene, picture);
             painter.setPen(kLineColour);
-            drawBox(painter, Projection(scene, picture));
-            drawAxisLabels(painter, layoutAxisLabels(scene, picture));
+            drawBox(painter, projection);
+            const auto labels = layoutAxisLabels(scene, picture);
+            drawAxisLabels(painter, labels);
+            drawn_ |= boxBounds(projection);
+            for (const OverlayLabel &label : labels)
+                drawn_ |= label.rect.toAlignedRect().adjusted(-2, -2, 2, 2) | QRectF(label.tick.p1(), label.tick.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
         }
         drawLegend(painter, canvas_, scene.threshold);
     }
+    drawn_ = drawn_.adjusted(-1, -1, 1, 1) & canvas_.rect();
     pixels_.clear();
-    const auto *bits = reinterpret_cast<const QRgb *>(canvas_.constBits());
-    const uint32_t count = static_cast<uint32_t>(canvas_.width()) * static_cast<uint32_t>(canvas_.height());
-    for (uint32_t i = 0; i < count; ++i)
-        if (qAlpha(bits[i]) != 0)
-            pixels_.push_back({i, bits[i]});
+    for (int y = drawn_.top(); y <= drawn_.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(canvas_.constScanLine(y));
+        const uint32_t rowStart = static_cast<uint32_t>(y) * static_cast<uint32_t>(canvas_.width());
+        for (int x = drawn_.left(); x <= drawn_.right(); ++x)
+            if (qAlpha(row[x]) != 0)
+                pixels_.push_back({rowStart + static_cast<uint32_t>(x), row[x]});
+    }
+}
+
+void Overlay::clearCanvas(const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(canvas_.scanLine(y));
+        std::fill(row + area.left(), row + area.right() + 1, QRgb(0));
+    }
 }
 
 void Overlay::applyTo(QImage &frame) const

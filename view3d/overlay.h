@@ -55,8 +55,10 @@ private:
     };
     static View viewOf(const Scene &scene, QSize picture);
     void draw(const Scene &scene, QSize picture);
+    void clearCanvas(const QRect &area);
 
     std::optional<View> drawnFor_;
     QImage canvas_;
+    QRect drawn_;  // the part of the canvas the last drawing covered
     std::vector<Pixel> pixels_;
 };
