@@ -205,6 +205,7 @@ private slots:
         for (int i = 17 * 4096; i < 18 * 4096; i += 7)
             volume[static_cast<std::size_t>(i)] = 120;
         startOffScreen(volume);
+        d3dtype_(1);  // with the box and its numbers, which move with the turn
         d3dreview_(1);
         const QImage first = snapshot();
         d3drotate_(0, 3, 0);
