@@ -13,28 +13,22 @@ const QColor kLineColour(170, 180, 200);
 const QColor kTextColour(215, 222, 235);
 const QColor kLegendBackdrop(20, 24, 34);
 
-void drawBox(QPainter &painter, const Projection &projection)
+// The box's twelve edges and the ticks of the numbers.
+std::vector<QLineF> frameLines(const Projection &projection, const std::vector<OverlayLabel> &labels)
 {
+    std::vector<QLineF> lines;
     const float h = kHalfCube;
     for (float a : {-h, h}) {
         for (float b : {-h, h}) {
-            painter.drawLine(projection.screen({-h, a, b}), projection.screen({h, a, b}));
-            painter.drawLine(projection.screen({a, -h, b}), projection.screen({a, h, b}));
-            painter.drawLine(projection.screen({a, b, -h}), projection.screen({a, b, h}));
+            lines.emplace_back(projection.screen({-h, a, b}), projection.screen({h, a, b}));
+            lines.emplace_back(projection.screen({a, -h, b}), projection.screen({a, h, b}));
+            lines.emplace_back(projection.screen({a, b, -h}), projection.screen({a, b, h}));
         }
     }
-}
-
-void drawAxisLabels(QPainter &painter, const std::vector<OverlayLabel> &labels)
-{
-    for (const OverlayLabel &label : labels) {
-        if (!label.tick.isNull()) {
-            painter.setPen(kLineColour);
-            painter.drawLine(label.tick);
-        }
-        painter.setPen(kTextColour);
-        painter.drawText(label.rect, Qt::AlignCenter, label.text);
-    }
+    for (const OverlayLabel &label : labels)
+        if (!label.tick.isNull())
+            lines.push_back(label.tick);
+    return lines;
 }
 
 std::vector<int> legendNumbers(int threshold, double pixelsPerUnit, int fontPixels)
@@ -59,16 +53,6 @@ QRect legendArea(QSize picture)
     const int fontPixels = pictureFontPixels(picture);
     const int stripLeft = picture.width() - legendStripWidth(picture);
     return {stripLeft, bar.top() - 2 * fontPixels - 4, picture.width() - stripLeft, bar.height() + 3 * fontPixels + 8};
-}
-
-QRect boxBounds(const Projection &projection)
-{
-    QRectF bounds;
-    for (float x : {-kHalfCube, kHalfCube})
-        for (float y : {-kHalfCube, kHalfCube})
-            for (float z : {-kHalfCube, kHalfCube})
-                bounds |= QRectF(projection.screen({x, y, z}), QSizeF(1, 1));
-    return bounds.toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 void drawLegend(QPainter &painter, QImage &canvas, int threshold)
@@ -134,44 +118,43 @@ void Overlay::update(const Scene &scene, QSize picture)
     drawnFor_ = view;
 }
 
-// Only the part of the canvas drawn on last time is cleared, and only the
-// part drawn on now is read back.
+// Text goes through the canvas, of which only the areas written last time are
+// cleared and only those written now are read back; the lines are laid down
+// pixel by pixel.
 void Overlay::draw(const Scene &scene, QSize picture)
 {
     if (canvas_.size() != picture) {
         canvas_ = QImage(picture, QImage::Format_ARGB32_Premultiplied);
         canvas_.fill(Qt::transparent);
-        drawn_ = QRect();
+        textAreas_.clear();
     }
-    clearCanvas(drawn_);
-    const QRect legend = legendArea(picture);
-    drawn_ = legend;
+    for (const QRect &area : textAreas_)
+        clearCanvas(area);
+    textAreas_ = {legendArea(picture)};
+    std::vector<QLineF> lines;
     {
         QPainter painter(&canvas_);
         QFont font = painter.font();
         font.setPixelSize(pictureFontPixels(picture));
         painter.setFont(font);
+        painter.setPen(kTextColour);
         if (scene.frames) {
-            const Projection projection(scene, picture);
-            painter.setPen(kLineColour);
-            drawBox(painter, projection);
             const auto labels = layoutAxisLabels(scene, picture);
-            drawAxisLabels(painter, labels);
-            drawn_ |= boxBounds(projection);
-            for (const OverlayLabel &label : labels)
-                drawn_ |= label.rect.toAlignedRect().adjusted(-2, -2, 2, 2) | QRectF(label.tick.p1(), label.tick.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
+            for (const OverlayLabel &label : labels) {
+                painter.drawText(label.rect, Qt::AlignCenter, label.text);
+                textAreas_.push_back(label.rect.toAlignedRect().adjusted(-1, -1, 1, 1));
+            }
+            lines = frameLines(Projection(scene, picture), labels);
         }
         drawLegend(painter, canvas_, scene.threshold);
     }
-    drawn_ = drawn_.adjusted(-1, -1, 1, 1) & canvas_.rect();
     pixels_.clear();
-    for (int y = drawn_.top(); y <= drawn_.bottom(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(canvas_.constScanLine(y));
-        const uint32_t rowStart = static_cast<uint32_t>(y) * static_cast<uint32_t>(canvas_.width());
-        for (int x = drawn_.left(); x <= drawn_.right(); ++x)
-            if (qAlpha(row[x]) != 0)
-                pixels_.push_back({rowStart + static_cast<uint32_t>(x), row[x]});
+    for (QRect &area : textAreas_) {
+        area &= canvas_.rect();
+        readBack(area);
     }
+    for (const QLineF &line : lines)
+        addLine(line, kLineColour.rgb());
 }
 
 void Overlay::clearCanvas(const QRect &area)
@@ -182,13 +165,39 @@ void Overlay::clearCanvas(const QRect &area)
     }
 }
 
+void Overlay::readBack(const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(canvas_.constScanLine(y));
+        const uint32_t rowStart = static_cast<uint32_t>(y) * static_cast<uint32_t>(canvas_.width());
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (row[x] != 0)
+                pixels_.push_back({rowStart + static_cast<uint32_t>(x), row[x]});
+    }
+}
+
+// A line one pixel wide, one pixel a step along its longer extent.
+void Overlay::addLine(const QLineF &line, QRgb colour)
+{
+    const double dx = line.dx(), dy = line.dy();
+    const int steps = static_cast<int>(std::ceil(std::max(std::abs(dx), std::abs(dy))));
+    for (int i = 0; i <= steps; ++i) {
+        const double f = steps > 0 ? static_cast<double>(i) / steps : 0.0;
+        const int x = static_cast<int>(std::lround(line.x1() + dx * f));
+        const int y = static_cast<int>(std::lround(line.y1() + dy * f));
+        if (x >= 0 && y >= 0 && x < canvas_.width() && y < canvas_.height())
+            pixels_.push_back({static_cast<uint32_t>(y) * static_cast<uint32_t>(canvas_.width()) + static_cast<uint32_t>(x),
+                               colour});
+    }
+}
+
 void Overlay::applyTo(QImage &frame) const
 {
     auto *bits = reinterpret_cast<QRgb *>(frame.bits());
     const uint32_t count = static_cast<uint32_t>(frame.width()) * static_cast<uint32_t>(frame.height());
     for (const Pixel &pixel : pixels_) {
         if (pixel.index >= count)
-            break;
+            continue;
         const int alpha = qAlpha(pixel.premultiplied);
         QRgb &target = bits[pixel.index];
         if (alpha == 255) {
