@@ -74,6 +74,35 @@ private slots:
         QCOMPARE(QImage(path("again.png")), QImage(path("turned.png")));  // the same call draws the same picture
     }
 
+    // The picture carries the colour legend and numbers its depth axis by the
+    // file's depth scale (the low two bits of image byte 2052).
+    void thePictureCarriesTheLegendAndTheFilesDepthNumbers()
+    {
+        const auto render = [this](char scaleByte, const QString &frames) {
+            QByteArray image(131072, '\x07');
+            image[2052] = scaleByte;
+            for (int layer = 1; layer <= 24; ++layer)
+                image[layer * 5120 + 10 * 128 + 40] = 100;
+            const QString scan = folder_.write(QStringLiteral("scale%1.vlm").arg(int(scaleByte)), scanFileOf(image));
+            const QString out = path(QStringLiteral("scale%1%2.png").arg(int(scaleByte)).arg(frames));
+            return runCliStatus({"view3d", scan, "--threshold", "60", "--frames", frames, "--output", out}) == 0
+                       ? QImage(out) : QImage();
+        };
+        const QImage shallow = render(0, "on"), deep = render(3, "on");
+        QVERIFY(!shallow.isNull() && !deep.isNull());
+        QVERIFY(shallow != deep);
+        QCOMPARE(render(0, "off"), render(3, "off"));  // without the axes, only the numbers differed
+        // the legend's bar: a column of bright colours in the right-hand strip
+        int coloured = 0;
+        const QImage plain = render(0, "off");
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = plain.width() * 3 / 4; x < plain.width(); ++x) {
+                const QColor colour = plain.pixelColor(x, y);
+                coloured += colour.saturation() > 120 && colour.value() > 60 ? 1 : 0;
+            }
+        QVERIFY(coloured > 1000);
+    }
+
     void refusesBadOptions()
     {
         QString err;

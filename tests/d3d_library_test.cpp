@@ -205,6 +205,7 @@ private slots:
         for (int i = 17 * 4096; i < 18 * 4096; i += 7)
             volume[static_cast<std::size_t>(i)] = 120;
         startOffScreen(volume);
+        d3dtype_(1);  // with the box and its numbers, which move with the turn
         d3dreview_(1);
         const QImage first = snapshot();
         d3drotate_(0, 3, 0);
@@ -319,8 +320,17 @@ private slots:
         const double middleRow = legendRow(picture, middle);
         QVERIFY(lowestRow > 0 && topRow > 0 && middleRow > 0);
         QVERIFY(topRow < lowestRow);
-        const double expected = lowestRow - (lowestRow - topRow) * (amplitude - threshold - 1) / (128 - threshold - 1);
+        const double band = (lowestRow - topRow) / (128 - threshold - 1);  // rows an amplitude
+        const double expected = lowestRow - band * (amplitude - threshold - 1);
         QVERIFY2(std::abs(middleRow - expected) < 3, qPrintable(QString("at %1, not %2").arg(middleRow).arg(expected)));
+        // nothing below the threshold's next amplitude: the bar ends there
+        int column = boxPartWidth(picture);
+        while (column < picture.width() && picture.pixel(column, static_cast<int>(lowestRow)) != lowest)
+            ++column;
+        int below = static_cast<int>(lowestRow);
+        while (below + 1 < picture.height() && isCellColour(QColor::fromRgb(picture.pixel(column, below + 1))))
+            ++below;
+        QVERIFY2(below - lowestRow <= band / 2 + 2, qPrintable(QString("%1 rows below").arg(below - lowestRow)));
     }
 
     // The numbers of the depth axis follow the scan's depth scale.

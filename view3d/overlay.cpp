@@ -13,28 +13,22 @@ const QColor kLineColour(170, 180, 200);
 const QColor kTextColour(215, 222, 235);
 const QColor kLegendBackdrop(20, 24, 34);
 
-void drawBox(QPainter &painter, const Projection &projection)
+// The box's twelve edges and the ticks of the numbers.
+std::vector<QLineF> frameLines(const Projection &projection, const std::vector<OverlayLabel> &labels)
 {
+    std::vector<QLineF> lines;
     const float h = kHalfCube;
     for (float a : {-h, h}) {
         for (float b : {-h, h}) {
-            painter.drawLine(projection.screen({-h, a, b}), projection.screen({h, a, b}));
-            painter.drawLine(projection.screen({a, -h, b}), projection.screen({a, h, b}));
-            painter.drawLine(projection.screen({a, b, -h}), projection.screen({a, b, h}));
+            lines.emplace_back(projection.screen({-h, a, b}), projection.screen({h, a, b}));
+            lines.emplace_back(projection.screen({a, -h, b}), projection.screen({a, h, b}));
+            lines.emplace_back(projection.screen({a, b, -h}), projection.screen({a, b, h}));
         }
     }
-}
-
-void drawAxisLabels(QPainter &painter, const std::vector<OverlayLabel> &labels)
-{
-    for (const OverlayLabel &label : labels) {
-        if (!label.tick.isNull()) {
-            painter.setPen(kLineColour);
-            painter.drawLine(label.tick);
-        }
-        painter.setPen(kTextColour);
-        painter.drawText(label.rect, Qt::AlignCenter, label.text);
-    }
+    for (const OverlayLabel &label : labels)
+        if (!label.tick.isNull())
+            lines.push_back(label.tick);
+    return lines;
 }
 
 std::vector<int> legendNumbers(int threshold, double pixelsPerUnit, int fontPixels)
@@ -52,14 +46,21 @@ std::vector<int> legendNumbers(int threshold, double pixelsPerUnit, int fontPixe
     return numbers;
 }
 
+// The legend's backdrop: the strip's width, from above the title to below the bar.
+QRect legendArea(QSize picture)
+{
+    const QRect bar = legendBar(picture);
+    const int fontPixels = pictureFontPixels(picture);
+    const int stripLeft = picture.width() - legendStripWidth(picture);
+    return {stripLeft, bar.top() - 2 * fontPixels - 4, picture.width() - stripLeft, bar.height() + 3 * fontPixels + 8};
+}
+
 void drawLegend(QPainter &painter, QImage &canvas, int threshold)
 {
     const QRect bar = legendBar(canvas.size());
     const int fontPixels = pictureFontPixels(canvas.size());
     const int stripLeft = canvas.width() - legendStripWidth(canvas.size());
-    painter.fillRect(QRect(stripLeft, bar.top() - 2 * fontPixels - 4, canvas.width() - stripLeft,
-                           bar.height() + 3 * fontPixels + 8),
-                     kLegendBackdrop);
+    painter.fillRect(legendArea(canvas.size()), kLegendBackdrop);
     painter.end();
     for (int row = 0; row < bar.height(); ++row) {
         const QRgb colour = amplitudeColour(legendAmplitude(row, bar.height(), threshold), threshold);
@@ -117,29 +118,77 @@ void Overlay::update(const Scene &scene, QSize picture)
     drawnFor_ = view;
 }
 
+// Text goes through the canvas, of which only the areas written last time are
+// cleared and only those written now are read back; the lines are laid down
+// pixel by pixel.
 void Overlay::draw(const Scene &scene, QSize picture)
 {
-    if (canvas_.size() != picture)
+    if (canvas_.size() != picture) {
         canvas_ = QImage(picture, QImage::Format_ARGB32_Premultiplied);
-    canvas_.fill(Qt::transparent);
+        canvas_.fill(Qt::transparent);
+        textAreas_.clear();
+    }
+    for (const QRect &area : textAreas_)
+        clearCanvas(area);
+    textAreas_ = {legendArea(picture)};
+    std::vector<QLineF> lines;
     {
         QPainter painter(&canvas_);
         QFont font = painter.font();
         font.setPixelSize(pictureFontPixels(picture));
         painter.setFont(font);
+        painter.setPen(kTextColour);
         if (scene.frames) {
-            painter.setPen(kLineColour);
-            drawBox(painter, Projection(scene, picture));
-            drawAxisLabels(painter, layoutAxisLabels(scene, picture));
+            const auto labels = layoutAxisLabels(scene, picture);
+            for (const OverlayLabel &label : labels) {
+                painter.drawText(label.rect, Qt::AlignCenter, label.text);
+                textAreas_.push_back(label.rect.toAlignedRect().adjusted(-1, -1, 1, 1));
+            }
+            lines = frameLines(Projection(scene, picture), labels);
         }
         drawLegend(painter, canvas_, scene.threshold);
     }
     pixels_.clear();
-    const auto *bits = reinterpret_cast<const QRgb *>(canvas_.constBits());
-    const uint32_t count = static_cast<uint32_t>(canvas_.width()) * static_cast<uint32_t>(canvas_.height());
-    for (uint32_t i = 0; i < count; ++i)
-        if (qAlpha(bits[i]) != 0)
-            pixels_.push_back({i, bits[i]});
+    for (QRect &area : textAreas_) {
+        area &= canvas_.rect();
+        readBack(area);
+    }
+    for (const QLineF &line : lines)
+        addLine(line, kLineColour.rgb());
+}
+
+void Overlay::clearCanvas(const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(canvas_.scanLine(y));
+        std::fill(row + area.left(), row + area.right() + 1, QRgb(0));
+    }
+}
+
+void Overlay::readBack(const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(canvas_.constScanLine(y));
+        const uint32_t rowStart = static_cast<uint32_t>(y) * static_cast<uint32_t>(canvas_.width());
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (row[x] != 0)
+                pixels_.push_back({rowStart + static_cast<uint32_t>(x), row[x]});
+    }
+}
+
+// A line one pixel wide, one pixel a step along its longer extent.
+void Overlay::addLine(const QLineF &line, QRgb colour)
+{
+    const double dx = line.dx(), dy = line.dy();
+    const int steps = static_cast<int>(std::ceil(std::max(std::abs(dx), std::abs(dy))));
+    for (int i = 0; i <= steps; ++i) {
+        const double f = steps > 0 ? static_cast<double>(i) / steps : 0.0;
+        const int x = static_cast<int>(std::lround(line.x1() + dx * f));
+        const int y = static_cast<int>(std::lround(line.y1() + dy * f));
+        if (x >= 0 && y >= 0 && x < canvas_.width() && y < canvas_.height())
+            pixels_.push_back({static_cast<uint32_t>(y) * static_cast<uint32_t>(canvas_.width()) + static_cast<uint32_t>(x),
+                               colour});
+    }
 }
 
 void Overlay::applyTo(QImage &frame) const
@@ -148,7 +197,7 @@ void Overlay::applyTo(QImage &frame) const
     const uint32_t count = static_cast<uint32_t>(frame.width()) * static_cast<uint32_t>(frame.height());
     for (const Pixel &pixel : pixels_) {
         if (pixel.index >= count)
-            break;
+            continue;
         const int alpha = qAlpha(pixel.premultiplied);
         QRgb &target = bits[pixel.index];
         if (alpha == 255) {

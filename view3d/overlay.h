@@ -55,8 +55,12 @@ private:
     };
     static View viewOf(const Scene &scene, QSize picture);
     void draw(const Scene &scene, QSize picture);
+    void clearCanvas(const QRect &area);
+    void readBack(const QRect &area);
+    void addLine(const QLineF &line, QRgb colour);
 
     std::optional<View> drawnFor_;
     QImage canvas_;
+    std::vector<QRect> textAreas_;  // the parts of the canvas the last drawing wrote to
     std::vector<Pixel> pixels_;
 };

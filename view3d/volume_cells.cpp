@@ -11,53 +11,56 @@ constexpr int kDepths = D3D_VOLUME_COLUMNS;
 constexpr int kRows = D3D_VOLUME_ROWS;
 constexpr int kPlanes = D3D_VOLUME_PLANES;
 
-// The volume rearranged so that a trace's pairs stand together, pair 0 first.
+// The volume rearranged so that a trace's pairs stand together, pair 0 first,
+// with an empty border of one cell all round so that neighbours need no checks.
 class TraceGrid {
 public:
-    TraceGrid(const int16_t *volume, int32_t entries) : values_(static_cast<std::size_t>(kDepths) * kRows * kPlanes, 0)
+    static constexpr int kRowStride = kDepths + 2;
+    static constexpr int kPlaneStride = kRowStride * (kRows + 2);
+
+    TraceGrid(const int16_t *volume, int32_t entries)
+        : values_(static_cast<std::size_t>(kPlaneStride) * (kPlanes + 2), 0)
     {
         const int32_t last = std::min<int32_t>(entries, kDepths * kRows * kPlanes);
-        for (int32_t i = 0; i < last; ++i) {
-            const int x = i % kDepths;
-            const int y = i / kDepths % kRows;
-            if (const auto place = placeOfCell(x, y))
-                values_[index(place->depth, place->row, i / (kDepths * kRows))] = volume[i];
+        for (int32_t start = 0; start < last; start += kDepths) {
+            const int y = start / kDepths % kRows, plane = start / (kDepths * kRows);
+            const int16_t *cells = volume + start;
+            const int count = std::min<int32_t>(kDepths, last - start);
+            for (int x = 0; x < count; ++x)
+                if (const auto place = placeOfCell(x, y))
+                    values_[index(place->depth, place->row, plane)] = cells[x];
         }
     }
 
-    int at(int depth, int row, int plane) const
-    {
-        if (depth < 0 || depth >= kDepths || row < 0 || row >= kRows || plane < 0 || plane >= kPlanes)
-            return 0;
-        return values_[index(depth, row, plane)];
-    }
-
-private:
     static std::size_t index(int depth, int row, int plane)
     {
-        return (static_cast<std::size_t>(plane) * kRows + row) * kDepths + depth;
+        return static_cast<std::size_t>(plane + 1) * kPlaneStride + static_cast<std::size_t>(row + 1) * kRowStride
+               + static_cast<std::size_t>(depth + 1);
     }
+    // The value at an index, or beside it by an offset of strides.
+    int at(std::size_t i, std::ptrdiff_t offset = 0) const { return values_[i + offset]; }
+
+private:
     std::vector<int16_t> values_;
 };
 
-uint8_t openSides(const TraceGrid &grid, int d, int r, int p, int32_t threshold)
+uint8_t openSides(const TraceGrid &grid, std::size_t i, int32_t threshold)
 {
-    const auto open = [&](int depth, int row, int plane, CellSide side) {
-        return grid.at(depth, row, plane) > threshold ? 0 : side;
-    };
-    return static_cast<uint8_t>(open(d, r + 1, p, kRight) | open(d, r - 1, p, kLeft) | open(d - 1, r, p, kUp)
-                                | open(d + 1, r, p, kDown) | open(d, r, p + 1, kFront) | open(d, r, p - 1, kBack));
+    const auto open = [&](std::ptrdiff_t offset, CellSide side) { return grid.at(i, offset) > threshold ? 0 : side; };
+    constexpr std::ptrdiff_t row = TraceGrid::kRowStride, plane = TraceGrid::kPlaneStride;
+    return static_cast<uint8_t>(open(row, kRight) | open(-row, kLeft) | open(-1, kUp) | open(1, kDown)
+                                | open(plane, kFront) | open(-plane, kBack));
 }
 
 // The normal where the cell stands, pointing out of the echo: the direction
 // in which the amplitudes around it fall. Planes lie two units apart.
-void setNormal(VisibleCell &cell, const TraceGrid &grid)
+void setNormal(VisibleCell &cell, const TraceGrid &grid, std::size_t i)
 {
-    const int d = cell.depth, r = cell.row, p = cell.plane;
+    constexpr std::ptrdiff_t row = TraceGrid::kRowStride, plane = TraceGrid::kPlaneStride;
     // depth grows downward, the picture's y upward
-    const float gDepth = static_cast<float>(grid.at(d - 1, r, p) - grid.at(d + 1, r, p));
-    const float gRow = static_cast<float>(grid.at(d, r + 1, p) - grid.at(d, r - 1, p));
-    const float gPlane = static_cast<float>(grid.at(d, r, p + 1) - grid.at(d, r, p - 1)) / 2;
+    const float gDepth = static_cast<float>(grid.at(i, -1) - grid.at(i, 1));
+    const float gRow = static_cast<float>(grid.at(i, row) - grid.at(i, -row));
+    const float gPlane = static_cast<float>(grid.at(i, plane) - grid.at(i, -plane)) / 2;
     const float length = std::sqrt(gDepth * gDepth + gRow * gRow + gPlane * gPlane);
     if (length < 1e-3f)
         return;
@@ -86,13 +89,16 @@ std::vector<VisibleCell> readVisibleCells(const int16_t *volume, int32_t entries
     for (int p = 0; p < kPlanes; ++p) {
         for (int r = 0; r < kRows; ++r) {
             for (int d = 0; d < kDepths; ++d) {
-                const int value = grid.at(d, r, p);
-                const uint8_t sides = value > threshold ? openSides(grid, d, r, p, threshold) : 0;
+                const std::size_t i = TraceGrid::index(d, r, p);
+                const int value = grid.at(i);
+                if (value <= threshold)
+                    continue;
+                const uint8_t sides = openSides(grid, i, threshold);
                 if (sides == 0)
                     continue;
                 VisibleCell cell{static_cast<int8_t>(d), static_cast<int8_t>(r), static_cast<int8_t>(p),
                                  static_cast<int16_t>(value), 0, 0, 0, sides};
-                setNormal(cell, grid);
+                setNormal(cell, grid, i);
                 cells.push_back(cell);
             }
         }

@@ -169,6 +169,35 @@ grep -q "^Line=1$" "$settings" || fail "Line was not written as 1"
 grep -q "^Solid=1$" "$settings" || fail "Solid was not written as 1"
 grep -q "^Last_File=$(realpath "$sample")$" "$settings" || fail "Last_File is not the sample"
 grep -q "^Mode=1$" "$settings" || fail "Mode was not written"
+# ---- the 3-D picture under the mouse --------------------------------------
+# A second run: a drag on the picture turns it, a double click brings the
+# start view back, and a drag of 60 pixels to the right (10 steps of 3
+# degrees) leaves the tracked turn at -24 + 30 = 6, written at close.
+picture_region="60 120 420 340"    # inside the 3-D picture of the 3-D layout
+"$velmora" "$sample" >>"$work/velmora.log" 2>&1 &
+program=$!
+port_window=$(timeout 5 xdotool search --sync --name "Select port" | head -1) || true
+[ -n "$port_window" ] && { focus "$port_window"; xdotool key Escape; }
+main=$(xdotool search --sync --name "^Velmora \(" | head -1)
+focus "$main"
+shot before_drag
+xdotool mousemove 300 300 mousedown 1
+for step in 1 2 3 4 5 6; do xdotool mousemove $((300 + 10 * step)) $((300 - 5 * step)); sleep 0.05; done
+xdotool mouseup 1
+shot dragged
+alike before_drag dragged "$picture_region" && fail "a drag did not turn the 3-D picture"
+xdotool click --repeat 2 --delay 80 1
+shot double_clicked
+alike before_drag double_clicked "$picture_region" || fail "a double click did not bring the start view back"
+xdotool mousemove 300 300 mousedown 1 mousemove 330 300 mousemove 360 300 mouseup 1
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+program=
+grep -q "^TurnAngle=6$" "$settings" || fail "the drag did not turn the tracked angle by 10 steps"
+grep -q "^TiltAngle=6$" "$settings" || fail "a level drag changed the tracked tilt"
+# ---------------------------------------------------------------------------
 
 # ---- The scan browser: a second start on a folder of three scans; Ctrl+B,
 # the folder typed into the folder dialog, the arrow keys, Enter opens one.
