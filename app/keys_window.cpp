@@ -1,16 +1,13 @@
 #include "keys_window.h"
 
-#include "program_keys.h"
-
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-KeysWindow::KeysWindow(QWidget *parent) : QDialog(parent)
+KeysWindow::KeysWindow(QWidget *parent, const QList<KeyHelp> &keys) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Keys"));
-    const QList<KeyHelp> keys = programKeys();
     Table = new QTableWidget(static_cast<int>(keys.size()), 3, this);
     Table->setHorizontalHeaderLabels({QStringLiteral("Where"), QStringLiteral("Keys"), QStringLiteral("What they do")});
     Table->verticalHeader()->hide();

@@ -1,6 +1,8 @@
 #pragma once
 // The Help window that lists every key of the program.
 
+#include "program_keys.h"
+
 #include <QDialog>
 
 class QTableWidget;
@@ -8,7 +10,7 @@ class QTableWidget;
 class KeysWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit KeysWindow(QWidget *parent);
+    KeysWindow(QWidget *parent, const QList<KeyHelp> &keys);
 
     QTableWidget *Table;
 };

@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 
 namespace {
@@ -98,6 +100,10 @@ void TForm1::focusIfEnabled(QWidget *control)
 
 void TForm1::Keys1Click()
 {
-    KeysWindow window(this);
+    QList<QAction *> commands = PopupMenu1->actions();
+    for (const QAction *menu : MainMenu1->actions())
+        if (menu->menu())
+            commands += menu->menu()->actions();
+    KeysWindow window(this, programKeys(commands));
     dialogs().runModal(window);
 }

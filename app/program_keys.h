@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+class QAction;
 class TForm1;
 
 struct MainWindowKey {
@@ -30,5 +31,7 @@ QString keyName(const MainWindowKey &key);
 // The main window's key of a command, or an empty text.
 QString keyOfCommand(void (TForm1::*handler)());
 
-// Every key of the program, the main window's first.
-QList<KeyHelp> programKeys();
+// Every key of the program, the main window's first, then the chords of the
+// menu items among commands, then the keys and mouse actions that other
+// windows and controls handle themselves.
+QList<KeyHelp> programKeys(const QList<QAction *> &commands);

@@ -153,6 +153,9 @@ private slots:
         QStringList previewKeys = listed.values("Print preview");
         previewKeys.sort();
         QCOMPARE(previewKeys, (QStringList{"1", "F2", "F3", "F4"}));
+        QStringList menuKeys = listed.values("Menus");
+        menuKeys.sort();
+        QCOMPARE(menuKeys, (QStringList{"Ctrl+B", "Ctrl+G", "Ctrl+I", "Ctrl+R", "Ctrl+Shift+R", "Ctrl+T", "Esc"}));
     }
 
     // Every caption and read-out of the panels shows its whole text, the

@@ -58,6 +58,9 @@ QRect legendArea(QSize picture)
 void drawLegend(QPainter &painter, QImage &canvas, int threshold)
 {
     const QRect bar = legendBar(canvas.size());
+    // a picture too small for the bar goes without it
+    if (!canvas.rect().contains(bar))
+        return;
     const int fontPixels = pictureFontPixels(canvas.size());
     const int stripLeft = canvas.width() - legendStripWidth(canvas.size());
     painter.fillRect(legendArea(canvas.size()), kLegendBackdrop);
