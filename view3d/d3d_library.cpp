@@ -3,15 +3,14 @@
 
 #include "d3d.h"
 
-#include "scene.h"
 #include "frame_renderer.h"
+#include "scene.h"
 #include "viewport_widget.h"
 #include "volume_cells.h"
 
 #include <QPointer>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
