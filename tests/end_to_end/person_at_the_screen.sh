@@ -176,9 +176,9 @@ grep -q "^Mode=1$" "$settings" || fail "Mode was not written"
 picture_region="60 120 420 340"    # inside the 3-D picture of the 3-D layout
 "$velmora" "$sample" >>"$work/velmora.log" 2>&1 &
 program=$!
-port_window=$(timeout 5 xdotool search --sync --name "Select port" | head -1) || true
-[ -n "$port_window" ] && { focus "$port_window"; xdotool key Escape; }
-main=$(xdotool search --sync --name "^Velmora \(" | head -1)
+focus "$(find_window "Select port")"
+xdotool key Escape
+main=$(find_window "^Velmora \(")
 focus "$main"
 shot before_drag
 xdotool mousemove 300 300 mousedown 1
@@ -205,20 +205,19 @@ site=$work/site
 mkdir -p "$site" && for n in 1 2 3; do cp "$sample" "$site/site$n.vlm"; done
 "$velmora" "$site/site1.vlm" >>"$work/velmora.log" 2>&1 &
 program=$!
-port_window=$(xdotool search --sync --name "Select port" | head -1)
-focus "$port_window"
+focus "$(find_window "Select port")"
 xdotool key Escape
-main=$(xdotool search --sync --name "^Velmora \( .*site1" | head -1)
+main=$(find_window "^Velmora \( .*site1")
 focus "$main"
 xdotool key ctrl+b
-focus "$(xdotool search --sync --name "^Browse scans$" | head -1)"
+focus "$(find_window "^Browse scans$")"
 xdotool type --delay 10 "$site"
 for _ in 1 2 3; do  # a first Enter may only close the completion list
     xdotool key Return
     sleep 0.5
     xdotool search --name "^Browse scans$" >/dev/null 2>&1 || break
 done
-focus "$(xdotool search --sync --name "^Scan browser" | head -1)"
+focus "$(find_window "^Scan browser")"
 xdotool key Right Right Left Return
 sleep 1
 [ "$(xdotool getwindowname "$main")" = "Velmora ( $site/site2.vlm )" ] \
