@@ -3,6 +3,7 @@
 #include "port_window.h"
 #include "print_preview_window.h"
 #include "receive_window.h"
+#include "report_notes_dialog.h"
 
 #include <QAction>
 #include <QDialog>
@@ -17,6 +18,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMultiMap>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -68,6 +71,49 @@ class MainWindowCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The report asks for its notes first, then for the file; a cancel at
+    // either question writes nothing.
+    void reportAsksForNotesThenForTheFile_data()
+    {
+        QTest::addColumn<bool>("notesGiven");
+        QTest::addColumn<bool>("fileChosen");
+        QTest::newRow("written") << true << true;
+        QTest::newRow("notes cancelled") << false << true;
+        QTest::newRow("file dialog cancelled") << true << false;
+    }
+    void reportAsksForNotesThenForTheFile()
+    {
+        QFETCH(bool, notesGiven);
+        QFETCH(bool, fileChosen);
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        const QString report = run.environment.path("sample-report.pdf");
+        bool fileAskedFirst = false;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            fileAskedFirst = !run.dialogs.fileDialogs.isEmpty();
+            auto *notes = qobject_cast<ReportNotesDialog *>(&dialog);
+            if (!notes || !notesGiven)
+                return int(QDialog::Rejected);
+            notes->NotesEdit->setPlainText(QStringLiteral("Lack of fusion at the root"));
+            return int(QDialog::Accepted);
+        };
+        run.dialogs.fileAnswers.push_back(fileChosen ? std::optional<FileDialogAnswer>({report, 1}) : std::nullopt);
+        window.Report1->trigger();
+
+        QCOMPARE(run.dialogs.modalWindows.size(), 1);
+        QVERIFY(!fileAskedFirst);
+        QCOMPARE(run.dialogs.fileDialogs.size(), notesGiven ? 1 : 0);
+        QCOMPARE(QFile::exists(report), notesGiven && fileChosen);
+        if (!QFile::exists(report))
+            return;
+        QCOMPARE(run.dialogs.fileDialogs[0].fileName, report);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {report, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        QVERIFY2(words.contains("Lack of fusion at the root") && words.contains("sample.vlm"), qPrintable(words));
+    }
+
     void menusAndToolBar()
     {
         CommandRun run;
