@@ -67,10 +67,14 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     connectControls();
     runGuarded([this] { FormCreate(); });
     Timer1->start();
-    new KeyPreview(this, [this](const QKeyEvent &key) {
-        runGuarded([&] { FormKeyDown(key.key(), key.modifiers()); });
-        return false;
-    });
+    // a chord that a menu item takes is user activity too, like any key
+    new KeyPreview(
+        this,
+        [this](const QKeyEvent &key) {
+            runGuarded([&] { FormKeyDown(key.key(), key.modifiers()); });
+            return false;
+        },
+        [this] { idle_ticks = 0; });
 }
 
 TForm1::~TForm1()

@@ -284,6 +284,19 @@ private slots:
         QVERIFY(run.d3d.callsWithoutRepaints().isEmpty());
     }
 
+    void keysOfMenuItemsCountAsActivity()
+    {
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.idle_ticks = 40;
+        // Escape, "Clear measure point", comes through the window system as a
+        // shortcut and never as a key press
+        QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+        QCOMPARE(window.idle_ticks, 0);
+    }
+
     void altThreeAndFourSwitchFramesAndLayout()
     {
         CommandRun run;

@@ -14,7 +14,10 @@ class QWidget;
 class KeyPreview : public QObject {
 public:
     // handler returns true when the key is used up and goes to no control.
-    KeyPreview(QWidget *window, std::function<bool(const QKeyEvent &)> handler);
+    // shortcut, when given, is told of a key that a shortcut may take before
+    // the window or a control sees it.
+    KeyPreview(QWidget *window, std::function<bool(const QKeyEvent &)> handler,
+               std::function<void()> shortcut = {});
     ~KeyPreview() override;
 
 protected:
@@ -23,6 +26,7 @@ protected:
 private:
     QWidget *window_;
     std::function<bool(const QKeyEvent &)> handler_;
+    std::function<void()> shortcut_;
     const QEvent *lastEvent_ = nullptr;
     QPointer<QWidget> lastReceiver_;
 };
