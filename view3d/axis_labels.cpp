@@ -135,23 +135,23 @@ struct Edge {
 // Of the four edges along an axis, the one farthest out toward the preferred
 // side; it always lies on the outline. Edges that coincide on the screen
 // give way to the nearer one.
-std::optional<Edge> chooseEdge(const AxisSpec &spec, const Projection &projection, float minimumLength)
+std::optional<Edge> chooseEdge(const AxisSpec &axisSpec, const Projection &projection, float minimumLength)
 {
     const QPointF centre = projection.screen({0, 0, 0});
     std::optional<Edge> best;
     double bestScore = 0;
     for (float b : {-kHalfCube, kHalfCube}) {
         for (float c : {-kHalfCube, kHalfCube}) {
-            const Vec3 from = pointOn(spec.index, -kHalfCube, b, c);
-            const Vec3 to = pointOn(spec.index, kHalfCube, b, c);
+            const Vec3 from = pointOn(axisSpec.index, -kHalfCube, b, c);
+            const Vec3 to = pointOn(axisSpec.index, kHalfCube, b, c);
             const QPointF a = projection.screen(from), e = projection.screen(to);
             const QPointF along = e - a;
             if (std::hypot(along.x(), along.y()) < minimumLength)
                 return std::nullopt;
             QPointF outside = unit(QPointF(-along.y(), along.x()));
-            if (dot(outside, spec.preferredOutside) < 0)
+            if (dot(outside, axisSpec.preferredOutside) < 0)
                 outside = -outside;
-            const double nearness = projection.project(pointOn(spec.index, 0, b, c)).z;
+            const double nearness = projection.project(pointOn(axisSpec.index, 0, b, c)).z;
             const double score = dot((a + e) / 2 - centre, outside) * 1000 + nearness;
             if (!best || score > bestScore) {
                 best = Edge{a, e, outside, b, c};
@@ -194,29 +194,29 @@ bool overlapsAny(const QRectF &rect, const std::vector<OverlayLabel> &labels, do
     return std::any_of(labels.begin(), labels.end(), [&](const OverlayLabel &l) { return l.rect.intersects(padded); });
 }
 
-std::vector<int> valuesOf(const AxisSpec &spec, int step)
+std::vector<int> valuesOf(const AxisSpec &axisSpec, int step)
 {
     std::vector<int> values;
-    for (int v = spec.first; v <= spec.last; v += step)
+    for (int v = axisSpec.first; v <= axisSpec.last; v += step)
         values.push_back(v);
     return values;
 }
 
 // The numbers of one axis at the smallest step at which none overlaps
 // another label; at the largest step, those that do not overlap.
-std::vector<OverlayLabel> numberAxis(const AxisSpec &spec, const Edge &edge, const LabelPlacer &placer,
+std::vector<OverlayLabel> numberAxis(const AxisSpec &axisSpec, const Edge &edge, const LabelPlacer &placer,
                                      const std::vector<OverlayLabel> &placed)
 {
     const auto at = [&](int value) {
-        const double f = (spec.world(value) + kHalfCube) / (2 * kHalfCube);
+        const double f = (axisSpec.world(value) + kHalfCube) / (2 * kHalfCube);
         return edge.from + (edge.to - edge.from) * f;
     };
     std::vector<OverlayLabel> labels;
-    for (std::size_t s = 0; s < spec.steps.size(); ++s) {
-        const bool lastChance = s + 1 == spec.steps.size();
+    for (std::size_t s = 0; s < axisSpec.steps.size(); ++s) {
+        const bool lastChance = s + 1 == axisSpec.steps.size();
         labels.clear();
         bool fits = true;
-        for (int value : valuesOf(spec, spec.steps[s])) {
+        for (int value : valuesOf(axisSpec, axisSpec.steps[s])) {
             const QString text = QString::number(value);
             const QRectF rect = placer.place(text, at(value), edge.outside, kTickLength + kGap);
             if (overlapsAny(rect, placed) || overlapsAny(rect, labels)) {
@@ -226,7 +226,7 @@ std::vector<OverlayLabel> numberAxis(const AxisSpec &spec, const Edge &edge, con
                 continue;
             }
             const QPointF mark = at(value);
-            labels.push_back({spec.axis, text, rect, false, QLineF(mark, mark + edge.outside * kTickLength)});
+            labels.push_back({axisSpec.axis, text, rect, false, QLineF(mark, mark + edge.outside * kTickLength)});
         }
         if (fits || lastChance)
             break;
@@ -236,7 +236,7 @@ std::vector<OverlayLabel> numberAxis(const AxisSpec &spec, const Edge &edge, con
 
 // The name stands beside the middle of its edge, beyond the numbers; where
 // that leaves the picture, beyond one end of the edge.
-OverlayLabel nameAxis(const AxisSpec &spec, const Edge &edge, const LabelPlacer &placer,
+OverlayLabel nameAxis(const AxisSpec &axisSpec, const Edge &edge, const LabelPlacer &placer,
                       const std::vector<OverlayLabel> &placed, const QRectF &picture)
 {
     const auto clear = [&](const QRectF &rect) {
@@ -248,15 +248,15 @@ OverlayLabel nameAxis(const AxisSpec &spec, const Edge &edge, const LabelPlacer 
     QRectF first;
     for (const auto &[anchor, away] : places) {
         for (double further = 0; further < 400; further += 2) {
-            const QRectF rect = placer.place(spec.name, anchor, away, kTickLength + kGap + further);
+            const QRectF rect = placer.place(axisSpec.name, anchor, away, kTickLength + kGap + further);
             first = first.isNull() ? rect : first;
             if (clear(rect))
-                return {spec.axis, spec.name, rect, true, QLineF()};
+                return {axisSpec.axis, axisSpec.name, rect, true, QLineF()};
             if (!picture.contains(rect))
                 break;
         }
     }
-    return {spec.axis, spec.name, first, true, QLineF()};
+    return {axisSpec.axis, axisSpec.name, first, true, QLineF()};
 }
 
 }  // namespace
@@ -271,14 +271,14 @@ std::vector<OverlayLabel> layoutAxisLabels(const Scene &scene, QSize picture)
 
     std::vector<OverlayLabel> labels;
     std::vector<std::pair<AxisSpec, Edge>> shown;
-    for (const AxisSpec &spec : axisSpecs(scene.depthScale))
-        if (const auto edge = chooseEdge(spec, projection, minimumLength))
-            shown.emplace_back(spec, *edge);
-    for (const auto &[spec, edge] : shown) {
-        const auto numbers = numberAxis(spec, edge, placer, labels);
+    for (const AxisSpec &axisSpec : axisSpecs(scene.depthScale))
+        if (const auto edge = chooseEdge(axisSpec, projection, minimumLength))
+            shown.emplace_back(axisSpec, *edge);
+    for (const auto &[axisSpec, edge] : shown) {
+        const auto numbers = numberAxis(axisSpec, edge, placer, labels);
         labels.insert(labels.end(), numbers.begin(), numbers.end());
     }
-    for (const auto &[spec, edge] : shown)
-        labels.push_back(nameAxis(spec, edge, placer, labels, QRectF(QPointF(), QSizeF(picture))));
+    for (const auto &[axisSpec, edge] : shown)
+        labels.push_back(nameAxis(axisSpec, edge, placer, labels, QRectF(QPointF(), QSizeF(picture))));
     return labels;
 }
