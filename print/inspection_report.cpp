@@ -62,28 +62,39 @@ void drawFields(QPainter &painter, const QRectF &band, const QList<ReportField> 
 }
 
 // The rulers drawn as lines and text beside the picture, from the marks the
-// program's rulers are drawn from, scaled as the picture is.
+// program's rulers are drawn from, scaled as the picture is. Marks past the
+// picture's end, which the program's ruler bitmaps cut off, are left out.
 void drawRulers(QPainter &painter, const QRectF &picture, qreal scale, const AxisRulerMarks &marks)
 {
+    const auto downInside = [&](int y) { return picture.top() + y * scale <= picture.bottom(); };
+    const auto acrossInside = [&](int x) { return (x - kRulerWidth) * scale <= picture.width(); };
     painter.setPen(QPen(Qt::black, 0));
     painter.setFont(textFont(5));
     const qreal leftEdge = picture.left();
     const qreal bottomEdge = picture.bottom();
     for (int y : marks.leftMinor)
-        painter.drawLine(QPointF(leftEdge - mm(0.8), picture.top() + y * scale), QPointF(leftEdge, picture.top() + y * scale));
+        if (downInside(y))
+            painter.drawLine(QPointF(leftEdge - mm(0.8), picture.top() + y * scale), QPointF(leftEdge, picture.top() + y * scale));
     for (int y : marks.leftMajor)
-        painter.drawLine(QPointF(leftEdge - mm(1.6), picture.top() + y * scale), QPointF(leftEdge, picture.top() + y * scale));
+        if (downInside(y))
+            painter.drawLine(QPointF(leftEdge - mm(1.6), picture.top() + y * scale), QPointF(leftEdge, picture.top() + y * scale));
     for (const RulerLabel &label : marks.leftLabels) {
+        if (!downInside(label.topLeft.y() - 1))
+            continue;
         const QRectF box(leftEdge - mm(8), picture.top() + (label.topLeft.y() - 1) * scale, mm(6.2), mm(2.5));
         painter.drawText(box, Qt::AlignRight | Qt::AlignTop, label.text);
     }
     // The bottom ruler's columns count from the left ruler's left edge.
     const qreal origin = picture.left() - kRulerWidth * scale;
     for (int x : marks.bottomMinor)
-        painter.drawLine(QPointF(origin + x * scale, bottomEdge), QPointF(origin + x * scale, bottomEdge + mm(0.8)));
+        if (acrossInside(x))
+            painter.drawLine(QPointF(origin + x * scale, bottomEdge), QPointF(origin + x * scale, bottomEdge + mm(0.8)));
     for (int x : marks.bottomMajor)
-        painter.drawLine(QPointF(origin + x * scale, bottomEdge), QPointF(origin + x * scale, bottomEdge + mm(1.6)));
+        if (acrossInside(x))
+            painter.drawLine(QPointF(origin + x * scale, bottomEdge), QPointF(origin + x * scale, bottomEdge + mm(1.6)));
     for (const RulerLabel &label : marks.bottomLabels) {
+        if (!acrossInside(label.topLeft.x() + 10))
+            continue;
         const qreal x = origin + (label.topLeft.x() + 10) * scale;
         painter.drawText(QRectF(x - mm(4), bottomEdge + mm(1.7), mm(8), mm(2.5)), Qt::AlignHCenter | Qt::AlignTop,
                          label.text);
@@ -142,6 +153,22 @@ void drawPicture(QPainter &painter, const QRectF &room, const QImage &picture)
     painter.drawImage(QRectF(room.topLeft(), size), picture);
 }
 
+// The plot is laid out for the screen: it is drawn at the screen's scale, its
+// texts still text.
+void drawTracePlotAtScreenScale(QPainter &painter, const QRectF &room, const TracePlot &plot)
+{
+    constexpr qreal kScreenResolution = 96;
+    constexpr qreal scale = kResolution / kScreenResolution;
+    painter.save();
+    painter.translate(room.topLeft());
+    painter.scale(scale, scale);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    painter.setFont(font);
+    drawTracePlot(painter, QRectF(0, 0, room.width() / scale, room.height() / scale).toRect(), plot);
+    painter.restore();
+}
+
 void drawNotes(QPainter &painter, const QRectF &band, const QString &notes)
 {
     painter.setPen(Qt::black);
@@ -171,8 +198,9 @@ void paintPage(QPainter &painter, const QRectF &area, const InspectionReport &re
     const QRectF pictures = page.take(82);
     const qreal half = (pictures.width() - mm(kGapMm)) / 2;
     drawPicture(painter, QRectF(pictures.topLeft(), QSizeF(half, pictures.height())), report.picture3d);
-    drawTracePlot(painter, QRectF(pictures.left() + half + mm(kGapMm), pictures.top(), half, pictures.height()).toRect(),
-                  report.trace);
+    drawTracePlotAtScreenScale(painter, QRectF(pictures.left() + half + mm(kGapMm), pictures.top(), half,
+                                               pictures.height()),
+                               report.trace);
 
     drawLines(painter, page.take(linesHeightMm(report.readings.size(), 2)), report.readings, 2);
     drawNotes(painter, page.rest(), report.notes);
