@@ -90,7 +90,8 @@ QRect legendBar(QSize picture)
     const int fontPixels = pictureFontPixels(picture);
     const int height = std::clamp(picture.height() * 2 / 5, 40, 320);
     const int left = picture.width() - legendStripWidth(picture) + fontPixels / 2 + 4;
-    return {left, picture.height() - fontPixels * 3 / 2 - height, fontPixels, height};
+    // at the top: the foot of the 3-D area may lie under the window's bottom panel
+    return {left, fontPixels * 5 / 2 + 8, fontPixels, height};
 }
 
 int legendAmplitude(int barRow, int barHeight, int threshold)
