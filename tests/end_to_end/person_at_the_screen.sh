@@ -55,6 +55,16 @@ find_window() {
     fail "no window \"$1\" appeared"
 }
 focus() { xdotool windowfocus --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1"; sleep 0.2; }
+# starts the program again on a file, cancels the port window that comes
+# first, and focuses the main window whose title matches $2
+start_again() {
+    "$velmora" "$1" >>"$work/velmora.log" 2>&1 &
+    program=$!
+    focus "$(find_window "Select port")"
+    xdotool key Escape
+    main=$(find_window "$2")
+    focus "$main"
+}
 
 slice_region="60 140 420 340"     # inside the slice image of the flat layout
 small_view_region="1080 75 190 60" # the 3-D picture in the flat layout
@@ -174,12 +184,7 @@ grep -q "^Mode=1$" "$settings" || fail "Mode was not written"
 # start view back, and a drag of 60 pixels to the right (10 steps of 3
 # degrees) leaves the tracked turn at -24 + 30 = 6, written at close.
 picture_region="60 120 420 340"    # inside the 3-D picture of the 3-D layout
-"$velmora" "$sample" >>"$work/velmora.log" 2>&1 &
-program=$!
-focus "$(find_window "Select port")"
-xdotool key Escape
-main=$(find_window "^Velmora \(")
-focus "$main"
+start_again "$sample" "^Velmora \("
 shot before_drag
 xdotool mousemove 300 300 mousedown 1
 for step in 1 2 3 4 5 6; do xdotool mousemove $((300 + 10 * step)) $((300 - 5 * step)); sleep 0.05; done
@@ -203,12 +208,7 @@ grep -q "^TiltAngle=6$" "$settings" || fail "a level drag changed the tracked ti
 # the folder typed into the folder dialog, the arrow keys, Enter opens one.
 site=$work/site
 mkdir -p "$site" && for n in 1 2 3; do cp "$sample" "$site/site$n.vlm"; done
-"$velmora" "$site/site1.vlm" >>"$work/velmora.log" 2>&1 &
-program=$!
-focus "$(find_window "Select port")"
-xdotool key Escape
-main=$(find_window "^Velmora \( .*site1")
-focus "$main"
+start_again "$site/site1.vlm" "^Velmora \( .*site1"
 xdotool key ctrl+b
 focus "$(find_window "^Browse scans$")"
 xdotool type --delay 10 "$site"
