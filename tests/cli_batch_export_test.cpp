@@ -70,6 +70,29 @@ private slots:
         QCOMPARE(filesIn(out), QStringList{});
     }
 
+    void layerNamesThatMeetAreRefusedBeforeAnythingIsWritten_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("shared");
+        // layer 11 of scan and layer 1 of scan1; ASCII counts its layers from 0
+        QTest::newRow("SEG-2") << "seg2" << "scan11.dat";
+        QTest::newRow("SEG-2 standard") << "seg2-standard" << "scan11.dat";
+        QTest::newRow("ASCII") << "ascii" << "scan10.asc";
+    }
+    void layerNamesThatMeetAreRefusedBeforeAnythingIsWritten()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, shared);
+        const QString out = emptyFolder("out-meet-" + format);
+        const QString first = scan("scan.vlm");
+        const QString second = scan("scan1.vlm");
+        const CliOutcome outcome = runCli({"export", first, second, "--format", format, "--output-dir", out});
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.err.contains(QStringLiteral("%1 and %2 (%3/%4)").arg(first, second, out, shared)),
+                 qPrintable(outcome.err));
+        QCOMPARE(filesIn(out), QStringList{});
+    }
+
     void anOutputFolderThatCannotTakeFilesIsOneMessage_data()
     {
         QTest::addColumn<QString>("folder");

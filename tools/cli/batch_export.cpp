@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -26,18 +27,33 @@ QString folderProblem(const QString &folder)
     return {};
 }
 
-// The pairs of files whose outputs would bear the same name.
-QStringList sameStems(const QStringList &files)
+// The name each file is converted under: DIR/STEM.EXT.
+QStringList chosenNamesOf(const BatchExport &batch)
 {
-    std::map<QString, QString> firstWithStem;
-    QStringList clashes;
-    for (const QString &file : files) {
-        const QString stem = QFileInfo(file).completeBaseName();
-        const auto [first, added] = firstWithStem.emplace(stem, file);
-        if (!added)
-            clashes << QStringLiteral("%1 and %2").arg(first->second, file);
+    QStringList names;
+    for (const QString &file : batch.files)
+        names << QDir(batch.folder).filePath(QFileInfo(file).completeBaseName() + exportExtension(batch.format));
+    return names;
+}
+
+// The pairs of files that would write a file of the same name, each with the
+// first name they share: the same stem, or for the layer formats stems that
+// meet in the numbers (scan.vlm and scan1.vlm both give scan11.dat).
+QStringList sameOutputs(const BatchExport &batch, const QStringList &chosenNames)
+{
+    std::map<QString, int> writerOf;
+    std::map<std::pair<int, int>, QString> sharedName;
+    for (int i = 0; i < chosenNames.size(); ++i) {
+        for (const QString &output : exportOutputs(batch.format, chosenNames[i])) {
+            const auto [first, added] = writerOf.emplace(output, i);
+            if (!added && first->second != i)
+                sharedName.emplace(std::pair(first->second, i), output);
+        }
     }
     return clashes;
+    QStringList clashes;
+    for (const auto &[pair, output] : sharedName)
+        clashes << QStringLiteral("%1 and %2 (%3)").arg(batch.files[pair.first], batch.files[pair.second], output);
 }
 
 class Progress {
@@ -76,16 +92,15 @@ int runBatchExport(const BatchExport &batch)
         reportFailure(QStringLiteral("cannot write into %1: %2").arg(batch.folder, problem));
         return 1;
     }
-    if (const QStringList clashes = sameStems(batch.files); !clashes.isEmpty()) {
+    const QStringList chosenNames = chosenNamesOf(batch);
+    if (const QStringList clashes = sameOutputs(batch, chosenNames); !clashes.isEmpty()) {
         reportFailure(QStringLiteral("nothing written: these would be written under the same name: %1")
                           .arg(clashes.join(QStringLiteral("; "))));
         return 1;
     }
-    QStringList chosenNames;
     QStringList existing;
-    for (const QString &file : batch.files) {
-        chosenNames << QDir(batch.folder).filePath(QFileInfo(file).completeBaseName() + exportExtension(batch.format));
-        for (const QString &output : exportOutputs(batch.format, chosenNames.last())) {
+    for (const QString &chosen : chosenNames) {
+        for (const QString &output : exportOutputs(batch.format, chosen)) {
             if (QFileInfo::exists(output))
                 existing << output;
         }
