@@ -48,13 +48,36 @@ QImage problemPicture(QSize size, const QString &problem)
     return picture;
 }
 
+namespace {
+
+// A row holds columns tiles, or all of them when there are fewer.
+int shownColumnsOf(qsizetype tileCount, int columns)
+{
+    return static_cast<int>(std::clamp<qsizetype>(columns, 1, std::max<qsizetype>(1, tileCount)));
+}
+
+// Room for the thumbnail and its name line below it.
+QSize tileSizeOf(QSize thumbnailSize)
+{
+    return {thumbnailSize.width(), thumbnailSize.height() + 3 + kLineHeight};
+}
+
+}  // namespace
+
+ContactSheetSize contactSheetSize(qsizetype tileCount, int columns, QSize thumbnailSize)
+{
+    const qint64 shownColumns = shownColumnsOf(tileCount, columns);
+    const qint64 rows = std::max<qint64>(1, (tileCount + shownColumns - 1) / shownColumns);
+    const QSize tile = tileSizeOf(thumbnailSize);
+    return {kGap + shownColumns * (tile.width() + kGap), kGap + rows * (tile.height() + kGap)};
+}
+
 QImage composeContactSheet(const QList<ContactTile> &tiles, int columns, QSize thumbnailSize)
 {
-    const int shownColumns = std::clamp(columns, 1, std::max<int>(1, static_cast<int>(tiles.size())));
-    const int rows = static_cast<int>((tiles.size() + shownColumns - 1) / shownColumns);
-    const QSize tile(thumbnailSize.width(), thumbnailSize.height() + 3 + kLineHeight);
-    QImage sheet(kGap + shownColumns * (tile.width() + kGap), kGap + std::max(rows, 1) * (tile.height() + kGap),
-                 QImage::Format_RGB888);
+    const int shownColumns = shownColumnsOf(tiles.size(), columns);
+    const QSize tile = tileSizeOf(thumbnailSize);
+    const ContactSheetSize size = contactSheetSize(tiles.size(), columns, thumbnailSize);
+    QImage sheet(static_cast<int>(size.width), static_cast<int>(size.height), QImage::Format_RGB888);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     QFont font = painter.font();

@@ -65,6 +65,10 @@ private slots:
                                         << "cannot open: No such file or directory";
         QTest::newRow("no output") << QStringList{"GOOD"} << 2 << "no --output";
         QTest::newRow("no file") << QStringList{"--output", "OUT"} << 2 << "no file named";
+        // 5 x 5 tiles of 2000 x (2000 + name line 19), 8 pixels apart: 101.9 million pixels
+        QTest::newRow("a sheet too large") << QStringList(25, "GOOD") + QStringList{"--columns", "5", "--size",
+                                                                                 "2000x2000", "--output", "OUT"}
+                                           << 2 << "10048 x 10143 pixels";
         QTest::newRow("an unwritable sheet") << QStringList{"GOOD", "--output", "NOFOLDER"} << 1 << "cannot write";
     }
     void outcomes()

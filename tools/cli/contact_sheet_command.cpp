@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "contact_sheet.h"
+#include "picture_limits.h"
 #include "png_file.h"
 
 #include <QFileInfo>
@@ -28,6 +29,16 @@ int runContactSheet(const QStringList &arguments)
         return 2;
     if (!output) {
         reportFailure(QStringLiteral("no --output named"));
+        return 2;
+    }
+    if (const ContactSheetSize sheet = contactSheetSize(files.size(), *columns, *size);
+        sheet.pixels() > kLargestContactSheetPixels) {
+        reportFailure(QStringLiteral("the sheet would be %1 x %2 pixels (%3 million), more than the %4 million "
+                                     "a sheet may have: use fewer files, fewer --columns or a smaller --size")
+                          .arg(sheet.width)
+                          .arg(sheet.height)
+                          .arg(sheet.pixels() / 1'000'000)
+                          .arg(kLargestContactSheetPixels / 1'000'000));
         return 2;
     }
 
