@@ -47,3 +47,34 @@ QByteArray realNumberText(double value)
 {
     return QByteArray::number(value, 'g', 15);
 }
+
+std::optional<double> parseDecimal(QStringView text)
+{
+    text = text.trimmed();
+    QByteArray plain;
+    if (text.startsWith(u'-')) {
+        plain += '-';
+        text = text.mid(1);
+    }
+    bool marked = false;
+    bool digits = false;
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            plain += static_cast<char>(c.unicode());
+            digits = true;
+        } else if ((c == u'.' || c == u',') && !marked) {
+            plain += '.';
+            marked = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    // only digits and one full stop are left: the C reading is exact
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}

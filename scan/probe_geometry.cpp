@@ -1,6 +1,6 @@
 #include "probe_geometry.h"
 
-#include <QLocale>
+#include "decimal_text.h"
 
 #include <cmath>
 
@@ -9,11 +9,8 @@ std::optional<std::optional<double>> parsePitch(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::optional<double>();
-    bool ok = false;
-    double pitch = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok)
-        pitch = QLocale().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(pitch) || pitch <= 0)
+    const auto pitch = parseDecimal(trimmed);
+    if (!pitch || !std::isfinite(*pitch) || *pitch <= 0)
         return std::nullopt;
-    return std::optional<double>(pitch);
+    return std::optional<double>(*pitch);
 }

@@ -31,6 +31,9 @@ private slots:
         QTest::newRow("VTK image with the probe")
             << "vti" << QStringList{"--layer-pitch", "0.75", "--slice-pitch", "1.5"} << "1.5" << "0.75";
         QTest::newRow("VTK image, layer pitch not known") << "vti" << QStringList{"--slice-pitch", "3"} << "3" << "1";
+        // a comma marks the decimals, never the thousands
+        QTest::newRow("VTK image, pitches with a comma")
+            << "vti" << QStringList{"--slice-pitch", "1,500", "--layer-pitch", "0,75"} << "1.5" << "0.75";
     }
     void filesReadBackInTheirToolsOwnReaders()
     {
@@ -61,7 +64,8 @@ private slots:
         QTest::newRow("negative") << "-2";
         QTest::newRow("not a number") << "nan";
         QTest::newRow("endless") << "inf";
-        QTest::newRow("comma") << "2,5";
+        QTest::newRow("thousands and decimals") << "1,500.5";
+        QTest::newRow("exponent") << "1e3";
     }
     void pitchesMustBeLengths()
     {

@@ -209,6 +209,10 @@ private slots:
                                       << std::optional<double>();
         QTest::newRow("no echo as reference") << "0" << "" << "1e999" << std::optional<int>()
                                               << std::optional<double>() << std::optional<double>();
+        QTest::newRow("comma as the decimal mark") << "80" << "1,500" << "2,5" << std::optional(80)
+                                                   << std::optional(1.5) << std::optional(2.5);
+        QTest::newRow("thousands separator") << "80" << "1,500.5" << "1.000,5" << std::optional(80)
+                                             << std::optional<double>() << std::optional<double>();
     }
 
     void brokenSettingsReadAsUnknown()
@@ -241,6 +245,7 @@ private slots:
             geometry.accept();
             refusedStayedOpen = geometry.result() != QDialog::Accepted;
             geometry.slicePitchEdit->setText(QStringLiteral("2"));
+            geometry.layerPitchEdit->setText(QStringLiteral("5,5"));
             geometry.accept();
             return geometry.result();
         };
@@ -249,9 +254,10 @@ private slots:
         QCOMPARE(run.dialogs.messages.size(), 1);
         QVERIFY(run.dialogs.messages[0].text.contains(QStringLiteral("slice pitch \"-3\" is not a positive number")));
         QCOMPARE(window.Readout->probeGeometry().slicePitch, std::optional(2.0));
-        QCOMPARE(window.Readout->probeGeometry().layerPitch, std::optional(5.0));
+        // a comma marks the decimals as a full stop does, and is stored as one
+        QCOMPARE(window.Readout->probeGeometry().layerPitch, std::optional(5.5));
         QCOMPARE(run.environment.stored(QStringLiteral("SlicePitch")).toString(), QStringLiteral("2"));
-        QCOMPARE(run.environment.stored(QStringLiteral("LayerPitch")).toString(), QStringLiteral("5"));
+        QCOMPARE(run.environment.stored(QStringLiteral("LayerPitch")).toString(), QStringLiteral("5.5"));
         run.shiftClickCell(40, 3);
         QVERIFY2(run.section().contains(QStringLiteral("distance ")), qPrintable(run.section()));
     }

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "cli_commands.h"
+#include "decimal_text.h"
 
 #include <functional>
 #include <map>
@@ -38,6 +39,16 @@ std::optional<SliceAxis> axisNamed(const QString &name)
 }
 
 }  // namespace
+
+CommandLine::CommandLine(QStringList arguments)
+{
+    const qsizetype end = arguments.indexOf(QLatin1String("--"));
+    if (end >= 0) {
+        filesAfterOptions_ = arguments.mid(end + 1);
+        arguments.resize(end);
+    }
+    arguments_ = std::move(arguments);
+}
 
 void CommandLine::fail(const QString &message)
 {
@@ -102,12 +113,21 @@ std::optional<QString> CommandLine::takeValue(const QString &name)
     }
     const QString value = arguments_[at + 1];
     arguments_.remove(at, 2);
+    if (arguments_.contains(name)) {
+        fail(QStringLiteral("%1 is given more than once").arg(name));
+        return std::nullopt;
+    }
     return value;
 }
 
 bool CommandLine::takeFlag(const QString &name)
 {
-    return arguments_.removeAll(name) > 0;
+    const qsizetype count = arguments_.removeAll(name);
+    if (count > 1) {
+        fail(QStringLiteral("%1 is given more than once").arg(name));
+        return false;
+    }
+    return count == 1;
 }
 
 std::optional<QSize> CommandLine::takeSize(const QString &name, QSize fallback, int largest)
@@ -150,10 +170,8 @@ std::optional<float> CommandLine::takeReal(const QString &name, float fallback, 
     const auto value = takeValue(name);
     if (!value)
         return failed_ ? std::nullopt : std::optional<float>(fallback);
-    bool number = false;
-    const double parsed = value->toDouble(&number);
-    // the comparisons are false for NaN, and infinities lie outside every range
-    if (!number || !(parsed >= lowest && parsed <= highest)) {
+    const auto parsed = parseDecimal(*value);
+    if (!parsed || *parsed < lowest || *parsed > highest) {
         fail(QStringLiteral("%1 takes a number from %2 to %3, not \"%4\"")
                  .arg(name)
                  .arg(lowest)
@@ -161,19 +179,21 @@ std::optional<float> CommandLine::takeReal(const QString &name, float fallback, 
                  .arg(*value));
         return std::nullopt;
     }
-    return static_cast<float>(parsed);
+    return static_cast<float>(*parsed);
 }
 
 bool CommandLine::onlyFilesLeft()
 {
     if (failed_)
         return false;
-    for (const QString &argument : arguments_) {
-        if (argument.startsWith(QLatin1String("--"))) {
+    // a file that begins with a dash is named after "--" (or as ./-name)
+    for (const QString &argument : std::as_const(arguments_)) {
+        if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             fail(QStringLiteral("unknown option %1").arg(argument));
             return false;
         }
     }
+    arguments_ += std::exchange(filesAfterOptions_, {});
     return true;
 }
 
@@ -195,4 +215,13 @@ QString CommandLine::takeFile()
         return {};
     }
     return arguments_.takeFirst();
+}
+
+bool CommandLine::nothingLeft()
+{
+    if (!onlyFilesLeft())
+        return false;
+    if (!arguments_.isEmpty())
+        fail(QStringLiteral("unexpected argument \"%1\"").arg(arguments_.first()));
+    return !failed_;
 }

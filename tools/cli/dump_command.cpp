@@ -3,6 +3,7 @@
 
 #include "cli_commands.h"
 
+#include "command_line.h"
 #include "export_writers.h"
 #include "scan_layout.h"
 #include "scan_loading.h"
@@ -21,21 +22,13 @@ struct DumpOptions {
 
 std::optional<DumpOptions> parseDumpOptions(const QStringList &arguments)
 {
+    CommandLine line(arguments);
     DumpOptions options;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == QLatin1String("--raw"))
-            options.raw = true;
-        else if (argument == QLatin1String("--smoothed"))
-            options.smoothed = true;
-        else if (argument == QLatin1String("--output") && i + 1 < arguments.size())
-            options.output = arguments[++i];
-        else if (!argument.startsWith(QLatin1String("--")) && options.file.isEmpty())
-            options.file = argument;
-        else
-            return std::nullopt;
-    }
-    if (options.file.isEmpty() || options.output.isEmpty() || options.raw == options.smoothed)
+    options.raw = line.takeFlag(QStringLiteral("--raw"));
+    options.smoothed = line.takeFlag(QStringLiteral("--smoothed"));
+    options.output = line.takeValue(QStringLiteral("--output")).value_or(QString());
+    options.file = line.takeFile();
+    if (line.failed() || options.output.isEmpty() || options.raw == options.smoothed)
         return std::nullopt;
     return options;
 }

@@ -2,6 +2,7 @@
 
 #include "cli_commands.h"
 
+#include "command_line.h"
 #include "scan_file_format.h"
 #include "scan_file_reader.h"
 #include "scan_volume.h"
@@ -44,11 +45,12 @@ LayerStatistics layerStatistics(const ScanVolume &volume, int imageBytesRead)
 
 int runInfo(const QStringList &arguments)
 {
-    if (arguments.size() != 1) {
+    CommandLine line(arguments);
+    const QString path = line.takeFile();
+    if (line.failed()) {
         reportFailure(QStringLiteral("usage: velmora-cli info FILE"));
         return 2;
     }
-    const QString path = arguments.first();
     QFile file(path);
     if (!openForReading(file))
         return 1;

@@ -132,12 +132,18 @@ void printLine(const QString &line)
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(dropQtNotes);
-    // the tool draws off screen and needs no display
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    QStringList arguments = QGuiApplication::arguments();
-    arguments.removeFirst();
+    // The tool draws off screen and needs no display, whatever the session
+    // says. Qt is shown none of the command line: its own options
+    // (-platform, -platformpluginpath, -reverse, -session …) are unknown
+    // options here like any other.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static char programName[] = "velmora-cli";
+    static char *qtArguments[] = {programName, nullptr};
+    static int qtArgumentCount = 1;
+    QGuiApplication application(qtArgumentCount, qtArguments);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
     if (arguments.isEmpty()) {
         printUsage();
         return 2;

@@ -44,7 +44,7 @@ std::optional<ReceiveOptions> parseReceive(const QStringList &arguments)
     const auto timeout = line.takeInteger(QStringLiteral("--timeout"), kDefaultTimeoutSeconds, 1, kLongestTimeoutSeconds);
     options.adapter = line.takeFlag(QStringLiteral("--adapter"));
     options.force = line.takeFlag(QStringLiteral("--force"));
-    if (line.failed())
+    if (!line.nothingLeft())
         return std::nullopt;
     options.timeoutSeconds = *timeout;
     if (portGiven) {
@@ -61,6 +61,10 @@ std::optional<ReceiveOptions> parseReceive(const QStringList &arguments)
         return std::nullopt;
     }
     options.output = *output;
+    if (QFileInfo(options.output).isDir()) {
+        reportFailure(QStringLiteral("--output names a folder: %1").arg(options.output));
+        return std::nullopt;
+    }
     return options;
 }
 
