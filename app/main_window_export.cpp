@@ -112,21 +112,24 @@ void TForm1::SaveSEG2DATA(const QString &path)
     repaint();
     if (!allowed)
         return;
-    exportLayers(volume, path, LayerFormat::Seg2, utc_clock, [](const QString &, const QString &) {
-        showErrorMessage(kCantWriteFile);
-        return true;
-    });
+    saveLayerFiles(path, LayerFormat::Seg2);
     repaint();
 }
 
 void TForm1::SaveAsciiColumns(const QString &path)
 {
-    if (!layerOverwriteAllowed(path, LayerFormat::Ascii))
-        return;
-    exportLayers(volume, path, LayerFormat::Ascii, utc_clock, [](const QString &, const QString &) {
-        showErrorMessage(kUnableToWriteFile);
-        return false;
-    });
+    if (layerOverwriteAllowed(path, LayerFormat::Ascii))
+        saveLayerFiles(path, LayerFormat::Ascii);
+}
+
+// All 24 files or none: one message names the file that failed and why.
+void TForm1::saveLayerFiles(const QString &chosen, LayerFormat format)
+{
+    const FileSetOutcome outcome = exportLayers(volume, chosen, format, utc_clock);
+    if (!outcome.ok)
+        showErrorMessage(QStringLiteral("Cannot save %1: %2; the %3 layer files were left as they were.")
+                             .arg(outcome.path, outcome.error)
+                             .arg(ScanLayout::kLayerCount));
 }
 
 // The scan shown stays the current file: the name of an export is not one to open again.

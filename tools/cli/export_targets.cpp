@@ -4,10 +4,6 @@
 
 namespace {
 
-// The same texts as the program's message boxes.
-const QString kCantWriteFile = QStringLiteral("Can't write file!");
-const QString kUnableToWriteFile = QStringLiteral("Unable to write to file");
-
 const QString kScanFileExtension = QStringLiteral(".vlm");
 
 struct NamedFormat {
@@ -36,15 +32,11 @@ bool writeScanFile(ScanVolume &volume, const QString &output)
 
 bool writeLayerFiles(const ScanVolume &volume, const QString &output, LayerFormat format)
 {
-    bool written = true;
-    const QString message = format == LayerFormat::Ascii ? kUnableToWriteFile : kCantWriteFile;
-    exportLayers(volume, output, format, [] { return QDateTime::currentDateTimeUtc(); },
-                 [&](const QString &path, const QString &reason) {
-                     reportFailure(QStringLiteral("%1 %2: %3").arg(message, path, reason));
-                     written = false;
-                     return format != LayerFormat::Ascii;
-                 });
-    return written;
+    const FileSetOutcome outcome = exportLayers(volume, output, format, [] { return QDateTime::currentDateTimeUtc(); });
+    if (!outcome.ok)
+        reportFailure(QStringLiteral("cannot save %1: %2; the 24 layer files were left as they were")
+                          .arg(outcome.path, outcome.error));
+    return outcome.ok;
 }
 
 bool writeVolumeFile(const ScanVolume &volume, const QString &output, VolumeFormat format,
