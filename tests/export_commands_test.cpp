@@ -94,7 +94,7 @@ class ExportCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void saveDialogKeepsItsNameAndTypeAndRestoresItsFilter()
+    void saveDialogKeepsItsNameOpensOnTheScanTypeAndRestoresItsFilter()
     {
         ExportRun run;
         TForm1 &window = run.startWithSample();
@@ -112,7 +112,58 @@ private slots:
         window.ToolButton9Click();  // cancelled
         const FileDialogRequest &second = run.dialogs.fileDialogs[1];
         QCOMPARE(second.fileName, run.environment.path("a.dat"));
-        QCOMPARE(second.filterIndex, int(Seg2File));
+        QCOMPARE(second.filterIndex, int(ScanFile));
+    }
+
+    // The extension typed decides what is written; a name without one takes
+    // the chosen type's: a scan is never replaced by CSV text.
+    void theTypedNameDecidesWhatIsWritten_data()
+    {
+        QTest::addColumn<int>("fileType");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("a scan's name, CSV chosen") << int(CsvFile) << "copy.vlm" << "copy.vlm" << QByteArray("VLMv1.0");
+        QTest::newRow("a CSV name, scan file chosen")
+            << int(ScanFile) << "t.csv" << "t.csv" << QByteArray("layer,slice,depth_mm,amplitude\n");
+        QTest::newRow("a SEG-2 name, NRRD chosen") << int(NrrdFile) << "s.dat" << "s1.dat" << QByteArray("\x55\x3A");
+        QTest::newRow("no extension, NumPy chosen") << int(NumpyFile) << "v" << "v.npy" << QByteArray("\x93NUMPY");
+        QTest::newRow("no extension, ASCII chosen") << int(AsciiFile) << "a" << "a0.asc" << QByteArray("  0.000   0.000");
+    }
+    void theTypedNameDecidesWhatIsWritten()
+    {
+        QFETCH(int, fileType);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, start);
+        ExportRun run;
+        TForm1 &window = run.startWithSample();
+        const QString path = run.writeFile(typed, bundledSample());
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);  // to replace it, where asked
+        run.save(window, path, fileType);
+        QVERIFY2(fileBytes(run.environment.path(written)).startsWith(start),
+                 qPrintable(fileBytes(run.environment.path(written)).left(16).toHex()));
+        if (written != typed)
+            QCOMPARE(fileBytes(path), bundledSample());
+        QVERIFY(run.errorTexts().isEmpty());
+    }
+
+    void aNameWithAnotherExtensionIsAskedAbout()
+    {
+        ExportRun run;
+        TForm1 &window = run.startWithSample();
+        const QString path = run.environment.path("copy.txt");
+        run.save(window, path, NumpyFile);  // answered No
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text,
+                 QStringLiteral("copy.txt ends in none of .vlm, .dat, .asc, .npy, .nrrd, .vti or .csv. "
+                                "Save it as NumPy arrays (*.npy) under this name?"));
+        QCOMPARE(run.dialogs.messages[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(run.dialogs.messages[0].defaultAnswer, MessageAnswer::No);
+        QVERIFY(!QFile::exists(path));
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        run.save(window, path, NumpyFile);
+        QVERIFY(fileBytes(path).startsWith("\x93NUMPY"));
     }
 
     void seg2WritesOneFilePerLayerAndNotTheChosenName()

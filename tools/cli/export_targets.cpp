@@ -1,10 +1,9 @@
 #include "export_targets.h"
 
 #include "cli_commands.h"
+#include "save_choice.h"
 
 namespace {
-
-const QString kScanFileExtension = QStringLiteral(".vlm");
 
 struct NamedFormat {
     const char *name;
@@ -71,7 +70,7 @@ QString exportExtension(const ExportFormat &format)
 {
     switch (format.kind) {
     case ExportFormat::Kind::ScanFile:
-        return kScanFileExtension;
+        return savedFormExtension(SavedForm::ScanFile);
     case ExportFormat::Kind::Layers:
         return layerExtension(format.layers);
     case ExportFormat::Kind::Volume:
