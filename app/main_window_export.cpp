@@ -68,6 +68,9 @@ bool asked(const QString &question)
 // what is written, so that a scan is never replaced by a file of another kind.
 void TForm1::ToolButton9Click()
 {
+    if (layersAreEmpty(volume)
+        && !asked(QStringLiteral("The scan is empty: every layer holds only zeros. Save it all the same?")))
+        return;
     SaveDialog1.defaultExtension = kScanExtension;
     SaveDialog1.filter = kSaveFilters;
     SaveDialog1.filterIndex = kScanFileType;

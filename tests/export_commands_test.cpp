@@ -166,6 +166,32 @@ private slots:
         QVERIFY(fileBytes(path).startsWith("\x93NUMPY"));
     }
 
+    void anEmptyVolumeIsAskedAboutBeforeTheDialog_data()
+    {
+        QTest::addColumn<bool>("afterNew");
+        QTest::newRow("after New") << true;
+        QTest::newRow("at a start without a scan") << false;
+    }
+    void anEmptyVolumeIsAskedAboutBeforeTheDialog()
+    {
+        QFETCH(bool, afterNew);
+        ExportRun run;
+        TForm1 &window = afterNew ? run.startWithSample() : run.start();
+        if (afterNew)
+            window.N1->trigger();
+        const QString path = run.environment.path("empty.vlm");
+        run.save(window, path, ScanFile);  // answered No
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text,
+                 QStringLiteral("The scan is empty: every layer holds only zeros. Save it all the same?"));
+        QCOMPARE(run.dialogs.messages[0].defaultAnswer, MessageAnswer::No);
+        QVERIFY(run.dialogs.fileDialogs.isEmpty());
+        run.dialogs.fileAnswers.clear();
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        run.save(window, path, ScanFile);
+        QCOMPARE(fileBytes(path).size(), 131088);
+    }
+
     void seg2WritesOneFilePerLayerAndNotTheChosenName()
     {
         ExportRun run;
