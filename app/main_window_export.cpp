@@ -128,7 +128,8 @@ bool TForm1::overwriteAllowed(const QString &path)
 }
 
 // The file is replaced only once all of it is written; a failure is told and
-// the file that was there, the image and the name of the scan stay as they were.
+// the file that was there, the image and the name of the scan stay as they
+// were. Once saved, the caption, the printed page and the last file name it.
 void TForm1::SaveScanFile(const QString &path)
 {
     if (!overwriteAllowed(path))
@@ -140,6 +141,8 @@ void TForm1::SaveScanFile(const QString &path)
     }
     volume.current_file_name = path;
     shown_file_name_ = path;
+    // the copy is now the scan shown, as after Save As in any editor
+    showFileCaption();
 }
 
 // The chosen name itself is never written, so the question is about the

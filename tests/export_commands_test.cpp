@@ -282,8 +282,10 @@ private slots:
             QCOMPARE(int(window.volume.scan_image[i]), 0);
         for (int i = 131028; i < 131072; ++i)
             QCOMPARE(uint8_t(saved[16 + i]), uint8_t(200));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
+        // the caption names the copy, as the printed page and the last file do
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(path));
         QCOMPARE(window.volume.current_file_name, path);
+        QCOMPARE(window.printSubject().fileName, path);
     }
 
     void cancellingWritesNothing()
