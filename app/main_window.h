@@ -342,6 +342,7 @@ private:
     // The 3-D picture as the library draws it now, at the size of its area.
     QImage threeDSnapshot() const;
     bool layerOverwriteAllowed(const QString &chosen, LayerFormat format);
+    void saveLayerFiles(const QString &chosen, LayerFormat format);
     // Puts back the caption and the name of the scan shown after a file that was not loaded.
     void keepShownFile(const QString &caption);
     void reportMissingBytes(int firstMissing);

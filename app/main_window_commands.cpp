@@ -1,6 +1,7 @@
 // The commands of the main window that belong to no one subsystem: New,
 // copying the slice image, and the shutdown prompt.
 
+#include "application_title.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
 #include "main_window.h"
@@ -9,9 +10,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+// The volume left is no file's: the caption, the printed page and the last
+// file name none, and "Save data" asks before it writes the empty volume.
 void TForm1::N1Click()
 {
     ClearVolume(volume);
+    volume.current_file_name.clear();
+    shown_file_name_.clear();
+    setWindowTitle(kMainWindowCaption);
     Readout->setScanLoaded(false);
     Image1Click();
     d3d_.d3dreview_(1);

@@ -5,6 +5,7 @@
 #include "finding_readout.h"
 #include "main_window.h"
 #include "program_messages.h"
+#include "save_choice.h"
 #include "slice_grid_text.h"
 
 #include <QClipboard>
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -23,19 +25,55 @@ const QString kSaveFilters =
                    "|CSV tables (*.csv)|*.csv");
 const QString kScanFilter = QStringLiteral("M7340 VLM files (*.vlm)|*.vlm");
 const QString kScanExtension = QStringLiteral("*.vlm");
+constexpr int kScanFileType = 1;
 
-enum SaveFileType { ScanFileType = 1, Seg2FileType = 2, AsciiFileType = 3, FirstVolumeFileType = 4 };
+// The forms of the file types, in the order of the filter.
+constexpr SavedForm kFileTypes[] = {SavedForm::ScanFile, SavedForm::Seg2, SavedForm::Ascii, SavedForm::Npy,
+                                    SavedForm::Nrrd,     SavedForm::Vti,  SavedForm::Csv};
 
-// The file types after the instrument's own, in the order of the filter.
-constexpr VolumeFormat kVolumeFileTypes[] = {VolumeFormat::Npy, VolumeFormat::Nrrd, VolumeFormat::Vti,
-                                             VolumeFormat::Csv};
+SavedForm formOfFileType(int filterIndex)
+{
+    return filterIndex >= 1 && filterIndex <= int(std::size(kFileTypes)) ? kFileTypes[filterIndex - 1]
+                                                                          : SavedForm::ScanFile;
+}
+
+// "M7340 VLM files (*.vlm)": the description of a form's file type in the filter.
+QString fileTypeName(SavedForm form)
+{
+    const int index = int(std::find(std::begin(kFileTypes), std::end(kFileTypes), form) - std::begin(kFileTypes));
+    return kSaveFilters.section(QLatin1Char('|'), 2 * index, 2 * index);
+}
+
+QString foreignExtensionQuestion(const SaveChoice &choice)
+{
+    QStringList extensions;
+    for (const SavedForm form : kFileTypes)
+        extensions << savedFormExtension(form);
+    const QString last = extensions.takeLast();
+    return QStringLiteral("%1 ends in none of %2 or %3. Save it as %4 under this name?")
+        .arg(QFileInfo(choice.path).fileName(), extensions.join(QStringLiteral(", ")), last,
+             fileTypeName(choice.form));
+}
+
+bool asked(const QString &question)
+{
+    return dialogs().showMessage({QStringLiteral("Warning"), question, MessageIcon::Warning, MessageButtons::YesNo,
+                                  MessageAnswer::No})
+           == MessageAnswer::Yes;
+}
 
 }  // namespace
 
+// The dialog opens on the scan file each time; the extension typed decides
+// what is written, so that a scan is never replaced by a file of another kind.
 void TForm1::ToolButton9Click()
 {
+    if (layersAreEmpty(volume)
+        && !asked(QStringLiteral("The scan is empty: every layer holds only zeros. Save it all the same?")))
+        return;
     SaveDialog1.defaultExtension = kScanExtension;
     SaveDialog1.filter = kSaveFilters;
+    SaveDialog1.filterIndex = kScanFileType;
     const auto restore = qScopeGuard([this] {
         SaveDialog1.filter = kScanFilter;
         SaveDialog1.defaultExtension = kScanExtension;
@@ -43,30 +81,40 @@ void TForm1::ToolButton9Click()
     const auto chosen = dialogs().runFileDialog(SaveDialog1);
     if (!chosen)
         return;
-    SaveDialog1.fileName = chosen->path;
-    SaveDialog1.filterIndex = chosen->filterIndex;
+    const SaveChoice choice = saveChoiceFor(chosen->path, formOfFileType(chosen->filterIndex));
+    SaveDialog1.fileName = choice.path;
+    if (choice.foreignExtension && !asked(foreignExtensionQuestion(choice)))
+        return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    switch (chosen->filterIndex) {
-    case ScanFileType:
+    switch (choice.form) {
+    case SavedForm::ScanFile:
         repaint();
-        SaveScanFile(chosen->path);
+        SaveScanFile(choice.path);
         break;
-    case Seg2FileType:
-        SaveSEG2DATA(chosen->path);
+    case SavedForm::Seg2:
+        SaveSEG2DATA(choice.path);
         break;
-    case AsciiFileType:
+    case SavedForm::Ascii:
         repaint();
-        SaveAsciiColumns(chosen->path);
+        SaveAsciiColumns(choice.path);
         break;
-    default: {
-        const int index = chosen->filterIndex - FirstVolumeFileType;
-        if (index >= 0 && index < int(std::size(kVolumeFileTypes))) {
-            repaint();
-            SaveVolumeFile(chosen->path, kVolumeFileTypes[index]);
-        }
+    case SavedForm::Npy:
+        repaint();
+        SaveVolumeFile(choice.path, VolumeFormat::Npy);
         break;
-    }
+    case SavedForm::Nrrd:
+        repaint();
+        SaveVolumeFile(choice.path, VolumeFormat::Nrrd);
+        break;
+    case SavedForm::Vti:
+        repaint();
+        SaveVolumeFile(choice.path, VolumeFormat::Vti);
+        break;
+    case SavedForm::Csv:
+        repaint();
+        SaveVolumeFile(choice.path, VolumeFormat::Csv);
+        break;
     }
 }
 
@@ -80,7 +128,8 @@ bool TForm1::overwriteAllowed(const QString &path)
 }
 
 // The file is replaced only once all of it is written; a failure is told and
-// the file that was there, the image and the name of the scan stay as they were.
+// the file that was there, the image and the name of the scan stay as they
+// were. Once saved, the caption, the printed page and the last file name it.
 void TForm1::SaveScanFile(const QString &path)
 {
     if (!overwriteAllowed(path))
@@ -92,6 +141,8 @@ void TForm1::SaveScanFile(const QString &path)
     }
     volume.current_file_name = path;
     shown_file_name_ = path;
+    // the copy is now the scan shown, as after Save As in any editor
+    showFileCaption();
 }
 
 // The chosen name itself is never written, so the question is about the
@@ -112,21 +163,24 @@ void TForm1::SaveSEG2DATA(const QString &path)
     repaint();
     if (!allowed)
         return;
-    exportLayers(volume, path, LayerFormat::Seg2, utc_clock, [](const QString &, const QString &) {
-        showErrorMessage(kCantWriteFile);
-        return true;
-    });
+    saveLayerFiles(path, LayerFormat::Seg2);
     repaint();
 }
 
 void TForm1::SaveAsciiColumns(const QString &path)
 {
-    if (!layerOverwriteAllowed(path, LayerFormat::Ascii))
-        return;
-    exportLayers(volume, path, LayerFormat::Ascii, utc_clock, [](const QString &, const QString &) {
-        showErrorMessage(kUnableToWriteFile);
-        return false;
-    });
+    if (layerOverwriteAllowed(path, LayerFormat::Ascii))
+        saveLayerFiles(path, LayerFormat::Ascii);
+}
+
+// All 24 files or none: one message names the file that failed and why.
+void TForm1::saveLayerFiles(const QString &chosen, LayerFormat format)
+{
+    const FileSetOutcome outcome = exportLayers(volume, chosen, format, utc_clock);
+    if (!outcome.ok)
+        showErrorMessage(QStringLiteral("Cannot save %1: %2; the %3 layer files were left as they were.")
+                             .arg(outcome.path, outcome.error)
+                             .arg(ScanLayout::kLayerCount));
 }
 
 // The scan shown stays the current file: the name of an export is not one to open again.

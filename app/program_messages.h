@@ -6,5 +6,3 @@
 inline const QString kNotEnoughMemory =
     QStringLiteral("Not enough memory. Please shutdown other applications and try again.");
 inline const QString kFileExists = QStringLiteral("File exist ! Overwrite ?");
-inline const QString kCantWriteFile = QStringLiteral("Can't write file!");
-inline const QString kUnableToWriteFile = QStringLiteral("Unable to write to file");

@@ -21,11 +21,12 @@ void layerExport(benchmark::State &state, LayerFormat format, const QString &nam
     QTemporaryDir folder;
     const QString chosen = folder.filePath(name);
     for (auto _ : state) {
-        exportLayers(*volume, chosen, format, [] { return QDateTime::currentDateTimeUtc(); },
-                     [&](const QString &, const QString &reason) {
-                         state.SkipWithError(qPrintable(reason));
-                         return false;
-                     });
+        const FileSetOutcome outcome =
+            exportLayers(*volume, chosen, format, [] { return QDateTime::currentDateTimeUtc(); });
+        if (!outcome.ok) {
+            state.SkipWithError(qPrintable(outcome.error));
+            break;
+        }
     }
     state.SetBytesProcessed(state.iterations() * ScanLayout::kLayerCount * layerFileSize);
 }

@@ -3,6 +3,7 @@
 #include "native_path.h"
 #include "scan_file_writer.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -11,13 +12,30 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
+#include <new>
+#include <optional>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 bool writeBytes(QFileDevice &file, const QByteArray &bytes)
 {
     return file.write(bytes) == bytes.size();
+}
+
+// Qt calls an existing file that cannot be written "not writable" whatever
+// the cause; the system tells a read-only file system from missing rights.
+QString whyOpeningFailed(const QSaveFile &file)
+{
+    const QByteArray name = QFile::encodeName(file.fileName());
+    if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
+        return qt_error_string(errno);
+    const QByteArray folder = QFile::encodeName(QFileInfo(file.fileName()).absolutePath());
+    if (::access(folder.constData(), W_OK) != 0)
+        return qt_error_string(errno);
+    return file.errorString();
 }
 
 // Qt reports a write that stopped part way without the system's reason. One
@@ -56,23 +74,64 @@ WriteOutcome writeUnderOtherName(const QString &path, const std::function<bool(Q
     return outcome;
 }
 
+// Writes the temporary file of file whole without putting it in place: the
+// reason when that fails, after which the temporary file is gone.
+std::optional<QString> writeUncommitted(QSaveFile &file, const std::function<bool(QFileDevice &)> &write)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        return whyOpeningFailed(file);
+    if (!write(file) || !file.flush()) {
+        const QString reason = whyWritingFailed(file);
+        file.cancelWriting();
+        return reason;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write)
 {
     if (!reachableByQt(path))
         return writeUnderOtherName(path, write);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (!write(file) || !file.flush()) {
-        const QString reason = whyWritingFailed(file);
-        file.cancelWriting();
-        return {false, reason};
+    try {
+        QSaveFile file(path);
+        if (const auto reason = writeUncommitted(file, write))
+            return {false, *reason};
+        if (!file.commit())
+            return {false, file.errorString()};
+        return {};
+    } catch (const std::bad_alloc &) {
+        return {false, kOutOfMemoryReason};
     }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {};
+}
+
+// The files wait, written and on the disk, until the last of them is: only
+// then is the first put in place, so that a full disk or a lack of memory
+// meets none of them half way.
+FileSetOutcome writeFileSetWhole(const QStringList &paths, const std::function<bool(int, QFileDevice &)> &write)
+{
+    QString current;
+    try {
+        std::vector<std::unique_ptr<QSaveFile>> files;
+        for (int i = 0; i < paths.size(); ++i) {
+            current = paths[i];
+            files.push_back(std::make_unique<QSaveFile>(paths[i]));
+            QSaveFile &file = *files.back();
+            if (const auto reason = writeUncommitted(file, [&](QFileDevice &device) { return write(i, device); }))
+                return {false, current, *reason};
+            if (::fsync(file.handle()) != 0)
+                return {false, current, qt_error_string(errno)};
+        }
+        for (const auto &file : files) {
+            current = file->fileName();
+            if (!file->commit())
+                return {false, current, file->errorString()};
+        }
+        return {};
+    } catch (const std::bad_alloc &) {
+        return {false, current, kOutOfMemoryReason};
+    }
 }
 
 WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image)
@@ -85,8 +144,13 @@ WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image)
 
 WriteOutcome saveScanImagePrepared(const QString &path, ScanVolume &volume, int first, int last)
 {
-    const std::vector<uint8_t> prepared = imagePreparedForSave(
-        std::span<const uint8_t>(volume.scan_image.data(), ScanLayout::kClearedEntries), first, last);
+    std::vector<uint8_t> prepared;
+    try {
+        prepared = imagePreparedForSave(
+            std::span<const uint8_t>(volume.scan_image.data(), ScanLayout::kClearedEntries), first, last);
+    } catch (const std::bad_alloc &) {
+        return {false, kOutOfMemoryReason};
+    }
     const WriteOutcome outcome = saveScanImage(path, prepared);
     if (outcome.ok)
         std::copy(prepared.begin(), prepared.end(), volume.scan_image.data());
@@ -104,8 +168,7 @@ WriteOutcome probeWritableFolder(const QString &path)
 WriteOutcome exportVolume(const QString &path, VolumeFormat format, const ScanVolume &volume,
                           const VolumeSource &source)
 {
-    const QByteArray bytes = volumeFile(format, volume, source);
-    return writeFileWhole(path, [&](QFileDevice &file) { return writeBytes(file, bytes); });
+    return writeFileWhole(path, [&](QFileDevice &file) { return writeBytes(file, volumeFile(format, volume, source)); });
 }
 
 QString layerExtension(LayerFormat format)
@@ -143,24 +206,18 @@ QString existingLayerFilesText(const QStringList &existing)
         .arg(first);
 }
 
-void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock,
-                  const LayerFailure &failed)
+FileSetOutcome exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock)
 {
-    const QStringList paths = layerFileNames(chosen, format);
-    for (int layer = 1; layer <= ScanLayout::kLayerCount; ++layer) {
-        const QString &path = paths[layer - 1];
-        const WriteOutcome outcome = writeFileWhole(path, [&](QFileDevice &file) {
-            switch (format) {
-            case LayerFormat::Seg2:
-                return writeBytes(file, seg2LayerFile(volume, layer, clock()));
-            case LayerFormat::Seg2Standard:
-                return writeBytes(file, seg2StandardLayerFile(volume, layer, clock()));
-            case LayerFormat::Ascii:
-                break;
-            }
-            return writeBytes(file, asciiLayerFile(volume, layer));
-        });
-        if (!outcome.ok && !failed(path, outcome.error))
-            return;
-    }
+    return writeFileSetWhole(layerFileNames(chosen, format), [&](int index, QFileDevice &file) {
+        const int layer = index + 1;
+        switch (format) {
+        case LayerFormat::Seg2:
+            return writeBytes(file, seg2LayerFile(volume, layer, clock()));
+        case LayerFormat::Seg2Standard:
+            return writeBytes(file, seg2StandardLayerFile(volume, layer, clock()));
+        case LayerFormat::Ascii:
+            break;
+        }
+        return writeBytes(file, asciiLayerFile(volume, layer));
+    });
 }

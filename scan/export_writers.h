@@ -17,6 +17,9 @@ struct WriteOutcome {
     QString error;  // why the file could not be written
 };
 
+// The reason given when the memory runs out while a file is made.
+inline const QString kOutOfMemoryReason = QStringLiteral("Not enough memory");
+
 // Writes path through write, which returns false when a write fails.
 WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write);
 
@@ -34,14 +37,23 @@ WriteOutcome probeWritableFolder(const QString &path);
 enum class LayerFormat { Seg2, Seg2Standard, Ascii };
 
 using Clock = std::function<QDateTime()>;
-// Told of a layer file that could not be written; returns whether to go on with the next layer.
-using LayerFailure = std::function<bool(const QString &path, const QString &reason)>;
+
+// The outcome of writing several files: on failure, the file that failed and why.
+struct FileSetOutcome {
+    bool ok = true;
+    QString path;
+    QString error;
+};
+
+// Writes every file of paths through write (given the file's index) into a
+// temporary file beside it, and puts them in place only once all of them are
+// written: a failure leaves every file that was there as it was.
+FileSetOutcome writeFileSetWhole(const QStringList &paths, const std::function<bool(int, QFileDevice &)> &write);
 
 // Writes the 24 layer files of a format under names made from chosen: SEG-2
-// files numbered 1 to 24, ASCII files 0 to 23. The clock is read once per
-// SEG-2 file. Each layer file is composed whole and handed to the system at once.
-void exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock,
-                  const LayerFailure &failed);
+// files numbered 1 to 24, ASCII files 0 to 23, all of them or none. The
+// clock is read once per SEG-2 file.
+FileSetOutcome exportLayers(const ScanVolume &volume, const QString &chosen, LayerFormat format, const Clock &clock);
 
 // Writes the volume in a format for other tools to path.
 WriteOutcome exportVolume(const QString &path, VolumeFormat format, const ScanVolume &volume,

@@ -9,6 +9,7 @@
 namespace ScanFileFormat {
 
 constexpr std::string_view kMagic = "VLMv1.0";
+constexpr std::string_view kExtension = ".vlm";
 constexpr int kHeaderSize = 16;
 constexpr int kFileSize = kHeaderSize + ScanLayout::kImageSize;  // 131,088
 // A header byte that is not part of the magic: the reader's buffer starts with it.

@@ -92,6 +92,13 @@ void ClearVolume(ScanVolume &volume)
     clearImage(volume);
 }
 
+bool layersAreEmpty(const ScanVolume &volume)
+{
+    const uint8_t *image = volume.scan_image.data();
+    return std::all_of(image + ScanLayout::kHeaderBlockSize, image + ScanLayout::kTailStart,
+                       [](uint8_t value) { return value == 0; });
+}
+
 void ReleaseVolumeArrays(ScanVolume &volume)
 {
     volume.raw_image.release();

@@ -56,5 +56,9 @@ void AllocateVolume(ScanVolume &volume, const OutOfMemoryReport &report);
 // Empties the image and the 3-D volume; the raw image and the name stay.
 void ClearVolume(ScanVolume &volume);
 
+// Whether every byte of the 24 layers of scan_image is 0: nothing was recorded
+// in them (after New, or at a start without a scan).
+bool layersAreEmpty(const ScanVolume &volume);
+
 // Releases the heap arrays when the main window closes.
 void ReleaseVolumeArrays(ScanVolume &volume);

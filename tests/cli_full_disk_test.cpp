@@ -1,6 +1,7 @@
 // Every file the command-line tool writes is put in place whole or not at
-// all: on a file system that runs full half way through, the tool reports the
-// system's reason, exits 1 and leaves the file that was there as it was.
+// all, and the 24 layer files of an export all together or none of them: on
+// a file system that runs full half way through, the tool reports the
+// system's reason, exits 1 and leaves the files that were there as they were.
 
 #include "cli_run.h"
 #include "cramped_folder.h"
@@ -47,6 +48,48 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), old);
         QCOMPARE(cramped.names(), QStringList{name});  // no partial file beside it
+    }
+
+    void aFullDiskKeepsTheOldLayerFiles_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<int>("firstNumber");
+        QTest::addColumn<qint64>("room");  // for two and a half layer files
+        QTest::newRow("seg2") << "seg2" << "dat" << 1 << qint64(2.5 * 23208);
+        QTest::newRow("seg2-standard") << "seg2-standard" << "dat" << 1 << qint64(2.5 * 23328);
+        QTest::newRow("ascii") << "ascii" << "asc" << 0 << qint64(2.5 * 122880);
+    }
+    void aFullDiskKeepsTheOldLayerFiles()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, extension);
+        QFETCH(int, firstNumber);
+        QFETCH(qint64, room);
+        CrampedFolder cramped;
+        QStringList names;
+        for (int number = firstNumber; number < firstNumber + 24; ++number) {
+            names << QStringLiteral("scan%1.%2").arg(number).arg(extension);
+            QFile old(cramped.path(names.last()));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(names.last().toLatin1()) > 0);
+        }
+        cramped.cramp(room);
+        const CliOutcome outcome = runCli({"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--force", "--format",
+                                           format, "--output", cramped.path("scan." + extension)},
+                                          cramped.childSetUp());
+        QCOMPARE(outcome.status, 1);
+        QCOMPARE(outcome.err.count("cannot save"), 1);
+        QVERIFY2(outcome.err.contains(cramped.path("scan")) && outcome.err.contains(": " + cramped.reason() + ";"),
+                 qPrintable(outcome.err));
+        for (const QString &name : names) {
+            QFile kept(cramped.path(name));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), name.toLatin1());
+        }
+        QStringList left = cramped.names();
+        left.sort();
+        names.sort();
+        QCOMPARE(left, names);  // and no temporary beside them
     }
 };
 

@@ -1,19 +1,22 @@
+#include "cramped_folder.h"
 #include "main_window_run.h"
 #include "program_messages.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtEndian>
 
 #include <csignal>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
-enum FileType { ScanFile = 1, Seg2File = 2, AsciiFile = 3 };
+enum FileType { ScanFile = 1, Seg2File = 2, AsciiFile = 3, NumpyFile = 4, NrrdFile = 5, CsvFile = 7 };
 
 QByteArray fileBytes(const QString &path)
 {
@@ -34,6 +37,28 @@ public:
         setrlimit(RLIMIT_FSIZE, &lowered);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
+
+private:
+    rlimit previous_{};
+};
+
+// While it lives, the process may map only a little more memory than it
+// maps now: a large allocation fails as when the memory runs out.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(rlim_t more)
+    {
+        malloc_trim(0);  // free room kept by the allocator would hide the limit
+        getrlimit(RLIMIT_AS, &previous_);
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        const bool read = statm.open(QIODevice::ReadOnly);
+        const rlim_t mapped = read ? statm.readAll().split(' ').value(0).toULongLong() * sysconf(_SC_PAGESIZE) : 0;
+        rlimit lowered = previous_;
+        lowered.rlim_cur = mapped + more;
+        if (mapped > 0)
+            setrlimit(RLIMIT_AS, &lowered);
+    }
+    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &previous_); }
 
 private:
     rlimit previous_{};
@@ -69,7 +94,7 @@ class ExportCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void saveDialogKeepsItsNameAndTypeAndRestoresItsFilter()
+    void saveDialogKeepsItsNameOpensOnTheScanTypeAndRestoresItsFilter()
     {
         ExportRun run;
         TForm1 &window = run.startWithSample();
@@ -87,7 +112,84 @@ private slots:
         window.ToolButton9Click();  // cancelled
         const FileDialogRequest &second = run.dialogs.fileDialogs[1];
         QCOMPARE(second.fileName, run.environment.path("a.dat"));
-        QCOMPARE(second.filterIndex, int(Seg2File));
+        QCOMPARE(second.filterIndex, int(ScanFile));
+    }
+
+    // The extension typed decides what is written; a name without one takes
+    // the chosen type's: a scan is never replaced by CSV text.
+    void theTypedNameDecidesWhatIsWritten_data()
+    {
+        QTest::addColumn<int>("fileType");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("a scan's name, CSV chosen") << int(CsvFile) << "copy.vlm" << "copy.vlm" << QByteArray("VLMv1.0");
+        QTest::newRow("a CSV name, scan file chosen")
+            << int(ScanFile) << "t.csv" << "t.csv" << QByteArray("layer,slice,depth_mm,amplitude\n");
+        QTest::newRow("a SEG-2 name, NRRD chosen") << int(NrrdFile) << "s.dat" << "s1.dat" << QByteArray("\x55\x3A");
+        QTest::newRow("no extension, NumPy chosen") << int(NumpyFile) << "v" << "v.npy" << QByteArray("\x93NUMPY");
+        QTest::newRow("no extension, ASCII chosen") << int(AsciiFile) << "a" << "a0.asc" << QByteArray("  0.000   0.000");
+    }
+    void theTypedNameDecidesWhatIsWritten()
+    {
+        QFETCH(int, fileType);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, start);
+        ExportRun run;
+        TForm1 &window = run.startWithSample();
+        const QString path = run.writeFile(typed, bundledSample());
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);  // to replace it, where asked
+        run.save(window, path, fileType);
+        QVERIFY2(fileBytes(run.environment.path(written)).startsWith(start),
+                 qPrintable(fileBytes(run.environment.path(written)).left(16).toHex()));
+        if (written != typed)
+            QCOMPARE(fileBytes(path), bundledSample());
+        QVERIFY(run.errorTexts().isEmpty());
+    }
+
+    void aNameWithAnotherExtensionIsAskedAbout()
+    {
+        ExportRun run;
+        TForm1 &window = run.startWithSample();
+        const QString path = run.environment.path("copy.txt");
+        run.save(window, path, NumpyFile);  // answered No
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text,
+                 QStringLiteral("copy.txt ends in none of .vlm, .dat, .asc, .npy, .nrrd, .vti or .csv. "
+                                "Save it as NumPy arrays (*.npy) under this name?"));
+        QCOMPARE(run.dialogs.messages[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(run.dialogs.messages[0].defaultAnswer, MessageAnswer::No);
+        QVERIFY(!QFile::exists(path));
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        run.save(window, path, NumpyFile);
+        QVERIFY(fileBytes(path).startsWith("\x93NUMPY"));
+    }
+
+    void anEmptyVolumeIsAskedAboutBeforeTheDialog_data()
+    {
+        QTest::addColumn<bool>("afterNew");
+        QTest::newRow("after New") << true;
+        QTest::newRow("at a start without a scan") << false;
+    }
+    void anEmptyVolumeIsAskedAboutBeforeTheDialog()
+    {
+        QFETCH(bool, afterNew);
+        ExportRun run;
+        TForm1 &window = afterNew ? run.startWithSample() : run.start();
+        if (afterNew)
+            window.N1->trigger();
+        const QString path = run.environment.path("empty.vlm");
+        run.save(window, path, ScanFile);  // answered No
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text,
+                 QStringLiteral("The scan is empty: every layer holds only zeros. Save it all the same?"));
+        QCOMPARE(run.dialogs.messages[0].defaultAnswer, MessageAnswer::No);
+        QVERIFY(run.dialogs.fileDialogs.isEmpty());
+        run.dialogs.fileAnswers.clear();
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        run.save(window, path, ScanFile);
+        QCOMPARE(fileBytes(path).size(), 131088);
     }
 
     void seg2WritesOneFilePerLayerAndNotTheChosenName()
@@ -180,8 +282,10 @@ private slots:
             QCOMPARE(int(window.volume.scan_image[i]), 0);
         for (int i = 131028; i < 131072; ++i)
             QCOMPARE(uint8_t(saved[16 + i]), uint8_t(200));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
+        // the caption names the copy, as the printed page and the last file do
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(path));
         QCOMPARE(window.volume.current_file_name, path);
+        QCOMPARE(window.printSubject().fileName, path);
     }
 
     void cancellingWritesNothing()
@@ -293,28 +397,86 @@ private slots:
         }
     }
 
-    void seg2LayersThatCannotBeWrittenAreReportedAndNotLeftTruncated()
+    // A layer export is written whole or not at all: a failure part way
+    // leaves every old layer file as it was, no temporary beside them, and
+    // is told once, with the file and the system's reason.
+    void aFailedLayerExportIsToldOnceAndKeepsTheOldFiles_data()
     {
+        QTest::addColumn<int>("fileType");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("firstNumber");
+        QTest::addColumn<bool>("oldFiles");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("SEG-2, the disk full at layer 3")
+            << int(Seg2File) << "full.dat" << 1 << true << "full" << qint64(2.5 * 23208);
+        QTest::newRow("ASCII, the disk full at layer 3")
+            << int(AsciiFile) << "full.asc" << 0 << true << "full" << qint64(2.5 * 122880);
+        QTest::newRow("SEG-2, a read-only file system") << int(Seg2File) << "ro.dat" << 1 << true << "read-only"
+                                                        << qint64(0);
+        QTest::newRow("ASCII, new files on a read-only file system")
+            << int(AsciiFile) << "ro.asc" << 0 << false << "read-only" << qint64(0);
+    }
+    void aFailedLayerExportIsToldOnceAndKeepsTheOldFiles()
+    {
+        QFETCH(int, fileType);
+        QFETCH(QString, chosen);
+        QFETCH(int, firstNumber);
+        QFETCH(bool, oldFiles);
+        QFETCH(QString, cause);
+        QFETCH(qint64, room);
         ExportRun run;
         TForm1 &window = run.startWithSample();
-        {
-            const FileSizeLimit full(10000);
-            run.save(window, run.environment.path("full.dat"), Seg2File);
+        CrampedFolder folder;
+        const QString stem = chosen.section('.', 0, 0);
+        const QString extension = chosen.section('.', 1);
+        QStringList names;
+        for (int number = firstNumber; number < firstNumber + 24; ++number) {
+            names << QStringLiteral("%1%2.%3").arg(stem).arg(number).arg(extension);
+            QFile old(folder.path(names.last()));
+            if (oldFiles)
+                QVERIFY(old.open(QIODevice::WriteOnly) && old.write(names.last().toLatin1()) > 0);
         }
-        QCOMPARE(run.errorTexts(), QStringList(24, QStringLiteral("Can't write file!")));
-        QCOMPARE(QDir(run.environment.folder.path()).entryList(QDir::Files), QStringList{"sample.vlm"});
+        QString reason = folder.reason();
+        if (cause == "read-only") {
+            if (!folder.makeReadOnly())
+                QSKIP("no file system of its own to make read-only here");
+            reason = QStringLiteral("Read-only file system");
+        } else {
+            folder.cramp(room);
+        }
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);  // to replace the old files
+        {
+            const FileSizeLimit full(folder.mounted() ? RLIM_INFINITY : CrampedFolder::kRoom);
+            run.save(window, folder.path(chosen), fileType);
+        }
+        QCOMPARE(run.errorTexts().size(), 1);
+        const QRegularExpressionMatch told =
+            QRegularExpression(QStringLiteral("^Cannot save (.+): (.+); the 24 layer files were left as they were\\.$"))
+                .match(run.errorTexts()[0]);
+        QVERIFY2(told.hasMatch(), qPrintable(run.errorTexts()[0]));
+        QVERIFY2(names.contains(QFileInfo(told.captured(1)).fileName()), qPrintable(told.captured(1)));
+        QCOMPARE(told.captured(2), reason);
+        for (const QString &name : names)
+            QCOMPARE(fileBytes(folder.path(name)), oldFiles ? name.toLatin1() : QByteArray());
+        QStringList left = folder.names();
+        left.sort();
+        QStringList expected = oldFiles ? names : QStringList();
+        expected.sort();
+        QCOMPARE(left, expected);
     }
 
-    void asciiStopsAtTheFirstLayerThatCannotBeWritten()
+    void aSaveThatRunsOutOfMemoryIsToldSo()
     {
         ExportRun run;
         TForm1 &window = run.startWithSample();
+        const QString path = run.environment.path("v.csv");
         {
-            const FileSizeLimit full(50000);
-            run.save(window, run.environment.path("full.asc"), AsciiFile);
+            const AddressSpaceLimit tight(1 << 20);  // the table takes about three megabytes
+            run.save(window, path, CsvFile);
         }
-        QCOMPARE(run.errorTexts(), QStringList{"Unable to write to file"});
-        QCOMPARE(QDir(run.environment.folder.path()).entryList(QDir::Files), QStringList{"sample.vlm"});
+        QCOMPARE(run.errorTexts(), QStringList{QStringLiteral("Cannot save %1: Not enough memory").arg(path)});
+        QVERIFY(!QFile::exists(path));
     }
 
     void aReadOnlyFolderIsReported()
@@ -327,7 +489,10 @@ private slots:
         QDir().mkdir(folder);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         run.save(window, folder + "/scan.dat", Seg2File);
-        QCOMPARE(run.errorTexts().size(), 24);
+        QCOMPARE(run.errorTexts(),
+                 QStringList{QStringLiteral("Cannot save %1/scan1.dat: Permission denied; the 24 layer files were "
+                                            "left as they were.")
+                                 .arg(folder)});
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 

@@ -1,4 +1,5 @@
 #include "export_formats.h"
+#include "save_choice.h"
 
 #include <QTest>
 #include <QtEndian>
@@ -220,6 +221,46 @@ private slots:
         QCOMPARE(int(volume->scan_image[131027]), 127);
         QCOMPARE(int(volume->scan_image[131028]), 200);  // after it
         QVERIFY_THROWS_EXCEPTION(RangeError, PrepareImageForSave(*volume, 131000, 131400));
+    }
+
+    // A scan is never written as CSV text because CSV was still the chosen type.
+    void theTypedExtensionDecidesWhatIsSaved_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<bool>("foreign");
+        const int scan = int(SavedForm::ScanFile);
+        const int csv = int(SavedForm::Csv);
+        QTest::newRow("scan name, CSV chosen") << "/d/copy.vlm" << csv << "/d/copy.vlm" << scan << false;
+        QTest::newRow("SEG-2") << "/d/a.dat" << scan << "/d/a.dat" << int(SavedForm::Seg2) << false;
+        QTest::newRow("ASCII") << "/d/a.asc" << csv << "/d/a.asc" << int(SavedForm::Ascii) << false;
+        QTest::newRow("NumPy") << "/d/a.npy" << scan << "/d/a.npy" << int(SavedForm::Npy) << false;
+        QTest::newRow("NRRD in capitals") << "/d/A.NRRD" << scan << "/d/A.NRRD" << int(SavedForm::Nrrd) << false;
+        QTest::newRow("VTK image") << "/d/a.b.vti" << scan << "/d/a.b.vti" << int(SavedForm::Vti) << false;
+        QTest::newRow("CSV") << "/d/a.csv" << scan << "/d/a.csv" << csv << false;
+        QTest::newRow("no extension, scan") << "/d/copy" << scan << "/d/copy.vlm" << scan << false;
+        QTest::newRow("no extension, SEG-2") << "/d/copy" << int(SavedForm::Seg2) << "/d/copy.dat"
+                                             << int(SavedForm::Seg2) << false;
+        QTest::newRow("dot in the folder only") << "/d/x.dat/copy" << csv << "/d/x.dat/copy.csv" << csv << false;
+        QTest::newRow("hidden file") << "/d/.copy" << scan << "/d/.copy.vlm" << scan << false;
+        QTest::newRow("other extension") << "/d/copy.txt" << csv << "/d/copy.txt" << csv << true;
+        QTest::newRow("extension within the name") << "/d/copy.vlm.bak" << scan << "/d/copy.vlm.bak" << scan
+                                                   << true;
+        QTest::newRow("ending in a dot") << "/d/copy." << scan << "/d/copy." << scan << true;
+    }
+    void theTypedExtensionDecidesWhatIsSaved()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, chosen);
+        QFETCH(QString, path);
+        QFETCH(int, form);
+        QFETCH(bool, foreign);
+        const SaveChoice choice = saveChoiceFor(typed, SavedForm(chosen));
+        QCOMPARE(choice.path, path);
+        QCOMPARE(int(choice.form), form);
+        QCOMPARE(choice.foreignExtension, foreign);
     }
 };
 

@@ -396,19 +396,20 @@ private slots:
         QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{"d3dreview_(40)"});
     }
 
-    void newClearsTheImageAndTheVoxelsAndKeepsTheName()
+    // The empty volume is no file's: the caption, the printed page and the
+    // last file name none.
+    void newClearsTheImageTheVoxelsAndTheName()
     {
         CommandRun run;
         TForm1 &window = run.startWithSample();
-        const QString title = window.windowTitle();
-        const QString name = window.volume.current_file_name;
         window.N1->trigger();
         for (int i = 0; i <= 131072; i += 97) {
             QCOMPARE(int(window.volume.scan_image[i]), 0);
             QCOMPARE(int(window.volume.voxels[i]), 0);
         }
-        QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(window.volume.current_file_name, name);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora v1.5"));
+        QCOMPARE(window.volume.current_file_name, QString());
+        QCOMPARE(window.printSubject().fileName, QString());
         QCOMPARE(run.d3d.callsWithoutRepaints(), QStringList{"d3dreview_(1)"});
         QCOMPARE(int(window.volume.slice_grid.at(5, 5)), 255);  // redrawn empty
     }

@@ -29,8 +29,17 @@ public:
     CrampedFolder(const CrampedFolder &) = delete;
     CrampedFolder &operator=(const CrampedFolder &) = delete;
 
-    // Leaves kRoom bytes free; files placed before stay.
-    void cramp() { fillBut(kRoom); }
+    // Leaves room bytes free; files placed before stay.
+    void cramp(qint64 room = kRoom) { fillBut(room); }
+    // Whether the folder is a small file system of its own, rather than
+    // limited by the file size limit.
+    bool mounted() const { return mounted_; }
+    // Makes the folder's file system read-only, files placed before staying;
+    // false where the test may not mount.
+    bool makeReadOnly() const
+    {
+        return mounted_ && ::mount("tmpfs", root(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
 
     QString path(const QString &name) const { return folder_.filePath(name); }
     // The names in the folder other than the filler.

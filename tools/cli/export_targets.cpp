@@ -1,14 +1,9 @@
 #include "export_targets.h"
 
 #include "cli_commands.h"
+#include "save_choice.h"
 
 namespace {
-
-// The same texts as the program's message boxes.
-const QString kCantWriteFile = QStringLiteral("Can't write file!");
-const QString kUnableToWriteFile = QStringLiteral("Unable to write to file");
-
-const QString kScanFileExtension = QStringLiteral(".vlm");
 
 struct NamedFormat {
     const char *name;
@@ -36,15 +31,11 @@ bool writeScanFile(ScanVolume &volume, const QString &output)
 
 bool writeLayerFiles(const ScanVolume &volume, const QString &output, LayerFormat format)
 {
-    bool written = true;
-    const QString message = format == LayerFormat::Ascii ? kUnableToWriteFile : kCantWriteFile;
-    exportLayers(volume, output, format, [] { return QDateTime::currentDateTimeUtc(); },
-                 [&](const QString &path, const QString &reason) {
-                     reportFailure(QStringLiteral("%1 %2: %3").arg(message, path, reason));
-                     written = false;
-                     return format != LayerFormat::Ascii;
-                 });
-    return written;
+    const FileSetOutcome outcome = exportLayers(volume, output, format, [] { return QDateTime::currentDateTimeUtc(); });
+    if (!outcome.ok)
+        reportFailure(QStringLiteral("cannot save %1: %2; the 24 layer files were left as they were")
+                          .arg(outcome.path, outcome.error));
+    return outcome.ok;
 }
 
 bool writeVolumeFile(const ScanVolume &volume, const QString &output, VolumeFormat format,
@@ -79,7 +70,7 @@ QString exportExtension(const ExportFormat &format)
 {
     switch (format.kind) {
     case ExportFormat::Kind::ScanFile:
-        return kScanFileExtension;
+        return savedFormExtension(SavedForm::ScanFile);
     case ExportFormat::Kind::Layers:
         return layerExtension(format.layers);
     case ExportFormat::Kind::Volume:

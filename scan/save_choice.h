@@ -1,0 +1,25 @@
+#pragma once
+// Which form "Save data" writes for the name typed: the extension typed
+// decides when the program writes files of that kind, else the file type
+// chosen in the dialog does.
+
+#include <QString>
+
+// The forms of "Save data", in the order of the dialog's file types.
+enum class SavedForm { ScanFile, Seg2, Ascii, Npy, Nrrd, Vti, Csv };
+
+// The extension of a form's files: ".vlm", ".dat", ".asc", ".npy", ".nrrd", ".vti" or ".csv".
+QString savedFormExtension(SavedForm form);
+
+struct SaveChoice {
+    QString path;  // the name to write under
+    SavedForm form = SavedForm::ScanFile;
+    // The name ends in an extension that none of the forms has: to be asked about.
+    bool foreignExtension = false;
+};
+
+// A name that ends in a form's extension (in any letter case) is written in
+// that form as typed; a name without extension gets the chosen form's
+// extension; a name with another extension keeps it, in the chosen form,
+// and is marked foreign. A dot that begins the file name starts no extension.
+SaveChoice saveChoiceFor(const QString &typed, SavedForm chosen);
