@@ -40,14 +40,21 @@ QString savedFormExtension(SavedForm form)
     return volumeExtension(VolumeFormat::Csv);
 }
 
+std::optional<SavedForm> savedFormNamed(const QString &path)
+{
+    const QString extension = typedExtension(path);
+    for (const SavedForm form : kForms) {
+        if (!extension.isEmpty() && extension.compare(savedFormExtension(form), Qt::CaseInsensitive) == 0)
+            return form;
+    }
+    return std::nullopt;
+}
+
 SaveChoice saveChoiceFor(const QString &typed, SavedForm chosen)
 {
-    const QString extension = typedExtension(typed);
-    if (extension.isEmpty())
+    if (typedExtension(typed).isEmpty())
         return {typed + savedFormExtension(chosen), chosen, false};
-    for (const SavedForm form : kForms) {
-        if (extension.compare(savedFormExtension(form), Qt::CaseInsensitive) == 0)
-            return {typed, form, false};
-    }
+    if (const auto named = savedFormNamed(typed))
+        return {typed, *named, false};
     return {typed, chosen, true};
 }

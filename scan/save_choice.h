@@ -5,11 +5,17 @@
 
 #include <QString>
 
+#include <optional>
+
 // The forms of "Save data", in the order of the dialog's file types.
 enum class SavedForm { ScanFile, Seg2, Ascii, Npy, Nrrd, Vti, Csv };
 
 // The extension of a form's files: ".vlm", ".dat", ".asc", ".npy", ".nrrd", ".vti" or ".csv".
 QString savedFormExtension(SavedForm form);
+
+// The form whose extension the file name in path ends in (in any letter
+// case); nullopt for a name without extension or with another one.
+std::optional<SavedForm> savedFormNamed(const QString &path);
 
 struct SaveChoice {
     QString path;  // the name to write under

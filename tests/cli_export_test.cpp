@@ -123,6 +123,34 @@ private slots:
         }
     }
 
+    // Without --format the extension of the output decides, as in "Save data";
+    // a name that does not say the format is refused.
+    void theOutputsExtensionNamesTheFormatWhenNoneIsGiven_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("start");  // empty: refused with exit status 2
+        QTest::newRow("scan file") << "n.vlm" << "n.vlm" << QByteArray("VLMv1.0");
+        QTest::newRow("NumPy in capitals") << "n.NPY" << "n.NPY" << QByteArray("\x93NUMPY");
+        QTest::newRow("SEG-2") << "n.dat" << "n1.dat" << QByteArray("\x55\x3A");
+        QTest::newRow("ASCII") << "n.asc" << "n0.asc" << QByteArray("  0.000   0.000");
+        QTest::newRow("another extension") << "n.txt" << "n.txt" << QByteArray();
+        QTest::newRow("no extension") << "n" << "n" << QByteArray();
+    }
+    void theOutputsExtensionNamesTheFormatWhenNoneIsGiven()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, start);
+        CliFolder folder;
+        const CliOutcome outcome =
+            runCli({"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--output", folder.path(output)});
+        QCOMPARE(outcome.status, start.isEmpty() ? 2 : 0);
+        QVERIFY(folder.read(written).startsWith(start));
+        if (start.isEmpty())
+            QVERIFY(!QFileInfo::exists(folder.path(written)));
+    }
+
     void failuresAreReported()
     {
         const CliOutcome outcome = runCli({"export", qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), "--format", "seg2",

@@ -1,7 +1,8 @@
-// velmora-cli export FILE [view options] --format F --output NAME [--force],
+// velmora-cli export FILE [view options] [--format F] --output NAME [--force],
 // or FILE... --format F --output-dir DIR [--force]: writes the loaded
 // (smoothed) image through the program's writers. --slice-pitch and
 // --layer-pitch give the probe's pitches in mm for the NRRD and VTK files.
+// Without --format, the extension of NAME decides, as in "Save data".
 
 #include "cli_commands.h"
 
@@ -20,7 +21,7 @@ const QString kFileExists = QStringLiteral("File exist ! Overwrite ?");
 
 void reportUsage()
 {
-    reportFailure(QStringLiteral("usage: velmora-cli export FILE [view options] --format %1 --output NAME [--force] "
+    reportFailure(QStringLiteral("usage: velmora-cli export FILE [view options] [--format %1] --output NAME [--force] "
                                  "[--slice-pitch MM] [--layer-pitch MM]\n"
                                  "   or: velmora-cli export FILE... --format %1 --output-dir DIR [--force] "
                                  "[--slice-pitch MM] [--layer-pitch MM]")
@@ -61,7 +62,10 @@ int runExport(const QStringList &arguments)
     if (!takePitch(line, QStringLiteral("--slice-pitch"), probe.slicePitch)
         || !takePitch(line, QStringLiteral("--layer-pitch"), probe.layerPitch))
         return 2;
-    const auto format = formatName ? exportFormatNamed(*formatName) : std::nullopt;
+    // without --format, the extension of --output decides, as in "Save data"
+    const auto format = formatName ? exportFormatNamed(*formatName)
+                        : output   ? exportFormatOfName(*output)
+                                   : std::nullopt;
     if (line.failed() || !format || output.has_value() == folder.has_value()) {
         if (!line.failed())
             reportUsage();

@@ -58,6 +58,30 @@ std::optional<ExportFormat> exportFormatNamed(const QString &name)
     return std::nullopt;
 }
 
+std::optional<ExportFormat> exportFormatOfName(const QString &output)
+{
+    const auto form = savedFormNamed(output);
+    if (!form)
+        return std::nullopt;
+    switch (*form) {
+    case SavedForm::ScanFile:
+        return ExportFormat{ExportFormat::Kind::ScanFile};
+    case SavedForm::Seg2:
+        return ExportFormat{ExportFormat::Kind::Layers, LayerFormat::Seg2};
+    case SavedForm::Ascii:
+        return ExportFormat{ExportFormat::Kind::Layers, LayerFormat::Ascii};
+    case SavedForm::Npy:
+        return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Npy};
+    case SavedForm::Nrrd:
+        return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Nrrd};
+    case SavedForm::Vti:
+        return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Vti};
+    case SavedForm::Csv:
+        break;
+    }
+    return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Csv};
+}
+
 QString exportFormatNames()
 {
     QStringList names;

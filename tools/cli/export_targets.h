@@ -18,6 +18,9 @@ struct ExportFormat {
 // The format named on the command line (vlm, seg2, seg2-standard, ascii, npy,
 // nrrd, vti, csv); nullopt for any other name.
 std::optional<ExportFormat> exportFormatNamed(const QString &name);
+// The format that a name's extension asks for, as in "Save data": .vlm, .dat
+// (seg2), .asc, .npy, .nrrd, .vti, .csv; nullopt for any other name.
+std::optional<ExportFormat> exportFormatOfName(const QString &output);
 // The names, for the usage line: "vlm|seg2|…".
 QString exportFormatNames();
 

@@ -37,7 +37,7 @@ const Command kCommands[] = {
      "--output OUT.png",
      runView3d},
     {"export",
-     "export FILE [view options] --format FORMAT --output NAME [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
+     "export FILE [view options] [--format FORMAT] --output NAME [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
      "  velmora-cli export FILE... --format FORMAT --output-dir DIR [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
      "    FORMAT: vlm|seg2|ascii|seg2-standard|npy|nrrd|vti|csv",
      runExport},
