@@ -100,6 +100,27 @@ private slots:
         // the bar of byte 40 and the circle round its tip lie on the same rows
         QVERIFY(peak.first <= trace.first && peak.last >= trace.last);
     }
+
+    // A reading wider than the plot goes on over another line instead of
+    // running past the plot's right edge, where it would be cut.
+    void longReadingsWrapWithinThePlot()
+    {
+        TracePlot plot = plotWithGate(20, 60);
+        plot.readings = {QStringLiteral("\u0394 slice \u221211, \u0394 layer \u221223, \u0394 depth \u2212396.9 mm"),
+                         QStringLiteral("no probe geometry: no distance")};
+        const QImage image = drawn(plot);
+        const QColor white(Qt::white);
+        int inked = 0;
+        for (int y = image.height() - 120; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool ink = image.pixelColor(x, y) != white;
+                inked += ink;
+                if (x >= image.width() - 3)
+                    QVERIFY2(!ink, qPrintable(QStringLiteral("text at the right edge, row %1").arg(y)));
+            }
+        }
+        QVERIFY(inked > 0);
+    }
 };
 
 QTEST_MAIN(TracePlotTest)
