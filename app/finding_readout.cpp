@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "measure_overlay.h"
 #include "probe_geometry_dialog.h"
+#include "screen_fit.h"
 #include "settings_store.h"
 #include "trace_plot_view.h"
 
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
+#include <QToolBar>
 
 #include <algorithm>
 
@@ -63,6 +65,9 @@ FindingReadout::FindingReadout(TForm1 &window) : QObject(&window), window_(windo
     StatusSection = new QLabel(kNoScan, window_.StatusBar1);
     window_.StatusBar1->addPermanentWidget(StatusSection);
     PanelPlot = new TracePlotView(window_.Panel1);
+    PanelPlotHint = new QLabel(window_.Panel1);
+    PanelPlotHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PanelPlotHint->hide();
     PlotWindow = new TracePlotView(&window_, Qt::Tool);
     PlotWindow->setWindowTitle(QStringLiteral("Trace plot"));
     PlotWindow->resize(kPlotWindowSize);
@@ -91,6 +96,9 @@ void FindingReadout::createActions()
     ReadingsMenu->addSeparator();
     TracePlot1 = ReadingsMenu->addAction(QStringLiteral("&Trace plot window"));
     TracePlot1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    PanelPlotHint->setText(
+        QStringLiteral("Trace plot: %1").arg(TracePlot1->shortcut().toString(QKeySequence::NativeText)));
+    PanelPlotHint->setToolTip(QStringLiteral("No room for the trace plot here: Readings \u25b8 Trace plot window"));
     ProbeGeometry1 = new QAction(QStringLiteral("Probe geometry\u2026"), this);
     if (QMenu *setup = menuHolding(window_.MainMenu1, window_.Option1))
         setup->addAction(ProbeGeometry1);
@@ -208,6 +216,8 @@ void FindingReadout::editProbeGeometry()
 
 void FindingReadout::showPlotWindow()
 {
+    if (!PlotWindow->isVisible())
+        placeBelow(*PlotWindow, *window_.CoolBar1, Qt::AlignRight);
     PlotWindow->show();
     PlotWindow->raise();
 }
@@ -230,8 +240,11 @@ void FindingReadout::placePanelPlot()
     const int statusBarTop = window_.ClientArea->height() - MainDesign::kStatusBarHeight;
     const int shownHeight = std::min(window_.Panel1->height(), statusBarTop - window_.Panel1->y());
     const QRect area(4, top, window_.Panel1->width() - 8, shownHeight - top - 4);
+    const bool room = area.height() >= kMinimumPanelPlotHeight;
     PanelPlot->setGeometry(area);
-    PanelPlot->setVisible(area.height() >= kMinimumPanelPlotHeight);
+    PanelPlot->setVisible(room);
+    PanelPlotHint->setGeometry(area);
+    PanelPlotHint->setVisible(!room);
 }
 
 void FindingReadout::readSettings()

@@ -43,6 +43,7 @@ public:
 
     QLabel *StatusSection;
     TracePlotView *PanelPlot;
+    QLabel *PanelPlotHint;  // where the plot went when the panel has no room for it
     TracePlotView *PlotWindow;
     QMenu *ReadingsMenu;
     QAction *SetReference1;

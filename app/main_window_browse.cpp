@@ -5,9 +5,11 @@
 #include "handler_guard.h"
 #include "main_window.h"
 #include "scan_browser_window.h"
+#include "screen_fit.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QToolBar>
 
 void TForm1::Gatemaximum1Click()
 {
@@ -40,6 +42,8 @@ void TForm1::Browsescans1Click()
     }
     if (!ScanBrowser->showFolder(chosen->path))
         return;
+    if (!ScanBrowser->isVisible())
+        placeBelow(*ScanBrowser, *CoolBar1, Qt::AlignLeft);
     ScanBrowser->show();
     ScanBrowser->raise();
     ScanBrowser->activateWindow();

@@ -128,7 +128,9 @@ void TForm1::createMenus()
     Report1 = file->addAction(QStringLiteral("&Report…"));
     Report1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     file->addSeparator();
+    // F10 is the shutdown prompt; the program exits with the desktop's usual key
     Exit1 = addMenuItem(file, QStringLiteral("E&xit"));
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu *view = MainMenu1->addMenu(QStringLiteral("&View"));
     Gatemaximum1 = view->addAction(QStringLiteral("&Gate maximum"));
     Gatemaximum1->setCheckable(true);
@@ -162,7 +164,7 @@ void TForm1::createToolBar()
     ToolButton6 = CoolBar1->addAction(toolIcon(ToolIcon::Renew), QStringLiteral("Renew"));
     ToolButton6->setToolTip(QStringLiteral("Renew image(F4)"));
     ToolButton8 = CoolBar1->addAction(toolIcon(ToolIcon::Exit), QStringLiteral("Exit"));
-    ToolButton8->setToolTip(QStringLiteral("Exit(F10)"));
+    ToolButton8->setToolTip(QStringLiteral("Exit(%1)").arg(Exit1->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void TForm1::createPanels()

@@ -1,16 +1,23 @@
 // Composing a page of 4800 x 6800 device pixels from the sample's slice,
 // with smoothing and without, beside a plain fill of the page bitmap; the
-// share of the progress reports; and saving the page as a PNG file at the
-// fastest level beside Qt's default level.
+// share of the progress reports; saving the page as a PNG file at the
+// fastest level beside Qt's default level; and saving it as a PDF file beside
+// a plain deflate of the page's bytes at the same level.
 
 #include "page_composition.h"
+#include "pdf_page.h"
 #include "png_file.h"
 #include "sample_volume.h"
 #include "slice_renderer.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QPageSize>
 #include <QTemporaryDir>
+
+#include <zlib.h>
+
+#include <vector>
 
 namespace {
 
@@ -90,6 +97,37 @@ void saveThePageAsPng(benchmark::State &state)
     }
 }
 
+// The baseline of the PDF: the page's bytes deflated in memory in one call.
+void deflateThePageBytes(benchmark::State &state)
+{
+    const RenderedSample sample(true);
+    const PageLayout layout = pageLayout(kPageWidth, kPageHeight, PrintMargins{}, false);
+    const QImage page = composePage(*sample.volume, sample.subject, layout, false).page;
+    std::vector<Bytef> deflated(compressBound(static_cast<uLong>(page.sizeInBytes())));
+    for (auto _ : state) {
+        auto length = static_cast<uLongf>(deflated.size());
+        if (compress2(deflated.data(), &length, page.constBits(), static_cast<uLong>(page.sizeInBytes()),
+                      Z_BEST_SPEED) != Z_OK)
+            state.SkipWithError("the page could not be deflated");
+        benchmark::DoNotOptimize(deflated.data());
+    }
+}
+
+void saveThePageAsPdf(benchmark::State &state)
+{
+    const RenderedSample sample(true);
+    const PageLayout layout = pageLayout(kPageWidth, kPageHeight, PrintMargins{}, false);
+    const QImage page = composePage(*sample.volume, sample.subject, layout, false).page;
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.pdf"));
+    const PdfDocument document{QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()), 600,
+                               QStringLiteral("page"), QStringLiteral("print_bench")};
+    for (auto _ : state) {
+        if (!savePdfPage(path, document, page).ok)
+            state.SkipWithError("the page could not be saved");
+    }
+}
+
 }  // namespace
 
 BENCHMARK(fillThePageBitmap)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
@@ -98,3 +136,5 @@ BENCHMARK(composeThePage)->Arg(0)->Arg(1)->ArgName("smoothing")->Unit(benchmark:
 BENCHMARK(progressReports)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(saveThePageAsPng)->Arg(0)->Arg(1)->ArgName("fastest")->Unit(benchmark::kMillisecond)->Repetitions(3)
     ->ReportAggregatesOnly(true);
+BENCHMARK(deflateThePageBytes)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(saveThePageAsPdf)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);

@@ -3,6 +3,7 @@
 #include "com_ports.h"
 #include "dialog_seam.h"
 #include "handler_guard.h"
+#include "screen_fit.h"
 #include "termios_serial_port.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,7 @@ constexpr int kStepMilliseconds = 100;
 const QString kChecksumFailure = QStringLiteral("CRC error ! Repeat transmission.");
 constexpr int kSilenceMilliseconds = 10000;
 constexpr int kDayMilliseconds = 24 * 60 * 60 * 1000;
+constexpr int kTitleBarRoom = 160;  // the title bar's buttons and margins beside the caption
 
 QString progressText(int received, int expected)
 {
@@ -65,6 +67,9 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay, Clock clock)
     grid->addWidget(RxClock1, 4, 1);
     grid->addWidget(silenceHint, 5, 0, 1, 2);
     grid->addWidget(BitBtn2, 6, 0, 1, 2, Qt::AlignCenter);
+    // wide enough for the whole caption, the advice wrapped at that width
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarRoom);
+    new HeightForWidthFit(*this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kStepMilliseconds);

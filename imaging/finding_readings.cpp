@@ -43,7 +43,7 @@ QString signedSteps(int steps)
 
 QString deltaText(const Measurement &measurement)
 {
-    return QStringLiteral("\u0394 %1 slice, %2 layer, %3 mm")
+    return QStringLiteral("\u0394 slice %1, \u0394 layer %2, \u0394 depth %3 mm")
         .arg(signedSteps(measurement.deltaSlice), signedSteps(measurement.deltaLayer),
              tenthText(measurement.deltaDepthMm));
 }

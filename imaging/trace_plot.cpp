@@ -102,14 +102,29 @@ void drawMarks(QPainter &painter, const PlotFrame &frame, const TracePlot &plot)
     painter.drawEllipse(peak, 4, 4);
 }
 
+// A reading longer than the plot is wide goes on over more lines, never cut.
+int wrappedHeight(const QFontMetrics &metrics, int width, const QString &line)
+{
+    return metrics.boundingRect(QRect(0, 0, std::max(width, 1), 100000), Qt::TextWordWrap, line).height();
+}
+
+int readingsHeight(const QFontMetrics &metrics, int width, const QStringList &lines)
+{
+    int height = 0;
+    for (const QString &line : lines)
+        height += wrappedHeight(metrics, width, line);
+    return height;
+}
+
 void drawReadings(QPainter &painter, const QRect &area, const QStringList &lines)
 {
     painter.setPen(Qt::black);
-    const int lineHeight = painter.fontMetrics().height();
     int y = area.top();
     for (const QString &line : lines) {
-        painter.drawText(QRect(area.left(), y, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += lineHeight;
+        const int height = wrappedHeight(painter.fontMetrics(), area.width(), line);
+        painter.drawText(QRect(area.left(), y, area.width(), height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         line);
+        y += height;
     }
 }
 
@@ -136,7 +151,8 @@ void drawTracePlot(QPainter &painter, const QRect &area, const TracePlot &plot)
     painter.save();
     painter.fillRect(area, Qt::white);
     painter.translate(area.topLeft());
-    const int textHeight = painter.fontMetrics().height() * static_cast<int>(plot.readings.size()) + kMargin;
+    const int textWidth = area.width() - 2 * kMargin;
+    const int textHeight = readingsHeight(painter.fontMetrics(), textWidth, plot.readings) + kMargin;
     const QRect graph(kDepthLabelWidth, kPercentLabelHeight, area.width() - kDepthLabelWidth - kRightMargin,
                       area.height() - kPercentLabelHeight - textHeight - kMargin);
     if (graph.width() > 0 && graph.height() > 0) {
@@ -149,7 +165,6 @@ void drawTracePlot(QPainter &painter, const QRect &area, const TracePlot &plot)
         painter.restore();
         drawScales(painter, frame, plot);
     }
-    drawReadings(painter, QRect(kMargin, area.height() - textHeight, area.width() - kMargin, textHeight),
-                 plot.readings);
+    drawReadings(painter, QRect(kMargin, area.height() - textHeight, textWidth, textHeight), plot.readings);
     painter.restore();
 }

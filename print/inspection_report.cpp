@@ -63,11 +63,13 @@ void drawFields(QPainter &painter, const QRectF &band, const QList<ReportField> 
 
 // The rulers drawn as lines and text beside the picture, from the marks the
 // program's rulers are drawn from, scaled as the picture is. Marks past the
-// picture's end, which the program's ruler bitmaps cut off, are left out.
-void drawRulers(QPainter &painter, const QRectF &picture, qreal scale, const AxisRulerMarks &marks)
+// last cell, where the picture holds no data, are left out: a depth scale
+// there would claim depths the scan does not reach.
+void drawRulers(QPainter &painter, const QRectF &picture, qreal scale, const ReportSlice &slice)
 {
-    const auto downInside = [&](int y) { return picture.top() + y * scale <= picture.bottom(); };
-    const auto acrossInside = [&](int x) { return (x - kRulerWidth) * scale <= picture.width(); };
+    const AxisRulerMarks &marks = slice.marks;
+    const auto downInside = [&](int y) { return y <= slice.cellsExtent.height(); };
+    const auto acrossInside = [&](int x) { return x - kRulerWidth <= slice.cellsExtent.width(); };
     painter.setPen(QPen(Qt::black, 0));
     painter.setFont(textFont(5));
     const qreal leftEdge = picture.left();
@@ -137,7 +139,7 @@ void drawSlice(QPainter &painter, const QRectF &cell, const ReportSlice &slice)
         drawMeasureOverlay(painter, *slice.measureLine);
         painter.restore();
     }
-    drawRulers(painter, picture, scale, slice.marks);
+    drawRulers(painter, picture, scale, slice);
     painter.setFont(textFont(5.5));
     painter.setPen(Qt::darkGray);
     const QRectF units(picture.left(), picture.bottom() + mm(4.3), picture.width(), mm(2.6));

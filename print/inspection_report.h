@@ -31,6 +31,7 @@ struct ReportSlice {
     QString downUnit;    // what the left ruler counts
     QImage image;
     AxisRulerMarks marks;
+    QSize cellsExtent;  // the pixels the cells fill, from the image's top left
     std::optional<QLineF> measureLine;  // in the image's pixels
 };
 

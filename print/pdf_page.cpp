@@ -1,6 +1,6 @@
 #include "pdf_page.h"
 
-#include "page_output.h"
+#include "pdf_image_file.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -24,5 +24,5 @@ WriteOutcome savePdf(const QString &path, const PdfDocument &document,
 
 WriteOutcome savePdfPage(const QString &path, const PdfDocument &document, const QImage &page)
 {
-    return savePdf(path, document, [&](QPagedPaintDevice &device) { return printPage(device, page); });
+    return writeFileWhole(path, [&](QFileDevice &file) { return writePdfImagePage(file, document, page); });
 }

@@ -72,6 +72,7 @@ void TForm2::createControls()
     MainMenu1 = new QMenuBar(this);
     Setfields1 = MainMenu1->addMenu(QStringLiteral("&Print settings"))->addAction(QStringLiteral("Set &fields"));
     Addinfo1 = MainMenu1->addMenu(QStringLiteral("&Image Setting"))->addAction(QStringLiteral("&Add info"));
+    Addinfo1->setCheckable(true);
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -139,6 +140,15 @@ void TForm2::showEvent(QShowEvent *event)
     Image1->setCursor(screenCursor(kHandCursor));
     ToolButton1->setEnabled(false);
     QMetaObject::invokeMethod(this, [this] { runGuarded([this] { FormActivate(); }); }, Qt::QueuedConnection);
+}
+
+// The window is fitted to the screen again once the window manager has
+// framed it, after the page was first drawn: the preview follows the size.
+void TForm2::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (!page_bitmap.isNull())
+        runGuarded([this] { DrawPagePreview(); });
 }
 
 void TForm2::closeEvent(QCloseEvent *event)
@@ -257,6 +267,9 @@ void TForm2::Setfields1Click()
 void TForm2::CheckBox4Click()
 {
     add_info = static_cast<uint8_t>(1 - add_info);
+    // the key 1 and the menu item too: the tick shows whether the captions are on
+    CheckBox4->setChecked(add_info != 0);
+    Addinfo1->setChecked(add_info != 0);
     FormActivate();
 }
 

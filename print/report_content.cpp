@@ -26,7 +26,12 @@ QString pitchText(const std::optional<double> &pitch)
     return pitch ? millimetres(*pitch) : QStringLiteral("unknown");
 }
 
-QList<ReportField> titleBlockOf(const ScanVolume &volume, const ReportInputs &inputs)
+QString onOff(bool on)
+{
+    return on ? QStringLiteral("on") : QStringLiteral("off");
+}
+
+QList<ReportField> titleBlockOf(const ScanVolume &volume, const ViewState &view, const ReportInputs &inputs)
 {
     const int factor = depthScaleFactor(volume);
     return {
@@ -40,6 +45,14 @@ QList<ReportField> titleBlockOf(const ScanVolume &volume, const ReportInputs &in
         {QStringLiteral("Report made"), timeText(inputs.made)},
         {QStringLiteral("Slice pitch"), pitchText(inputs.probe.slicePitch)},
         {QStringLiteral("Layer pitch"), pitchText(inputs.probe.layerPitch)},
+        // the view settings that the slices and the readings depend on
+        {QStringLiteral("Depth gate"), QStringLiteral("%1 to %2").arg(depthReadout(view.topBorder, factor),
+                                                                      depthReadout(view.bottomBorder, factor))},
+        {QStringLiteral("Layers shown"), QStringLiteral("%1 to %2").arg(view.firstLayer).arg(view.lastLayer)},
+        {QStringLiteral("Brightness"), QString::number(view.brightness)},
+        {QStringLiteral("Threshold"), QString::number(view.threshold)},
+        {QStringLiteral("Smoothing"), onOff(view.smoothing != 0)},
+        {QStringLiteral("Gate maximum"), onOff(view.axis == SliceAxis::Z && view.showGateMaximum)},
     };
 }
 
@@ -77,6 +90,7 @@ ReportSlice sliceOf(ScanVolume &scratch, ViewState view, const AxisText &text, c
     SliceGeometry geometry;
     renderSlice(scratch, view, geometry, bitmaps);
     slice.marks = axisRulerMarks(view.axis, geometry, depthScaleFactor(scratch));
+    slice.cellsExtent = QSize(geometry.grid_pixel_width, geometry.grid_pixel_height);
     if (measured)
         slice.measureLine = measureLine(view, *inputs.measurePoint, geometry);
     return slice;
@@ -98,7 +112,7 @@ InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &v
     InspectionReport report;
     report.creator = inputs.programTitle;
     report.heading = inputs.programTitle + QStringLiteral(" inspection report");
-    report.titleBlock = titleBlockOf(volume, inputs);
+    report.titleBlock = titleBlockOf(volume, view, inputs);
 
     auto scratch = std::make_unique<ScanVolume>(volume);
     const std::array<AxisText, 3> axes{{

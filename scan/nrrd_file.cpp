@@ -1,5 +1,6 @@
 // NRRD0004 with the data attached after the header's blank line, raw. The
-// sizes go fastest axis first: trace byte (depth), slice, layer.
+// sizes go fastest axis first: the one amplitude of a sample, trace byte
+// (depth), slice, layer.
 
 #include "volume_formats.h"
 
@@ -43,18 +44,24 @@ QByteArray nrrdFile(const ScanVolume &volume, const VolumeSource &source)
     QByteArray file = NrrdVolume::kMagic + '\n';
     file += "# Velmora scan volume: echo amplitudes along depth, slice and layer\n";
     file += pitchComments(source.probe);
+    // The samples are values of one quantity over three axes: a leading axis
+    // of one scalar carries its name, which VTK's and ParaView's readers take
+    // for the name of the data from the first label, while teem and ITK read
+    // that axis as the scalar pixel of a three-dimensional image. The sizes
+    // come before "space:", after which VTK's reader would take three only.
     file += "type: uint8\n"
-            "dimension: 3\n"
-            "space: 3D-right-handed\n";
-    file += "sizes: " + QByteArray::number(ScanLayout::kTraceLength) + ' '
+            "dimension: 4\n";
+    file += "sizes: 1 " + QByteArray::number(ScanLayout::kTraceLength) + ' '
             + QByteArray::number(ScanLayout::kSlicesPerLayer) + ' ' + QByteArray::number(ScanLayout::kLayerCount)
             + '\n';
-    file += "space directions: " + vector(spacing.depth, 0, 0) + ' ' + vector(0, spacing.slice, 0) + ' '
+    file += "content: amplitude\n"
+            "kinds: scalar domain domain domain\n"
+            "labels: \"amplitude\" \"depth\" \"slice\" \"layer\"\n"
+            "space: 3D-right-handed\n";
+    file += "space directions: none " + vector(spacing.depth, 0, 0) + ' ' + vector(0, spacing.slice, 0) + ' '
             + vector(0, 0, spacing.layer) + '\n';
     file += "space units: \"mm\" \"mm\" \"mm\"\n"
             "space origin: (0,0,0)\n"
-            "kinds: domain domain domain\n"
-            "labels: \"depth\" \"slice\" \"layer\"\n"
             "encoding: raw\n";
     file += "source_file:=" + escapedValue(QFileInfo(source.fileName).fileName()) + '\n';
     file += "depth_scale_code:=" + QByteArray::number(depth_scale_code(volume)) + '\n';

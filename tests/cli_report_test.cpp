@@ -35,7 +35,9 @@ private:
     CliFolder folder_;
     QString sample_;
     QString report_;
-    const QStringList view_{"--slice", "4", "--layer", "12", "--depth", "30"};
+    const QStringList view_{"--slice", "4",  "--layer",      "12",  "--depth",     "30", "--top",
+                            "10",      "--bottom", "90", "--first", "3", "--last", "20", "--brightness",
+                            "100",     "--threshold", "40", "--smoothing"};
     const QString notes_ = QStringLiteral("Indication near the weld toe, see photo 17");
 
 private slots:
@@ -75,10 +77,23 @@ private slots:
                                    "Cursor: slice 5, layer 12, depth 93.8 mm",
                                    "Amplitude " + probeValue(probe.out, "amplitude") + ": "
                                        + probeValue(probe.out, "amplitude_percent") + " %",
-                                   "Slice pitch 2.5 mm", "Layer pitch 4 mm", notes_};
+                                   "Slice pitch 2.5 mm", "Layer pitch 4 mm", notes_,
+                                   // the view settings, border rows 10 and 90 at 3.125 mm a row, whole mm
+                                   "Depth gate 31 mm to 281 mm", "Layers shown 3 to 20", "Brightness 100",
+                                   "Threshold 40", "Smoothing on"};
         for (const QString &part : expected)
             QVERIFY2(text.contains(part), qPrintable(part + " not in: " + text));
         QVERIFY2(text.contains(probeValue(probe.out, "distance_mm")), qPrintable(text));
+    }
+
+    // The depth rulers of views X and Y end with the data: 128 rows at
+    // 3.125 mm reach 400 mm, so 0, 150 and 300 mm are marked and 450 is not
+    // (the trace plot's own depth scale counts in steps of 100 mm).
+    void depthRulersEndWithTheData()
+    {
+        const QStringList words = runTool("pdftotext", {report_, "-"}).split(QRegularExpression("\\s+"));
+        QCOMPARE(words.count("150"), 2);
+        QCOMPARE(words.count("450"), 0);
     }
 
     // Each slice picture is embedded as the renderer drew it, not resampled

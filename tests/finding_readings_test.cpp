@@ -193,6 +193,27 @@ private slots:
         QCOMPARE(readings.measurement->distanceMm, distance);
     }
 
+    // Each difference is named: slice, layer and depth, the depth in mm.
+    void measurementLineNamesEachDifference_data()
+    {
+        QTest::addColumn<VolumePoint>("point");
+        QTest::addColumn<QString>("line");
+        // cursor at slice 5, layer 3, depth position 10; 50 mm per 16 steps
+        QTest::newRow("deeper, further") << VolumePoint{16, 3, 29} << "\u0394 slice 11, \u0394 layer 0, \u0394 depth 59.4 mm";
+        QTest::newRow("shallower, back") << VolumePoint{2, 1, 6} << "\u0394 slice \u22123, \u0394 layer \u22122, "
+                                                                    "\u0394 depth \u221212.5 mm";
+    }
+    void measurementLineNamesEachDifference()
+    {
+        QFETCH(VolumePoint, point);
+        QFETCH(QString, line);
+        TestVolume test;
+        test.setDepthScale(1);
+        const FindingReadings readings = readFinding(*test.volume, cursorAt(5, 3, 10), std::nullopt, point, {});
+        QVERIFY2(readingsLines(readings).contains(line), qPrintable(readingsLines(readings).join(" | ")));
+        QVERIFY2(readingsSummary(readings).contains(line), qPrintable(readingsSummary(readings)));
+    }
+
     void measureLineJoinsCellCentres_data()
     {
         QTest::addColumn<int>("axis");

@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 Q_DECLARE_METATYPE(std::optional<int>)
 Q_DECLARE_METATYPE(std::optional<double>)
@@ -303,11 +304,20 @@ private slots:
         window.setFixedSize(screen);
         TracePlotView *plot = window.Readout->PanelPlot;
         QCOMPARE(!plot->isHidden(), inPanel);
+        // without room the panel says where the plot went
+        const QLabel *hint = window.Readout->PanelPlotHint;
+        QCOMPARE(hint->isHidden(), inPanel);
+        QVERIFY2(hint->text().contains(QStringLiteral("Ctrl+T")), qPrintable(hint->text()));
         // above the status bar, which lies over the foot of the panel
         QVERIFY(window.Panel1->mapTo(window.ClientArea, plot->geometry().bottomLeft()).y() < window.StatusBar1->y());
         QVERIFY(!window.Readout->PlotWindow->isVisible());
         window.Readout->TracePlot1->trigger();
         QVERIFY(window.Readout->PlotWindow->isVisible());
+        // it opens below the main window's menu bar and tool bar
+        const int toolBarFoot = window.CoolBar1->mapToGlobal(QPoint(0, window.CoolBar1->height())).y();
+        QVERIFY2(window.Readout->PlotWindow->frameGeometry().top() >= toolBarFoot,
+                 qPrintable(QStringLiteral("%1 above %2").arg(window.Readout->PlotWindow->frameGeometry().top())
+                                .arg(toolBarFoot)));
     }
 };
 

@@ -114,6 +114,38 @@ private slots:
         QVERIFY2(words.contains("Lack of fusion at the root") && words.contains("sample.vlm"), qPrintable(words));
     }
 
+    // The notes are confirmed from the keyboard: Ctrl+Enter anywhere, or Tab
+    // on to OK; Enter alone starts a new line of the notes.
+    void reportNotesAreConfirmedFromTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("Ctrl+Return") << "ctrl+return";
+        QTest::newRow("Tab to OK, Space") << "tab space";
+    }
+    void reportNotesAreConfirmedFromTheKeyboard()
+    {
+        QFETCH(QString, keys);
+        ReportNotesDialog dialog(nullptr);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.NotesEdit->setFocus();
+        QTest::keyClicks(dialog.NotesEdit, QStringLiteral("Porosity"));
+        QTest::keyClick(dialog.NotesEdit, Qt::Key_Return);
+        QTest::keyClicks(dialog.NotesEdit, QStringLiteral("at the root"));
+        for (const QString &key : keys.split(' ')) {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (key == "ctrl+return")
+                QTest::keyClick(focus, Qt::Key_Return, Qt::ControlModifier);
+            else
+                QTest::keyClick(focus, key == "tab" ? Qt::Key_Tab : Qt::Key_Space);
+        }
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.notes(), QStringLiteral("Porosity\nat the root"));
+    }
+
     void menusAndToolBar()
     {
         CommandRun run;
@@ -129,7 +161,7 @@ private slots:
             if (!action->isSeparator() && !action->toolTip().isEmpty() && action->text() != action->toolTip())
                 hints << action->toolTip();
         QCOMPARE(hints, (QStringList{"Open file(F5)", "Save data(F8)", "Print data(F6)", "Setup(F7)",
-                                     "Receive data(F9)", "Renew image(F4)", "Exit(F10)"}));
+                                     "Receive data(F9)", "Renew image(F4)", "Exit(Ctrl+Q)"}));
         QCOMPARE(actionTexts(window.PopupMenu1->actions()),
                  (QStringList{"&Copy image", "Copy &data", "&Print image", "&Gate maximum", "Set &reference",
                               "C&lear reference", "Clear &measure point"}));
@@ -148,7 +180,6 @@ private slots:
         QTest::newRow("Receive data") << "R&eceive data" << "F9";
         QTest::newRow("Open file") << "&Open file" << "F5";
         QTest::newRow("Save data") << "Save d&ata" << "F8";
-        QTest::newRow("Exit: F10 is the shutdown prompt") << "E&xit" << "";
         QTest::newRow("IR setup") << "IR setup" << "F7";
         QTest::newRow("Copy image") << "&Copy image" << "";
         QTest::newRow("Print image") << "&Print image" << "F6";
@@ -201,7 +232,7 @@ private slots:
         QCOMPARE(previewKeys, (QStringList{"1", "F2", "F3", "F4"}));
         QStringList menuKeys = listed.values("Menus");
         menuKeys.sort();
-        QCOMPARE(menuKeys, (QStringList{"Ctrl+B", "Ctrl+G", "Ctrl+I", "Ctrl+R", "Ctrl+Shift+R", "Ctrl+T", "Esc"}));
+        QCOMPARE(menuKeys, (QStringList{"Ctrl+B", "Ctrl+G", "Ctrl+I", "Ctrl+Q", "Ctrl+R", "Ctrl+Shift+R", "Ctrl+T", "Esc"}));
     }
 
     // Every caption and read-out of the panels shows its whole text, the
@@ -363,6 +394,8 @@ private slots:
         QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "message Shutdown computer ?";
         QTest::newRow("F11") << int(Qt::Key_F11) << 0 << "call d3drotate_(0,3,0)";
         QTest::newRow("F12") << int(Qt::Key_F12) << 0 << "call d3drotate_(0,-3,0)";
+        QTest::newRow("Ctrl+Q: Exit, as the tool button") << int(Qt::Key_Q) << int(Qt::ControlModifier)
+                                                         << "call d3dclose_";
     }
     void functionKeysReachTheirHandlers()
     {

@@ -220,8 +220,31 @@ private slots:
             run.preview.CheckBox4->setFocus();
             QTest::keyClick(run.preview.CheckBox4, Qt::Key_1);  // the window sees the key first
             QCOMPARE(int(run.preview.add_info), 0);
-            QVERIFY(run.preview.CheckBox4->isChecked());  // the key leaves the tick as it was
+            QVERIFY(!run.preview.CheckBox4->isChecked());  // the tick follows the key
+            QVERIFY(!run.preview.Addinfo1->isChecked());
             QCOMPARE(run.preview.page_bitmap, plain);
+            run.preview.Addinfo1->trigger();
+            QCOMPARE(int(run.preview.add_info), 1);
+            QVERIFY(run.preview.CheckBox4->isChecked());
+            QVERIFY(run.preview.Addinfo1->isChecked());
+        });
+    }
+
+    // The window manager's frame makes the window smaller once it is shown:
+    // the whole page stays in the preview.
+    void theWholePageStaysInSightWhenTheWindowShrinks()
+    {
+        PrintRun run;
+        run.startAndPrintTo(run.environment.path("shrunk.pdf"));
+        run.whilePreviewShows([&] {
+            QVERIFY(run.preview.preview.page.bottom() < run.preview.Image1->height());
+            run.preview.resize(run.preview.width() - 40, run.preview.height() - 120);
+            QCoreApplication::processEvents();
+            const QRect shown = run.preview.Image1->rect();
+            QVERIFY2(shown.contains(run.preview.preview.page),
+                     qPrintable(QStringLiteral("page bottom %1, preview height %2")
+                                    .arg(run.preview.preview.page.bottom())
+                                    .arg(shown.height())));
         });
     }
 

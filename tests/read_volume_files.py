@@ -6,6 +6,8 @@ usage: read_volume_files.py npy|nrrd|vti FILE SHOWN_IMAGE SLICE_PITCH LAYER_PITC
 exit status 0 when equal, 1 when not (the difference printed), 77 when the
 reader is not installed.
 """
+import shutil
+import subprocess
 import sys
 
 import numpy
@@ -34,12 +36,22 @@ def read_with_vtk(kind, path):
     reader.Update()
     image = reader.GetOutput()
     scalars = image.GetPointData().GetScalars()
-    if kind == "vti" and image.GetPointData().GetArray("amplitude") is None:
-        fail("no point array named amplitude")
+    if scalars is None or scalars.GetName() != "amplitude":
+        fail(f"the point data is named {scalars.GetName() if scalars else None!r}, not 'amplitude'")
     values = vtk_to_numpy(scalars)
     nx, ny, nz = image.GetDimensions()
     # VTK keeps x fastest: depth, then slice, then layer
     return values.reshape(nz, ny, nx), tuple(image.GetSpacing()), tuple(image.GetOrigin()), values.dtype
+
+
+def check_with_teem(path):
+    """teem's unu reads the whole file, when teem is installed."""
+    unu = shutil.which("unu") or shutil.which("teem-unu")
+    if unu is None:
+        return
+    run = subprocess.run([unu, "minmax", path], capture_output=True, text=True)
+    if run.returncode != 0:
+        fail(f"unu cannot read the file: {run.stderr.strip()}")
 
 
 def fail(reason):
@@ -58,6 +70,8 @@ def main():
         if not numpy.array_equal(array, expected):
             fail("the values differ from the image")
         return
+    if kind == "nrrd":
+        check_with_teem(path)
     volume, spacing, origin, dtype = read_with_vtk(kind, path)
     if dtype != numpy.uint8:
         fail(f"values of type {dtype}")

@@ -146,6 +146,27 @@ private slots:
         QCOMPARE(int(run.window->receive_active), 1);  // still waiting
     }
 
+    // The advice is wrapped at the window's width and shown whole, and the
+    // window is wide enough for its caption.
+    void theAdviceIsLaidOutAtTheWindowsWidth()
+    {
+        WindowRun run;
+        run.now = QTime(10, 0, 0);
+        run.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(run.window.get()));
+        QTRY_COMPARE(int(run.window->receive_active), 1);
+        run.window->Timer1->stop();
+        run.now = run.now.addSecs(12);
+        run.window->Timer1Timer();
+        const QLabel *hint = run.window->silenceHint;
+        QTRY_VERIFY2(hint->height() >= hint->heightForWidth(hint->width()),
+                     qPrintable(QStringLiteral("%1 of %2 pixels").arg(hint->height()).arg(hint->heightForWidth(hint->width()))));
+        QVERIFY(hint->isVisible());
+        const int caption = run.window->fontMetrics().horizontalAdvance(run.window->windowTitle());
+        QVERIFY(run.window->width() >= caption + 100);
+        run.window->BitBtn2Click();
+    }
+
     void bytesArrivingAgainHideTheSilence()
     {
         WindowRun run;

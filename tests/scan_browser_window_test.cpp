@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 namespace {
 
@@ -89,6 +90,8 @@ private slots:
         QCOMPARE(run.dialogs.fileDialogs.last().kind, FileDialogRequest::Kind::Folder);
         ScanBrowserWindow *browser = window.ScanBrowser;
         QVERIFY(browser && browser->isVisible());
+        // below the main window's menu bar and tool bar, not over them
+        QVERIFY(browser->frameGeometry().top() >= window.CoolBar1->mapToGlobal(QPoint(0, window.CoolBar1->height())).y());
         QCOMPARE(browser->ScanList->count(), 3);
         QTRY_VERIFY(!browser->CancelButton->isEnabled());
 

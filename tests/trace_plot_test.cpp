@@ -4,6 +4,7 @@
 
 #include "trace_plot.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -99,6 +100,24 @@ private slots:
         QVERIFY(trace.pixels > 0);
         // the bar of byte 40 and the circle round its tip lie on the same rows
         QVERIFY(peak.first <= trace.first && peak.last >= trace.last);
+    }
+
+    // A reading wider than the plot goes on over another line instead of
+    // being cut at the plot's edge: the readings take a line more, and the
+    // graph above them gives up that room.
+    void longReadingsWrapWithinThePlot()
+    {
+        const QString longest = QStringLiteral("\u0394 slice \u221211, \u0394 layer \u221223, \u0394 depth \u2212396.9 mm, "
+                                               "distance 412.3 mm");
+        TracePlot plot = plotWithGate(20, 128);
+        plot.readings = {QStringLiteral("Gate peak at 396.9 mm"), QStringLiteral("no probe geometry: no distance")};
+        const Extent oneLineEach = extentOf(drawn(plot), kGate);
+        plot.readings.first() = longest;
+        const QImage image = drawn(plot);
+        QVERIFY(QFontMetrics(QFont()).horizontalAdvance(longest) > image.width());
+        const Extent wrapped = extentOf(image, kGate);
+        QVERIFY2(wrapped.last < oneLineEach.last,
+                 qPrintable(QStringLiteral("graph foot at %1, %2 with short readings").arg(wrapped.last).arg(oneLineEach.last)));
     }
 };
 

@@ -2,10 +2,13 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -55,4 +58,44 @@ bool AvailableAreaFit::eventFilter(QObject *watched, QEvent *event)
         framePoll_->start();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void placeBelow(QWidget &window, const QWidget &above, Qt::AlignmentFlag end)
+{
+    const QRect bar(above.mapToGlobal(QPoint(0, 0)), above.size());
+    const QSize size = window.frameGeometry().size();
+    QPoint at(end == Qt::AlignRight ? bar.right() + 1 - size.width() : bar.left(), bar.bottom() + 1);
+    if (const QScreen *screen = above.screen()) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    }
+    window.move(at);
+}
+
+HeightForWidthFit::HeightForWidthFit(QWidget &window) : QObject(&window), window_(window)
+{
+    window.installEventFilter(this);
+}
+
+bool HeightForWidthFit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &window_ && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize))
+        // after the layout has taken the request itself
+        QMetaObject::invokeMethod(this, [this] { fit(); }, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+void HeightForWidthFit::fit()
+{
+    QLayout *layout = window_.layout();
+    if (!layout)
+        return;
+    layout->activate();
+    const int width = window_.width();
+    const int height =
+        layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
+    window_.setMinimumHeight(height);
+    if (window_.height() != height)
+        window_.resize(width, height);
 }

@@ -7,6 +7,7 @@
 
 #include <QMargins>
 #include <QObject>
+#include <Qt>
 
 #include <optional>
 
@@ -30,4 +31,25 @@ private:
     std::optional<QMargins> fittedFrame_;
     QTimer *framePoll_;
     int polls_ = 0;
+};
+
+// Puts a window that opens beside the main window just below above (its tool
+// bar), at above's left or right end, so that the main window's menu bar and
+// tool bar stay in sight; kept on the screen's available area.
+void placeBelow(QWidget &window, const QWidget &above, Qt::AlignmentFlag end);
+
+// Keeps a window with word-wrapped texts as high as its layout needs at the
+// window's width, whenever a text changes, shows or hides, or the width
+// changes: a wrapped text is never cut to half lines.
+class HeightForWidthFit : public QObject {
+public:
+    explicit HeightForWidthFit(QWidget &window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void fit();
+
+    QWidget &window_;
 };
