@@ -81,17 +81,29 @@ focus "$main"
 
 # framed by the window manager, a whole window is on the screen: its frame
 # with the title bar, and the status line at its foot
-fits_screen() {
+fit_problem() {
     local what=$1 left right top bottom
     inside() { xwininfo -id "$2" | sed -n "s/^ *$1: *//p"; }
     X=$(inside "Absolute upper-left X" "$2"); Y=$(inside "Absolute upper-left Y" "$2")
     WIDTH=$(inside Width "$2"); HEIGHT=$(inside Height "$2")
     IFS=', ' read -r left right top bottom < <(xprop -id "$2" _NET_FRAME_EXTENTS | sed 's/.*= //')
-    [ "${top:-0}" -gt 0 ] || fail "the window manager gave the $what no title bar"
-    [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] || fail "the $what's frame begins above or left of the screen"
-    [ $((X + WIDTH + right)) -le "$width" ] && [ $((Y + HEIGHT + bottom)) -le "$height" ] ||
-        fail "the $what ($WIDTH x $HEIGHT at $X,$Y) reaches past the screen"
-    [ $((Y + HEIGHT + bottom)) -ge $((height - 2)) ] || fail "the $what does not fill the screen's height"
+    if [ "${top:-0}" -le 0 ]; then echo "the window manager gave the $what no title bar"
+    elif [ $((X - left)) -lt 0 ] || [ $((Y - top)) -lt 0 ]; then echo "the $what's frame begins above or left of the screen"
+    elif [ $((X + WIDTH + right)) -gt "$width" ] || [ $((Y + HEIGHT + bottom)) -gt "$height" ]; then
+        echo "the $what ($WIDTH x $HEIGHT at $X,$Y) reaches past the screen"
+    elif [ $((Y + HEIGHT + bottom)) -lt $((height - 2)) ]; then echo "the $what does not fill the screen's height"
+    fi
+}
+# the window is fitted again once the window manager has framed it, which
+# on a busy machine takes a while: it is given ten seconds
+fits_screen() {
+    local problem
+    for _ in $(seq 50); do
+        problem=$(fit_problem "$1" "$2")
+        [ -z "$problem" ] && { fit_problem "$1" "$2" >/dev/null; return 0; }
+        sleep 0.2
+    done
+    fail "$problem"
 }
 sleep 1
 fits_screen "main window" "$main"
