@@ -105,12 +105,12 @@ private slots:
         QVERIFY(thumbnail.problem.isEmpty());
         const QImage &picture = thumbnail.picture;
         QCOMPARE(picture.size(), QSize(200, 120));
-        // cells of 199 / 39 = 5 by 119 / 23 = 5 pixels; layer 24 is row 23,
+        // cells of 199 / 40 = 4 by 119 / 24 = 4 pixels; layer 24 is row 23,
         // slice 0 column 0; at brightness 128 a sample of 10 is grey
         // 255 - Trunc(2 * 10 * 3.56) = 184
-        QCOMPARE(picture.pixelColor(2, 23 * 5 + 2), QColor(184, 184, 184));
-        QCOMPARE(picture.pixelColor(2, 22 * 5 + 2), QColor(255, 255, 255));
-        QCOMPARE(picture.pixelColor(7, 23 * 5 + 2), QColor(255, 255, 255));
+        QCOMPARE(picture.pixelColor(2, 23 * 4 + 2), QColor(184, 184, 184));
+        QCOMPARE(picture.pixelColor(2, 22 * 4 + 2), QColor(255, 255, 255));
+        QCOMPARE(picture.pixelColor(6, 23 * 4 + 2), QColor(255, 255, 255));
         // no cursor cell
         for (int y = 0; y < picture.height() - 1; ++y)
             for (int x = 0; x < picture.width() - 1; ++x)
