@@ -134,10 +134,17 @@ void FindingReadout::refresh()
     if (measurePoint_ && view.axis != measureAxis_)
         measurePoint_.reset();
     readings_ = readFinding(window_.volume, view, reference_, measurePoint_, probe_);
-    const TracePlot plot = tracePlotOf(window_.volume, view, readings_);
-    PanelPlot->showPlot(plot);
-    PlotWindow->showPlot(plot);
-    showInSection(scanLoaded_ ? readingsSummary(readings_) : kNoScan);
+    // with no scan shown there is nothing to read: no readings, no plot
+    if (scanLoaded_) {
+        const TracePlot plot = tracePlotOf(window_.volume, view, readings_);
+        PanelPlot->showPlot(plot);
+        PlotWindow->showPlot(plot);
+        showInSection(readingsSummary(readings_));
+    } else {
+        PanelPlot->showNothing(kNoScan);
+        PlotWindow->showNothing(kNoScan);
+        showInSection(kNoScan);
+    }
     window_.Image3->update();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// A scan at a glance: the gated C-scan of its whole depth range, drawn by the
-// slice renderer in view Z at the default brightness, without a cursor.
+// A scan at a glance: the gated C-scan below the surface echo, drawn by the
+// slice renderer in view Z without a cursor, the largest value black.
 
 #include "scan_volume.h"
 

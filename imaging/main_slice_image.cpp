@@ -3,6 +3,8 @@
 
 #include "slice_renderer.h"
 
+#include "slice_cells.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -97,8 +99,8 @@ void drawSmoothed(const ScanVolume &volume, const SliceGeometry &geometry, Marke
 {
     const SliceGrid &grid = volume.slice_grid;
     checkReach(grid, geometry, extent, 1);
-    const std::vector<int> rowWeights = weightTable(geometry.cell_height, volume.grid_last_row, extent.height);
-    const std::vector<int> columnWeights = weightTable(geometry.cell_width, volume.grid_last_col, extent.width);
+    const std::vector<int> rowWeights = weightTable(geometry.cell_height, gridRowCount(volume), extent.height);
+    const std::vector<int> columnWeights = weightTable(geometry.cell_width, gridColumnCount(volume), extent.width);
     // As floats the weighted sums (below 2^24) are exact, and their quotient by
     // 40,000 cut toward zero is the integer one, in four lanes at a time.
     std::vector<float> right(columnWeights.begin(), columnWeights.end());
@@ -137,10 +139,13 @@ void drawSmoothed(const ScanVolume &volume, const SliceGeometry &geometry, Marke
 
 void measureCells(const ScanVolume &volume, const QImage &image, SliceGeometry &geometry)
 {
-    geometry.cell_width = std::max((image.width() - 1) / volume.grid_last_col, kMinimumCell);
-    geometry.cell_height = std::max((image.height() - 1) / volume.grid_last_row, kMinimumCell);
-    geometry.grid_pixel_width = checkedMul(geometry.cell_width, volume.grid_last_col);
-    geometry.grid_pixel_height = checkedMul(geometry.cell_height, volume.grid_last_row);
+    // every cell whole, the last one included
+    const int columns = gridColumnCount(volume);
+    const int rows = gridRowCount(volume);
+    geometry.cell_width = std::max((image.width() - 1) / columns, kMinimumCell);
+    geometry.cell_height = std::max((image.height() - 1) / rows, kMinimumCell);
+    geometry.grid_pixel_width = checkedMul(geometry.cell_width, columns);
+    geometry.grid_pixel_height = checkedMul(geometry.cell_height, rows);
 }
 
 void drawMainImage(const ScanVolume &volume, const ViewState &view, SliceGeometry &geometry, QImage &image)

@@ -4,6 +4,8 @@
 
 #include "slice_renderer.h"
 
+#include "slice_cells.h"
+
 #include <cmath>
 #include <vector>
 
@@ -79,8 +81,8 @@ void drawOverview(const SliceGrid &grid, const ScanVolume &volume, QImage &overv
         throw RangeError();
     const int width = overview.width();
     const int height = overview.height();
-    const int cw = (width - 1) / volume.grid_last_col;
-    int ch = (height - 1) / volume.grid_last_row;
+    const int cw = (width - 1) / gridColumnCount(volume);
+    int ch = (height - 1) / gridRowCount(volume);
     if (ch == 0)
         ch = 1;
     if (cw == 0)

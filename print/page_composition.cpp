@@ -1,5 +1,7 @@
 #include "page_composition.h"
 
+#include "slice_cells.h"
+
 #include <QPainter>
 
 #include <array>
@@ -90,12 +92,14 @@ void paintGrey(uint8_t *pixels, int count, int grey)
 
 class PrintImageRenderer {
 public:
-    PrintImageRenderer(const SliceGrid &grid, int lastRow, int lastColumn, QImage &image, int w, int h)
-        : grid_(grid), image_(image), w_(w), h_(h), usedWidth_(w * lastColumn), usedHeight_(h * lastRow),
-          lastColumn_(lastColumn)
+    // The cells' right and lower neighbours, row `rows` and column `columns`,
+    // are read too.
+    PrintImageRenderer(const SliceGrid &grid, int rows, int columns, QImage &image, int w, int h)
+        : grid_(grid), image_(image), w_(w), h_(h), usedWidth_(w * columns), usedHeight_(h * rows),
+          columns_(columns)
     {
-        checkIndex(lastRow, grid.rows());
-        checkIndex(lastColumn, grid.columns());
+        checkIndex(rows, grid.rows());
+        checkIndex(columns, grid.columns());
     }
 
     void render(bool smoothing, const PrintProgress &progress)
@@ -133,7 +137,7 @@ private:
     {
         uint8_t *row = image_.scanLine(y);
         const int16_t *cells = grid_.row(y / h_);
-        for (int c = 0; c < lastColumn_; ++c)
+        for (int c = 0; c < columns_; ++c)
             paintGrey(row + 3 * c * w_, w_, cells[c]);
     }
 
@@ -145,7 +149,7 @@ private:
         const int16_t *lower = grid_.row(r + 1);
         const Triangle *claims = triangles.data() + static_cast<std::size_t>(dy) * w_;
         uint8_t *pixel = image_.scanLine(y);
-        for (int c = 0; c < lastColumn_; ++c) {
+        for (int c = 0; c < columns_; ++c) {
             const std::array<Gradient, 4> planes = cellPlanes(upper[c], upper[c + 1], lower[c], lower[c + 1], w_, h_);
             for (int dx = 0; dx < w_; ++dx, pixel += 3) {
                 const Gradient &plane = planes[claims[dx]];
@@ -160,7 +164,7 @@ private:
     int h_;
     int usedWidth_;
     int usedHeight_;
-    int lastColumn_;
+    int columns_;
 };
 
 struct ScaleParameters {
@@ -340,12 +344,13 @@ int printPixel(int a, int b, int c, int d, int dx, int dy, int cellWidth, int ce
 void RenderPrintImage(const ScanVolume &volume, QImage &image, bool smoothing, int &cellWidth, int &cellHeight,
                       const PrintProgress &progress)
 {
-    cellWidth = image.width() / volume.grid_last_col;
-    cellHeight = image.height() / volume.grid_last_row;
+    const int columns = gridColumnCount(volume);
+    const int rows = gridRowCount(volume);
+    cellWidth = image.width() / columns;
+    cellHeight = image.height() / rows;
     if (cellWidth < 1 || cellHeight < 1)
         throw ProgramError("The page is too small for the slice image");
-    PrintImageRenderer(volume.slice_grid, volume.grid_last_row, volume.grid_last_col, image, cellWidth, cellHeight)
-        .render(smoothing, progress);
+    PrintImageRenderer(volume.slice_grid, rows, columns, image, cellWidth, cellHeight).render(smoothing, progress);
 }
 
 ComposedPage composePage(const ScanVolume &volume, const PrintSubject &subject, const PageLayout &layout, bool addInfo,
@@ -362,8 +367,8 @@ ComposedPage composePage(const ScanVolume &volume, const PrintSubject &subject, 
     QImage bottom = partOf(composed.page, corner + QPoint(0, layout.leftStrip.height()), layout.bottomStrip);
     QImage image = partOf(composed.page, corner + QPoint(layout.leftStrip.width(), 0), layout.image);
     RenderPrintImage(volume, image, subject.smoothing, composed.print_cell_width, composed.print_cell_height, progress);
-    const int usedWidth = composed.print_cell_width * volume.grid_last_col;
-    const int usedHeight = composed.print_cell_height * volume.grid_last_row;
+    const int usedWidth = composed.print_cell_width * gridColumnCount(volume);
+    const int usedHeight = composed.print_cell_height * gridRowCount(volume);
     drawGridAndFrame(image, composed.print_cell_width, composed.print_cell_height, usedWidth, usedHeight);
 
     composed.fontHeight = printFontHeight(layout, addInfo);

@@ -9,7 +9,13 @@ ScanFileRead readScanFileInto(QIODevice &file, ScanVolume &volume)
     checkRange(0, ScanLayout::kImageSize, volume.raw_image.size());
     const ScanFileRead read =
         readScanFile(file, std::span<uint8_t, ScanLayout::kImageSize>(volume.raw_image.data(), ScanLayout::kImageSize));
+    if (!read.magicMatches)
+        return read;
     std::copy_n(volume.raw_image.data(), read.imageBytesRead, volume.scan_image.data());
+    // What a short file does not reach is empty, never the rest of the scan before it.
+    const int missing = ScanLayout::kImageSize - read.imageBytesRead;
+    std::fill_n(volume.raw_image.data() + read.imageBytesRead, missing, uint8_t{0});
+    std::fill_n(volume.scan_image.data() + read.imageBytesRead, missing, uint8_t{0});
     return read;
 }
 
@@ -24,7 +30,7 @@ void smoothLoadedImage(ScanVolume &volume, int lastLayer)
 
 QString missingBytesText(const QString &path, int firstMissing)
 {
-    return QStringLiteral("%1 ends %2 bytes early: image bytes %3 to %4 are missing and keep the previous image.")
+    return QStringLiteral("%1 ends %2 bytes early: image bytes %3 to %4 are missing and are shown empty.")
         .arg(path)
         .arg(ScanLayout::kImageSize - firstMissing)
         .arg(firstMissing)

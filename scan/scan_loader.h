@@ -9,12 +9,12 @@
 #include <QIODevice>
 
 // Reads the file's header and, when the magic matches, its image bytes into
-// both raw_image and scan_image; the bytes that do not arrive keep their old
-// values in both. Raises a range error when raw_image is not allocated.
+// both raw_image and scan_image; the image bytes that do not arrive are
+// cleared in both. Raises a range error when raw_image is not allocated.
 ScanFileRead readScanFileInto(QIODevice &file, ScanVolume &volume);
 
 // The report of a short file: which file, how many image bytes it lacks and
-// that those keep the previous image.
+// that those are shown empty.
 QString missingBytesText(const QString &path, int firstMissing);
 
 // After a load: copies the header block (and the lead byte of the first

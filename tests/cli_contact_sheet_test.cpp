@@ -43,10 +43,11 @@ private slots:
         QVERIFY(!outcome.err.contains("a.vlm"));
         const QImage sheet(sheetPath);
         QCOMPARE(sheet.size(), QSize(8 + 2 * 208, 8 + 2 * 147));
-        // the deep sample's cell (row 23, column 0, cells of 5 pixels) in grey 184
+        // the deep sample's cell (row 23, column 0, cells of 4 pixels): the
+        // gate's largest value, black
         for (int index : {0, 2}) {
             const QPoint at = tileOrigin(index, 2);
-            QCOMPARE(sheet.pixelColor(at + QPoint(2, 117)), QColor(184, 184, 184));
+            QCOMPARE(sheet.pixelColor(at + QPoint(2, 94)), QColor(0, 0, 0));
             QCOMPARE(sheet.pixelColor(at + QPoint(2, 2)), QColor(255, 255, 255));
         }
         // the unreadable file's tile is an empty frame

@@ -175,6 +175,36 @@ private slots:
         QVERIFY(!run.environment.stored(QStringLiteral("Reference")).isValid());
     }
 
+    // With no scan shown there is nothing to read, a kept reference or not:
+    // the section says so, and neither trace plot shows a trace, a gate, a
+    // peak or readings.
+    void withNoScanShownNothingIsRead_data()
+    {
+        QTest::addColumn<bool>("afterNew");
+        QTest::newRow("first start") << false;
+        QTest::newRow("after New") << true;
+    }
+    void withNoScanShownNothingIsRead()
+    {
+        QFETCH(bool, afterNew);
+        ReadoutRun run;
+        run.environment.store(QStringLiteral("Reference"), QStringLiteral("98"));
+        TForm1 &window = run.startFlat(afterNew);
+        if (afterNew)
+            window.N1->trigger();
+        QCOMPARE(run.section(), QStringLiteral("No scan loaded"));
+        for (TracePlotView *view : {window.Readout->PanelPlot, window.Readout->PlotWindow}) {
+            QVERIFY(!view->showsPlot());
+            QVERIFY(view->plot().readings.isEmpty());
+        }
+        const QImage shown = window.Readout->PlotWindow->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!shown.isNull());
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                for (const QColor &plotted : {QColor(0, 128, 0), QColor(255, 236, 160), QColor(220, 0, 0)})
+                    QVERIFY(shown.pixelColor(x, y) != plotted);
+    }
+
     void referenceIsKeptInTheSettings()
     {
         ReadoutRun run;

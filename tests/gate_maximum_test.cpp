@@ -1,3 +1,4 @@
+#include "gate_maximum.h"
 #include "slice_renderer.h"
 
 #include <QTest>
@@ -81,6 +82,37 @@ private slots:
         for (int row = 0; row <= 23; ++row)
             for (int column = 0; column <= 39; ++column)
                 QCOMPARE(int(volume->slice_grid.at(row, column)), row == layer - 1 && column == slice ? expected : 0);
+    }
+
+    // From trace byte 1 the run at or above the threshold (the surface echo)
+    // is passed over: the gate starts at the first sample below it.
+    void theGateBelowTheSurfaceEchoStartsAfterTheFirstRun_data()
+    {
+        QTest::addColumn<QList<int>>("leading");  // trace bytes from 1 on
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("an echo of three bytes") << QList<int>{120, 90, 40, 10} << 33 << 4 << 10;
+        QTest::newRow("a sample at the threshold is echo") << QList<int>{120, 33, 10} << 33 << 3 << 10;
+        QTest::newRow("no echo") << QList<int>{20, 4} << 33 << 1 << 20;
+        QTest::newRow("a later run is in the gate") << QList<int>{90, 5, 95, 90} << 33 << 2 << 95;
+        QTest::newRow("the threshold decides") << QList<int>{120, 90, 40, 10} << 100 << 2 << 90;
+        QTest::newRow("all at or above it, to byte 128: empty") << QList<int>(128, 50) << 33 << 129 << 0;
+    }
+    void theGateBelowTheSurfaceEchoStartsAfterTheFirstRun()
+    {
+        QFETCH(QList<int>, leading);
+        QFETCH(int, threshold);
+        QFETCH(int, start);
+        QFETCH(int, maximum);
+        auto volume = std::make_unique<ScanVolume>();
+        AllocateVolume(*volume, {});
+        const int layer = 5;
+        const int slice = 7;
+        for (int k = 0; k < leading.size(); ++k)
+            volume->scan_image[TraceOffset(layer, slice) + 1 + k] = static_cast<uint8_t>(leading[k]);
+        QCOMPARE(gateStartBelowSurfaceEcho(*volume, layer, slice, threshold), start);
+        QCOMPARE(gateMaximumBelowSurfaceEcho(*volume, layer, slice, threshold), maximum);
     }
 
     void theSwitchChangesNothingOutsideViewZ_data()

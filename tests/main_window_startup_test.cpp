@@ -270,7 +270,7 @@ private slots:
             run.environment.store("Last_File", run.environment.path("missing.vlm"));
         TForm1 &window = run.start();
         // view X: a short tick on every second depth row of the bitmap that stays
-        const int cellHeight = std::max((window.image3Bitmap.height() - 1) / 127, 2);
+        const int cellHeight = std::max((window.image3Bitmap.height() - 1) / 128, 2);
         QVERIFY2(cellHeight > 2, "the screen is too small to tell the bitmaps apart");
         const QImage left = window.Image8->pixmap().toImage();
         for (int y = 2; y < 4 * cellHeight; ++y)
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(after, before - QSize(40, 60));
         QCOMPARE(window.image3Bitmap.size(), after);
         QCOMPARE(window.image3Bitmap.pixelColor(0, 0), QColor(255, 64, 64));  // drawn: the cursor cell
-        QCOMPARE(window.geometry.cell_height, std::max((after.height() - 1) / 127, 2));
+        QCOMPARE(window.geometry.cell_height, std::max((after.height() - 1) / 128, 2));
     }
 
     void firstPaintHidesTheSplash()

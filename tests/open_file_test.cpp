@@ -118,12 +118,33 @@ private slots:
         QCOMPARE(run.dialogs.messages[0].caption, QStringLiteral("Ooops"));
         // 100 bytes hold the 16-byte header and image bytes 0..83
         QCOMPARE(run.dialogs.messages[0].text,
-                 QStringLiteral("%1 ends 130988 bytes early: image bytes 84 to 131071 are missing and keep the "
-                                "previous image.")
+                 QStringLiteral("%1 ends 130988 bytes early: image bytes 84 to 131071 are missing and are shown "
+                                "empty.")
                      .arg(path));
         QCOMPARE(run.dialogs.messages[0].buttons, MessageButtons::Ok);
         QCOMPARE(rawImage(window).left(84), bundledSample().mid(16, 84));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(path));
+    }
+
+    // A file that ends before layer 24, opened after the sample: view X shows
+    // nothing of the sample's layer 24 under the short file's name.
+    void aShortFileAfterAScanShowsNothingOfIt()
+    {
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        window.volume.current_file_name = run.writeFile("sample.vlm", bundledSample());
+        window.OpenTGO();
+        const int layer24 = 5120 + 23 * 5120;
+        const QString path = run.writeFile("short.vlm", bundledSample().left(16 + layer24));
+        window.volume.current_file_name = path;
+        window.OpenTGO();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(path));
+        QCOMPARE(rawImage(window).mid(layer24), QByteArray(131072 - layer24, '\0'));
+        QCOMPARE(shownImage(window).mid(layer24), QByteArray(131072 - layer24, '\0'));
+        const int cw = window.geometry.cell_width;
+        const int ch = window.geometry.cell_height;
+        for (int row = 0; row < 128; ++row)
+            QCOMPARE(window.image3Bitmap.pixelColor(23 * cw + 1, row * ch + 1), QColor(255, 255, 255));
     }
 
     void aWrongMagicAfterNewShowsThePreviousImageSmoothed()

@@ -28,8 +28,8 @@ std::unique_ptr<ScanVolume> smallGrid()
     for (int row = 0; row < 8; ++row)
         for (int column = 0; column < 6; ++column)
             volume->slice_grid.at(row, column) = static_cast<int16_t>(row * 40 + column * 10);
-    volume->grid_last_row = 4;
-    volume->grid_last_col = 3;
+    volume->grid_last_row = 3;
+    volume->grid_last_col = 2;
     return volume;
 }
 

@@ -23,8 +23,8 @@ std::unique_ptr<ScanVolume> whiteGrid()
     for (int row = 0; row <= kGridRows; ++row)
         for (int column = 0; column <= kGridColumns; ++column)
             volume->slice_grid.at(row, column) = 255;
-    volume->grid_last_row = kGridRows;
-    volume->grid_last_col = kGridColumns;
+    volume->grid_last_row = kGridRows - 1;
+    volume->grid_last_col = kGridColumns - 1;
     return volume;
 }
 

@@ -144,16 +144,55 @@ private slots:
         QVERIFY(thumbnail.problem.isEmpty());
         const QImage &picture = thumbnail.picture;
         QCOMPARE(picture.size(), QSize(200, 120));
-        // cells of 199 / 39 = 5 by 119 / 23 = 5 pixels; layer 24 is row 23,
-        // slice 0 column 0; at brightness 128 a sample of 10 is grey
-        // 255 - Trunc(2 * 10 * 3.56) = 184
-        QCOMPARE(picture.pixelColor(2, 23 * 5 + 2), QColor(184, 184, 184));
-        QCOMPARE(picture.pixelColor(2, 22 * 5 + 2), QColor(255, 255, 255));
-        QCOMPARE(picture.pixelColor(7, 23 * 5 + 2), QColor(255, 255, 255));
+        // cells of 199 / 40 = 4 by 119 / 24 = 4 pixels; layer 24 is row 23,
+        // slice 0 column 0; no trace has a surface echo, so the gates start
+        // at byte 1, and the sample of 10, the largest, is black
+        QCOMPARE(picture.pixelColor(2, 23 * 4 + 2), QColor(0, 0, 0));
+        QCOMPARE(picture.pixelColor(2, 22 * 4 + 2), QColor(255, 255, 255));
+        QCOMPARE(picture.pixelColor(6, 23 * 4 + 2), QColor(255, 255, 255));
         // no cursor cell
         for (int y = 0; y < picture.height() - 1; ++y)
             for (int x = 0; x < picture.width() - 1; ++x)
                 QVERIFY(picture.pixelColor(x, y).red() == picture.pixelColor(x, y).blue());
+    }
+
+    // Traces of layer 24 (which the load-time smoothing leaves alone), slice
+    // by slice, under a surface echo from byte 1 down to a sample below the
+    // threshold 33: the gate starts there, and its largest value of all, 60,
+    // is black: grey 255 - 255 * v div 60.
+    void thumbnailShowsTheGateBelowTheSurfaceEcho_data()
+    {
+        QTest::addColumn<int>("slice");
+        QTest::addColumn<int>("grey");
+        QTest::newRow("a flaw of 60 below the echo") << 0 << 0;
+        QTest::newRow("a flaw of 30: half as dark") << 1 << 128;
+        QTest::newRow("the echo alone, down to 33") << 2 << 255;
+        QTest::newRow("no echo: 20 at byte 1 counts") << 3 << 170;
+        QTest::newRow("a later run above the threshold counts") << 4 << 64;
+        QTest::newRow("a trace of zeros") << 5 << 255;
+    }
+    void thumbnailShowsTheGateBelowTheSurfaceEcho()
+    {
+        QFETCH(int, slice);
+        QFETCH(int, grey);
+        QByteArray image(131072, '\0');
+        const auto trace = [&](int s, QList<int> bytes) {
+            for (int k = 0; k < bytes.size(); ++k)
+                image[5120 * 24 + 128 * s + 1 + k] = static_cast<char>(bytes[k]);
+        };
+        const QList<int> echo{120, 90, 40, 10};
+        trace(0, echo);
+        image[5120 * 24 + 50] = 60;
+        trace(1, echo);
+        image[5120 * 24 + 128 + 70] = 30;
+        trace(2, {120, 90, 33});
+        trace(3, {20, 5});
+        trace(4, echo + QList<int>{45, 45, 2});
+        CliFolder folder;
+        ThumbnailMaker maker;
+        const ScanThumbnail thumbnail = maker.make(folder.write("plate.vlm", scanFileOf(image)));
+        QVERIFY(thumbnail.problem.isEmpty());
+        QCOMPARE(thumbnail.picture.pixelColor(slice * 4 + 1, 23 * 4 + 1), QColor(grey, grey, grey));
     }
 
     void unreadableFilesGiveTheirReason_data()

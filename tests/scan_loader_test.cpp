@@ -155,15 +155,31 @@ private slots:
         QCOMPARE(int(volume->scan_image[9000]), 33 * 4 / 10);
     }
 
-    void aShortFileKeepsTheBytesItHad()
+    // A short file after another scan: what it holds is read, what it does
+    // not reach is empty in the raw and the shown image, never the scan before.
+    void aShortFileKeepsTheBytesItHadAndClearsTheRest_data()
     {
+        QTest::addColumn<int>("arrived");
+        QTest::newRow("within the header block") << 84;
+        QTest::newRow("within layer 24") << 5120 + 23 * 5120 + 1000;
+        QTest::newRow("one byte short") << kImage - 1;
+    }
+    void aShortFileKeepsTheBytesItHadAndClearsTheRest()
+    {
+        QFETCH(int, arrived);
         auto volume = emptyVolume();
         std::fill_n(volume->raw_image.data(), 131073, uint8_t{9});
-        const ScanFileRead read = load(*volume, scanFile(patternImage()).left(100));
+        std::fill_n(volume->scan_image.data(), 131374, uint8_t{9});
+        const ScanFileRead read = load(*volume, scanFile(patternImage()).left(16 + arrived));
         QVERIFY(read.magicMatches);
-        QCOMPARE(read.imageBytesRead, 84);
-        QCOMPARE(int(volume->raw_image[83]), (83 * 7) % 120);
-        QCOMPARE(int(volume->raw_image[84]), 9);
+        QCOMPARE(read.imageBytesRead, arrived);
+        QCOMPARE(int(volume->raw_image[arrived - 1]), ((arrived - 1) * 7 + (arrived - 1) / 128) % 120);
+        for (int i = arrived; i < kImage; ++i) {
+            QCOMPARE(int(volume->raw_image[i]), 0);
+            if (!isSmoothedPoint(i))
+                QCOMPARE(int(volume->scan_image[i]), 0);
+        }
+        QCOMPARE(int(volume->scan_image[131100]), 9);  // beyond the image: spare
     }
 
     void anUnallocatedVolumeIsARangeError()
@@ -201,15 +217,18 @@ private slots:
             QCOMPARE(read.magicMatches, magic);
             const int arrived = magic ? std::clamp(length - 16, 0, kImage) : 0;
             QCOMPARE(read.imageBytesRead, arrived);
+            // a short scan file clears what it does not reach
+            const auto cleared = [&](int i) { return magic && i >= arrived && i < kImage; };
             for (int i = 0; i < 131073; ++i) {
-                const uint8_t raw = i < arrived ? static_cast<uint8_t>(file[16 + i]) : rawBefore[i];
+                const uint8_t raw =
+                    i < arrived ? static_cast<uint8_t>(file[16 + i]) : cleared(i) ? uint8_t{0} : rawBefore[i];
                 QCOMPARE(volume->raw_image[i], raw);
                 if (isSmoothedPoint(i))
                     QVERIFY(volume->scan_image[i] <= 128);
                 else if (i <= ScanLayout::kHeaderBlockSize)
                     QCOMPARE(volume->scan_image[i], raw);
                 else
-                    QCOMPARE(volume->scan_image[i], i < arrived ? raw : shownBefore[i]);
+                    QCOMPARE(volume->scan_image[i], i < arrived || cleared(i) ? raw : shownBefore[i]);
             }
             for (int i = 131073; i < 131374; ++i)
                 QCOMPARE(volume->scan_image[i], shownBefore[i]);

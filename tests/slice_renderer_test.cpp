@@ -105,18 +105,19 @@ private slots:
         QTest::addColumn<int>("lastRow");
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<int>("value");
-        // 200 x 100 in view Z: cells of 5 x 4 pixels, r = 0.8
+        // 200 x 100 in view Z, 40 x 24 cells: cells of 199 div 40 = 4 by
+        // 99 div 24 = 4 pixels, r = 1
         const QSize overview(kOverviewWidth, kOverviewHeight);
-        QTest::newRow("top, cut toward zero") << overview << 39 << 23 << QPoint(2, 1) << 73;
+        QTest::newRow("top, cut toward zero") << overview << 39 << 23 << QPoint(2, 1) << 93;  // 100 - 6.5
         QTest::newRow("left") << overview << 39 << 23 << QPoint(0, 2) << 50;
-        QTest::newRow("bottom") << overview << 39 << 23 << QPoint(2, 3) << 86;
-        QTest::newRow("right, rounded") << overview << 39 << 23 << QPoint(4, 1) << 147;
-        // 9 x 9 with two cells each way: cells of 4 x 4 pixels, r = 1, where
+        QTest::newRow("bottom") << overview << 39 << 23 << QPoint(2, 3) << 81;  // 50 + 25 + 6
+        QTest::newRow("right") << overview << 39 << 23 << QPoint(3, 2) << 106;  // 50 + 75 - 19
+        // 17 x 17 with four cells each way: cells of 4 x 4 pixels, r = 1, where
         // (2, 2) and (3, 1) lie on diagonals outside the top triangle and keep
         // the value of the pixel before them: left 68.5 rounded to even, top
         // 93.5 cut toward zero
-        QTest::newRow("on both diagonals") << QSize(9, 9) << 2 << 2 << QPoint(2, 2) << 68;
-        QTest::newRow("on the rising diagonal") << QSize(9, 9) << 2 << 2 << QPoint(3, 1) << 93;
+        QTest::newRow("on both diagonals") << QSize(17, 17) << 3 << 3 << QPoint(2, 2) << 68;
+        QTest::newRow("on the rising diagonal") << QSize(17, 17) << 3 << 3 << QPoint(3, 1) << 93;
     }
     void overviewPixelsOfAWholeDrawing()
     {
@@ -149,7 +150,7 @@ private slots:
         volume->slice_grid.at(0, 1) = 200;
         volume->slice_grid.at(1, 0) = 100;
         volume->slice_grid.at(1, 1) = 50;
-        QImage image = makeSliceBitmap(70, 382);  // cells of 3 x 3 pixels in view X
+        QImage image = makeSliceBitmap(73, 385);  // cells of 3 x 3 pixels in view X: 72 div 24, 384 div 128
         drawMainImage(*volume, view, geometry, image);
         QCOMPARE(geometry.cell_width, 3);
         QCOMPARE(geometry.cell_height, 3);
@@ -210,6 +211,68 @@ private slots:
         }
     }
 
+    // Every cell is drawn whole, the last column and row too: on a 1000 x 600
+    // bitmap cells of 999 div columns by 599 div rows pixels. Flat cells fill
+    // their whole rectangle; a smoothed one starts at its grey level and ends
+    // at the white of the margin beyond.
+    void theLastColumnAndRowAreWholeCells_data()
+    {
+        QTest::addColumn<int>("axis");
+        QTest::addColumn<bool>("smoothing");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cellWidth");
+        QTest::addColumn<int>("cellHeight");
+        for (const bool smoothing : {false, true}) {
+            const char *mode = smoothing ? "smoothed " : "blocks ";
+            const auto row = [&](const char *name) -> QTestData & { return QTest::newRow(qPrintable(mode + QString(name))); };
+            row("X: 24 layers, 128 depth rows") << int(SliceAxis::X) << smoothing << 24 << 128 << 41 << 4;
+            row("Y: 40 slices, 128 depth rows") << int(SliceAxis::Y) << smoothing << 40 << 128 << 24 << 4;
+            row("Z: 40 slices, 24 layers") << int(SliceAxis::Z) << smoothing << 40 << 24 << 24 << 24;
+        }
+    }
+    void theLastColumnAndRowAreWholeCells()
+    {
+        QFETCH(int, axis);
+        QFETCH(bool, smoothing);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, cellWidth);
+        QFETCH(int, cellHeight);
+        auto volume = std::make_unique<ScanVolume>();
+        AllocateVolume(*volume, {});
+        std::fill_n(volume->scan_image.data() + 5120, 122880, uint8_t{90});
+        ViewState view;
+        view.axis = static_cast<SliceAxis>(axis);
+        view.depth = view.axis == SliceAxis::Z ? 50 : 0;  // nothing marked
+        view.layer = view.axis == SliceAxis::Z ? 0 : 1;
+        view.brightness = 10;
+        view.smoothing = smoothing ? 1 : 0;
+        Rendered rendered;
+        rendered.mainImage = makeSliceBitmap(1000, 600);
+        rendered.render(*volume, view);
+        QCOMPARE(rendered.geometry.cell_width, cellWidth);
+        QCOMPARE(rendered.geometry.cell_height, cellHeight);
+        QCOMPARE(rendered.geometry.grid_pixel_width, columns * cellWidth);
+        QCOMPARE(rendered.geometry.grid_pixel_height, rows * cellHeight);
+        const QImage &image = rendered.mainImage;
+        const QColor shown = grey(greyLevel(90, 10));
+        const int lastX = columns * cellWidth - 1;  // the last pixel of the last column of cells
+        const int lastY = rows * cellHeight - 1;
+        const int lastColumnX = lastX - cellWidth + 1;
+        const int lastRowY = lastY - cellHeight + 1;
+        QCOMPARE(image.pixelColor(lastColumnX, cellHeight), shown);
+        QCOMPARE(image.pixelColor(cellWidth, lastRowY), shown);
+        QCOMPARE(image.pixelColor(lastColumnX, lastRowY), shown);
+        const QColor end = smoothing ? grey(255) : shown;
+        QCOMPARE(image.pixelColor(lastX, cellHeight), end);
+        QCOMPARE(image.pixelColor(cellWidth, lastY), end);
+        if (lastX + 1 < image.width() - 1)
+            QCOMPARE(image.pixelColor(lastX + 1, cellHeight), grey(255));
+        if (lastY + 1 < image.height() - 1)
+            QCOMPARE(image.pixelColor(cellWidth, lastY + 1), grey(255));
+    }
+
     void gridRangesPerView_data()
     {
         QTest::addColumn<int>("axis");
@@ -253,7 +316,7 @@ private slots:
             const int expected = row >= 10 && row <= 20 ? 0 : 255;
             QCOMPARE(int(volume->slice_grid.at(row, 5)), expected);
         }
-        QCOMPARE(rendered.geometry.cell_height, 499 / 127);  // the scale does not change with the borders
+        QCOMPARE(rendered.geometry.cell_height, 499 / 128);  // the scale does not change with the borders
         QCOMPARE(rendered.cellColour(9, 5), grey(255));
         QCOMPARE(rendered.cellColour(10, 5), grey(0));
     }

@@ -14,13 +14,13 @@ QStringList labelTexts(const std::vector<RulerLabel> &labels)
     return texts;
 }
 
-SliceGeometry cells(int width, int height, int lastColumn, int lastRow)
+SliceGeometry cells(int width, int height, int columns, int rows)
 {
     SliceGeometry geometry;
     geometry.cell_width = width;
     geometry.cell_height = height;
-    geometry.grid_pixel_width = width * lastColumn;
-    geometry.grid_pixel_height = height * lastRow;
+    geometry.grid_pixel_width = width * columns;
+    geometry.grid_pixel_height = height * rows;
     return geometry;
 }
 
@@ -125,23 +125,23 @@ private slots:
         QFETCH(int, factor);
         QFETCH(QStringList, left);
         QFETCH(QStringList, bottom);
-        const AxisRulerMarks marks = axisRulerMarks(static_cast<SliceAxis>(axis), cells(13, 3, 39, 127), factor);
+        const AxisRulerMarks marks = axisRulerMarks(static_cast<SliceAxis>(axis), cells(13, 3, 40, 128), factor);
         QCOMPARE(labelTexts(marks.leftLabels), left);
         QCOMPARE(labelTexts(marks.bottomLabels), bottom);
     }
 
     void rulerPositions()
     {
-        const AxisRulerMarks x = axisRulerMarks(SliceAxis::X, cells(24, 3, 23, 127), 20);
+        const AxisRulerMarks x = axisRulerMarks(SliceAxis::X, cells(24, 3, 24, 128), 20);
         QCOMPARE(x.leftMajor, (std::vector<int>{0, 144, 288, 432}));  // every 48 rows of 3 pixels
         QCOMPARE(x.leftLabels[1].topLeft, QPoint(1, 145));
         QCOMPARE(x.bottomMajor[1], 6 * 24 + 20);
         QCOMPARE(x.bottomLabels[1].topLeft, QPoint(6 * 24 + 10, 7));
-        QCOMPARE(x.leftMinor.size(), std::size_t(381 / 6 + 1));
+        QCOMPARE(x.leftMinor.size(), std::size_t(384 / 6 + 1));  // 128 rows of 3 pixels, the last one's foot too
         QCOMPARE(x.leftMinor[1], 6);
         QCOMPARE(x.bottomMinor.front(), 20);
         QCOMPARE(x.bottomMinor[1], 68);
-        const AxisRulerMarks z = axisRulerMarks(SliceAxis::Z, cells(13, 20, 39, 23), 20);
+        const AxisRulerMarks z = axisRulerMarks(SliceAxis::Z, cells(13, 20, 40, 24), 20);
         QCOMPARE(z.leftMajor, (std::vector<int>{0, 120, 240, 360}));  // layers 1, 7, 13, 19
     }
 
@@ -168,7 +168,7 @@ private slots:
         QFETCH(QColor, colour);
         QImage left(20, 480, QImage::Format_RGB32);
         QImage bottom(560, 20, QImage::Format_RGB32);
-        drawAxisRulers(axisRulerMarks(SliceAxis::X, cells(24, 3, 23, 127), 20), left, bottom);
+        drawAxisRulers(axisRulerMarks(SliceAxis::X, cells(24, 3, 24, 128), 20), left, bottom);
         QCOMPARE((onLeft ? left : bottom).pixelColor(pixel), colour);
     }
 

@@ -1,6 +1,7 @@
 // libFuzzer target: whatever a scan file holds, the reader stays inside its
-// arrays, takes the bytes that arrived, leaves the others as they were, and
-// the smoothing and the depth scale that follow stay inside theirs.
+// arrays, takes the bytes that arrived, clears the rest of the image of a
+// scan file (and leaves everything of any other file as it was), and the
+// smoothing and the depth scale that follow stay inside theirs.
 
 #include "scan_loader.h"
 
@@ -18,7 +19,6 @@ constexpr int kFileHeaderSize = 16;
 struct Fixture {
     ScanVolume volume;
     std::vector<uint8_t> rawAtStart;  // raw_image as allocated
-    long long lastArrived = 0;        // raw_image bytes the previous input changed
 };
 
 Fixture &fixture()
@@ -39,13 +39,13 @@ void require(bool condition)
         __builtin_trap();
 }
 
-// The last layer whose smoothing reads a byte before arrived: layer L reads
-// its own bytes and those of layer L + 1.
-int lastLayerReached(long long arrived)
+// The last layer whose smoothing reads one of the first `changed` bytes:
+// layer L reads its own bytes and those of layer L + 1.
+int lastLayerReached(long long changed)
 {
-    if (arrived <= ScanLayout::kHeaderBlockSize)
+    if (changed <= ScanLayout::kHeaderBlockSize)
         return 0;
-    return static_cast<int>((arrived - 1 - ScanLayout::kHeaderBlockSize) / ScanLayout::kLayerStride) + 1;
+    return static_cast<int>((changed - 1 - ScanLayout::kHeaderBlockSize) / ScanLayout::kLayerStride) + 1;
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fixture &run = fixture();
     uint8_t *raw = run.volume.raw_image.data();
     const long long rawSize = run.volume.raw_image.size();
-    std::memcpy(raw, run.rawAtStart.data(), static_cast<std::size_t>(run.lastArrived));
+    std::memcpy(raw, run.rawAtStart.data(), run.rawAtStart.size());
 
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     QBuffer buffer(&bytes);
@@ -68,11 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         magic ? std::clamp<long long>(static_cast<long long>(size) - kFileHeaderSize, 0, ScanLayout::kImageSize) : 0;
     require(read.imageBytesRead == arrived);
     require(arrived == 0 || std::memcmp(raw, data + kFileHeaderSize, static_cast<std::size_t>(arrived)) == 0);
-    require(std::memcmp(raw + arrived, run.rawAtStart.data() + arrived, static_cast<std::size_t>(rawSize - arrived))
-            == 0);
-    run.lastArrived = arrived;
+    const long long kept = magic ? ScanLayout::kImageSize : arrived;
+    require(std::all_of(raw + arrived, raw + kept, [](uint8_t byte) { return byte == 0; }));
+    require(std::memcmp(raw + kept, run.rawAtStart.data() + kept, static_cast<std::size_t>(rawSize - kept)) == 0);
 
-    smoothLoadedImage(run.volume, lastLayerReached(arrived));
+    smoothLoadedImage(run.volume, lastLayerReached(kept));
     const int factor = depthScaleFactor(run.volume);
     require(std::find(ScanLayout::kDepthScaleTable.begin(), ScanLayout::kDepthScaleTable.end(), factor)
             != ScanLayout::kDepthScaleTable.end());
