@@ -50,6 +50,7 @@ void TForm1::FormCreate()
     // that the threshold slider renews the 3-D picture for the rest of the run.
     const auto markReady = qScopeGuard([this] { form_ready = 1; });
     bool open_at_start = false;
+    bool starts_with_last_file = false;
 
     AllocateVolumeArrays(volume, [] { showErrorMessage(kNotEnoughMemory); });
     registerScreenCursor(kHandCursor, QCursor(Qt::PointingHandCursor));
@@ -59,11 +60,22 @@ void TForm1::FormCreate()
     {
         SettingsStore settings;
         readStartFile(settings, open_at_start);
+        starts_with_last_file =
+            open_at_start && settings.readString(SettingNames::LastFile) == volume.current_file_name;
         writeDefaultsIfMissing(settings);
         checkStoredPort(settings);
         showPortLabel();
         applyStoredView(settings);
         settings.close();
+    }
+    if (auto problem = SettingsStore::fileProblem()) {
+        (*problem)[0] = problem->at(0).toLower();
+        dialogs().showMessage({kApplicationTitle,
+                               QStringLiteral("The settings file %1 is not read: %2. The program starts with the "
+                                              "default settings and leaves the file as it is; the settings of "
+                                              "this run are not kept.")
+                                   .arg(SettingsStore::filePath(), *problem),
+                               MessageIcon::Warning, MessageButtons::Ok});
     }
 
     std::fill_n(volume.scan_image.data(), ScanLayout::kClearedEntries, uint8_t{0});
@@ -87,6 +99,13 @@ void TForm1::FormCreate()
 
     if (open_at_start)
         OpenTGO();
+    // A last file that could not be shown is tried, with its message, at
+    // this start only.
+    if (starts_with_last_file && shown_file_name_.isEmpty()) {
+        SettingsStore settings;
+        settings.writeString(SettingNames::LastFile, QString());
+        settings.close();
+    }
 }
 
 void TForm1::setInitialViewFields()

@@ -1,9 +1,16 @@
 #include "settings_store.h"
 
+#include "scan_file_open.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
+
+constexpr qint64 kLargestSettingsFile = 1024 * 1024;
 
 QString configHome()
 {
@@ -13,6 +20,49 @@ QString configHome()
     return QDir::homePath() + QStringLiteral("/.config");
 }
 
+// Why the settings file cannot be read: a FIFO would hold the start for ever,
+// and a huge file the start and every write. nullopt when it can be read or
+// is not there yet.
+std::optional<QString> unreadableReason(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    if (!S_ISREG(status.st_mode))
+        return notRegularFileReason(status.st_mode);
+    if (status.st_size > kLargestSettingsFile)
+        return QStringLiteral("it holds %1 bytes, more than the %2 bytes (1 MB) a settings file may have")
+            .arg(status.st_size)
+            .arg(kLargestSettingsFile);
+    return std::nullopt;
+}
+
+struct StoreChoice {
+    QString settingsFile;
+    std::optional<QString> problem;
+    QString storeFile;
+};
+
+// The file that holds this run's settings: the settings file, or, when it
+// cannot be read, a file of this run alone that starts empty. The program
+// then starts with the defaults, and the settings file is left as it is.
+// Looked at once for each settings file, so that every store of the run
+// agrees.
+const StoreChoice &storeChoice()
+{
+    static StoreChoice choice;
+    static QTemporaryDir runOnly;
+    const QString path = SettingsStore::filePath();
+    if (choice.settingsFile != path || choice.storeFile.isEmpty()) {
+        choice.settingsFile = path;
+        choice.problem = unreadableReason(path);
+        choice.storeFile = choice.problem ? runOnly.filePath(QStringLiteral("settings.ini")) : path;
+        if (choice.problem)
+            QFile::remove(choice.storeFile);
+    }
+    return choice;
+}
+
 }  // namespace
 
 QString SettingNames::comDevice(int n)
@@ -20,7 +70,7 @@ QString SettingNames::comDevice(int n)
     return QStringLiteral("Com%1Device").arg(n);
 }
 
-SettingsStore::SettingsStore() : settings_(filePath(), QSettings::IniFormat)
+SettingsStore::SettingsStore() : settings_(storeChoice().storeFile, QSettings::IniFormat)
 {
     QDir().mkpath(QFileInfo(filePath()).absolutePath());
 }
@@ -28,6 +78,11 @@ SettingsStore::SettingsStore() : settings_(filePath(), QSettings::IniFormat)
 QString SettingsStore::filePath()
 {
     return configHome() + QStringLiteral("/qrn/Velmora/1.5.ini");
+}
+
+std::optional<QString> SettingsStore::fileProblem()
+{
+    return storeChoice().problem;
 }
 
 std::optional<QString> SettingsStore::storedKey(const QString &name) const

@@ -1,7 +1,9 @@
 #pragma once
 // The per-user settings store: one key, "Software\qrn\Velmora\1.5", kept as
 // an INI file at $XDG_CONFIG_HOME/qrn/Velmora/1.5.ini (~/.config when unset).
-// Value names are compared without regard to letter case.
+// Value names are compared without regard to letter case. Only a regular
+// file of at most 1 MB is read; any other is left as it is, and the run keeps
+// its settings to itself, starting from the defaults.
 
 #include <QSettings>
 #include <QString>
@@ -39,6 +41,9 @@ public:
     SettingsStore();
 
     static QString filePath();
+    // Why the settings file is neither read nor written in this run; nullopt
+    // when it is used.
+    static std::optional<QString> fileProblem();
 
     bool contains(const QString &name) const;
     std::optional<QString> readString(const QString &name) const;

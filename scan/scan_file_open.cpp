@@ -13,8 +13,9 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Names what a path that is not a regular file holds instead.
-QString notRegularReason(mode_t mode)
+}  // namespace
+
+QString notRegularFileReason(mode_t mode)
 {
     if (S_ISFIFO(mode))
         return QStringLiteral("Not a regular file (a FIFO)");
@@ -24,8 +25,6 @@ QString notRegularReason(mode_t mode)
         return QStringLiteral("Not a regular file (a device)");
     return QStringLiteral("Not a regular file");
 }
-
-}  // namespace
 
 std::optional<QString> openScanFile(QFile &file)
 {
@@ -41,7 +40,7 @@ std::optional<QString> openScanFile(QFile &file)
     else if (S_ISDIR(status.st_mode))
         refusal = systemReason(EISDIR);
     else if (!S_ISREG(status.st_mode))
-        refusal = notRegularReason(status.st_mode);
+        refusal = notRegularFileReason(status.st_mode);
     else if (::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0)
         refusal = systemReason(errno);
     if (!refusal && !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))

@@ -7,6 +7,12 @@
 
 #include <optional>
 
+#include <sys/types.h>
+
 // Opens the file named by file.fileName() for reading; the reason it could not
 // be opened, in the system's words, otherwise.
 std::optional<QString> openScanFile(QFile &file);
+
+// What a path that is not a regular file holds instead, for a message:
+// "Not a regular file (a FIFO)".
+QString notRegularFileReason(mode_t mode);

@@ -3,12 +3,16 @@
 #include "splash_window.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QSlider>
 #include <QTest>
+
+#include <sys/stat.h>
 
 
 class MainWindowStartupTest : public QObject {
@@ -83,12 +87,14 @@ private slots:
         Run run;
         run.environment.storeComplete();
         run.environment.store("Level", QVariant());
-        run.environment.store("Last_File", QStringLiteral("/scans/kept.vlm"));
+        // a last file that opens: one that cannot be shown is forgotten at start
+        const QString kept = run.writeFile("kept.vlm", bundledSample());
+        run.environment.store("Last_File", kept);
         TForm1 &window = run.start();
         QCOMPARE(run.environment.stored("Bright").toInt(), 128);
         QCOMPARE(run.environment.stored("Level").toInt(), 40);
         QCOMPARE(window.RxSlider1->value(), 128);
-        QCOMPARE(run.environment.stored("Last_File").toString(), QStringLiteral("/scans/kept.vlm"));
+        QCOMPARE(run.environment.stored("Last_File").toString(), kept);
     }
 
     void modeZeroIsReadAndWrittenBack()
@@ -162,6 +168,46 @@ private slots:
         TForm1 &window = run.start();
         QCOMPARE(window.volume.current_file_name, last);
         QCOMPARE(window.last_dir, QStringLiteral("/scans"));
+    }
+
+    void aSettingsFileThatCannotBeReadIsLeftAsItIs_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a FIFO") << true << "not a regular file (a FIFO)";
+        QTest::newRow("30 MB") << false << "it holds 31457280 bytes, more than the 1048576 bytes (1 MB)";
+    }
+    void aSettingsFileThatCannotBeReadIsLeftAsItIs()
+    {
+        QFETCH(bool, fifo);
+        QFETCH(QString, reason);
+        Run run;
+        const QString path = SettingsStore::filePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QByteArray bytes = "[General]\nBright=100\nLevel=50\n";
+        if (fifo) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            bytes.resize(30 * 1024 * 1024, ' ');
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        TForm1 &window = run.start();
+        QCOMPARE(window.RxSlider1->value(), 128);
+        QCOMPARE(window.RxSlider3->value(), 40);
+        window.RxSlider1->setValue(77);
+        window.close();
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY2(run.dialogs.messages[0].text.contains(path + " is not read: " + reason),
+                 qPrintable(run.dialogs.messages[0].text));
+        const QFileInfo left(path);
+        if (fifo) {
+            QVERIFY(!left.isFile() && left.exists());
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll() == bytes);
+        }
     }
 
     void libraryStartOrder_data()

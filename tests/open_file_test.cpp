@@ -232,18 +232,33 @@ private slots:
         QVERIFY(window.volume.current_file_name.isEmpty());
     }
 
-    void aLastFileThatCannotBeOpenedIsNamedAndKept()
+    // A last file that cannot be shown is named once; the next start opens nothing.
+    void aLastFileThatCannotBeOpenedIsNamedOnceThenForgotten_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "unplugged.vlm" << QByteArray() << "Cannot open %1: No such file or directory";
+        QTest::newRow("not a scan file") << "text.vlm" << QByteArray("hello") << "%1 is not a Velmora scan file.";
+    }
+    void aLastFileThatCannotBeOpenedIsNamedOnceThenForgotten()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
         MainWindowRun run;
         run.environment.storeComplete();
-        const QString path = run.environment.path("unplugged.vlm");
+        const QString path = bytes.isEmpty() ? run.environment.path(name) : run.writeFile(name, bytes);
         run.environment.store("Last_File", path);
         TForm1 &window = run.start();
         QCOMPARE(run.dialogs.messages.size(), 1);
-        QCOMPARE(run.dialogs.messages[0].text, QStringLiteral("Cannot open %1: No such file or directory").arg(path));
+        QCOMPARE(run.dialogs.messages[0].text, message.arg(path));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora v1.5"));
         window.close();
-        QCOMPARE(run.environment.stored("Last_File").toString(), path);
+        QCOMPARE(run.environment.stored("Last_File").toString(), QString());
+        TForm1 &again = run.start();
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY(again.volume.current_file_name.isEmpty());
     }
 
     void startUpEndsReadyWhenTheStartFileCannotBeOpened()
