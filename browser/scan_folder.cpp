@@ -1,12 +1,19 @@
 #include "scan_folder.h"
 
+#include "native_path.h"
 #include "scan_file_format.h"
+#include "scan_file_open.h"
 #include "view_state.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -55,9 +62,49 @@ bool naturalLess(const QString &a, const QString &b)
     return a < b;
 }
 
-bool namedAsScan(const QFileInfo &info)
+bool namedAsScan(const QString &name)
 {
-    return info.suffix().compare(kScanSuffix, Qt::CaseInsensitive) == 0;
+    return name.endsWith(QStringLiteral(".") + kScanSuffix, Qt::CaseInsensitive);
+}
+
+// The names in a folder as the system holds them, also those that are not
+// valid UTF-8 (Qt's listing leaves them out); nullopt when it cannot be read.
+std::optional<QStringList> namesIn(const QString &folder)
+{
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(nativePath(folder).constData()), ::closedir);
+    if (!dir)
+        return std::nullopt;
+    QStringList names;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names << pathFromNative(name);
+    }
+    names.sort();
+    return names;
+}
+
+// The entry of one name; a folder gives none. A link is taken for what it
+// leads to; a dangling one or a loop is listed with the reason it cannot be
+// opened.
+std::optional<ScanFolderEntry> entryFor(const QString &folder, const QString &name)
+{
+    ScanFolderEntry entry{QDir(folder).absoluteFilePath(name), name, {}, 0, 0, {}};
+    struct stat status {};
+    if (::stat(nativePath(entry.path).constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return std::nullopt;
+        entry.modified = QDateTime::fromMSecsSinceEpoch(status.st_mtim.tv_sec * 1000LL
+                                                        + status.st_mtim.tv_nsec / 1'000'000);
+        entry.size = status.st_size;
+    }
+    // opened without waiting: a FIFO or a device is refused, not read
+    QFile file(entry.path);
+    if (const auto reason = openScanFile(file))
+        entry.problem = QStringLiteral("cannot open: %1").arg(*reason);
+    else
+        examineScanHeader(file, entry);
+    return entry;
 }
 
 }  // namespace
@@ -79,24 +126,15 @@ void examineScanHeader(QIODevice &file, ScanFolderEntry &entry)
 ScanFolderListing listScanFolder(const QString &folder)
 {
     ScanFolderListing listing;
-    const QDir dir(folder);
-    if (!dir.exists() || !dir.isReadable()) {
+    const auto names = namesIn(folder);
+    if (!names) {
         listing.problem = QStringLiteral("cannot read the folder %1").arg(folder);
         return listing;
     }
-    // only regular files: opening a pipe or a device would wait for ever
-    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QFileInfo &info : files) {
-        if (!info.isFile())
-            continue;
-        ScanFolderEntry entry{info.absoluteFilePath(), info.fileName(), info.lastModified(), info.size(), 0, {}};
-        QFile file(entry.path);
-        if (!file.open(QIODevice::ReadOnly))
-            entry.problem = QStringLiteral("cannot open: %1").arg(file.errorString());
-        else
-            examineScanHeader(file, entry);
-        if (entry.problem.isEmpty() || namedAsScan(info))
-            listing.entries.append(entry);
+    for (const QString &name : *names) {
+        const auto entry = entryFor(folder, name);
+        if (entry && (entry->problem.isEmpty() || namedAsScan(name)))
+            listing.entries.append(*entry);
     }
     return listing;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The scan files of one folder, as the scan browser lists them: every file
-// that begins with the scan file magic, whatever its name, and every file
-// named as a scan file that is not one, with the reason.
+// that begins with the scan file magic, whatever its name, and every entry
+// named as a scan file that is not one or cannot be read (a FIFO, a dangling
+// link, a loop of links), with the reason. Names are kept as their bytes.
 
 #include <QDateTime>
 #include <QIODevice>

@@ -1,5 +1,6 @@
 #include "scan_thumbnail.h"
 
+#include "scan_file_open.h"
 #include "scan_loader.h"
 #include "slice_renderer.h"
 
@@ -37,8 +38,8 @@ ScanThumbnail ThumbnailMaker::make(const QString &path, QSize size)
     if (info.exists() && !info.isFile())
         return {{}, QStringLiteral("not a regular file")};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("cannot open: %1").arg(file.errorString())};
+    if (const auto reason = openScanFile(file))
+        return {{}, QStringLiteral("cannot open: %1").arg(*reason)};
     const ScanFileRead read = readScanFileInto(file, *volume_);
     if (!read.magicMatches)
         return {{}, QStringLiteral("not a scan file")};

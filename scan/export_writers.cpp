@@ -1,12 +1,16 @@
 #include "export_writers.h"
 
+#include "native_path.h"
 #include "scan_file_writer.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -28,10 +32,36 @@ QString whyWritingFailed(QFileDevice &file)
     return file.errorString();
 }
 
+// A name of bytes that Qt cannot reach is written under a name it can, in
+// the same folder reached through its descriptor, then renamed into place.
+WriteOutcome writeUnderOtherName(const QString &path, const std::function<bool(QFileDevice &)> &write)
+{
+    static std::atomic<int> counter{0};
+    const QByteArray bytes = nativePath(path);
+    const qsizetype slash = bytes.lastIndexOf('/');
+    const QByteArray folderBytes = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : bytes.left(slash);
+    const QByteArray nameBytes = bytes.mid(slash + 1);
+    const int folder = ::open(folderBytes.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return {false, qt_error_string(errno)};
+    const QByteArray stand = QByteArrayLiteral(".velmora-") + QByteArray::number(::getpid()) + '-'
+                             + QByteArray::number(counter++);
+    WriteOutcome outcome =
+        writeFileWhole(QStringLiteral("/proc/self/fd/%1/%2").arg(folder).arg(QLatin1String(stand)), write);
+    if (outcome.ok && ::renameat(folder, stand.constData(), folder, nameBytes.constData()) != 0) {
+        outcome = {false, qt_error_string(errno)};
+        ::unlinkat(folder, stand.constData(), 0);
+    }
+    ::close(folder);
+    return outcome;
+}
+
 }  // namespace
 
 WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write)
 {
+    if (!reachableByQt(path))
+        return writeUnderOtherName(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
@@ -97,7 +127,7 @@ QStringList existingLayerFiles(const QString &chosen, LayerFormat format)
 {
     QStringList existing;
     for (const QString &name : layerFileNames(chosen, format))
-        if (QFileInfo::exists(name) && !existing.contains(name))
+        if (pathTaken(name) && !existing.contains(name))
             existing << name;
     return existing;
 }

@@ -1,5 +1,7 @@
 #include "scan_file_open.h"
 
+#include "native_path.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -28,7 +30,7 @@ QString notRegularFileReason(mode_t mode)
 
 std::optional<QString> openScanFile(QFile &file)
 {
-    const QByteArray path = QFile::encodeName(file.fileName());
+    const QByteArray path = nativePath(file.fileName());
     // O_NONBLOCK: opening a FIFO without a writer returns at once
     const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)

@@ -1,3 +1,4 @@
+#include "native_path.h"
 #include "scan_folder.h"
 #include "thumbnail_cache.h"
 #include "thumbnail_job.h"
@@ -6,6 +7,8 @@
 
 #include <QDir>
 #include <QTest>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -54,19 +57,55 @@ private slots:
         folder.write("magic.vlm", "VLMv1.0");  // the magic alone: its depth scale is unknown
         QVERIFY(QDir().mkdir(folder.path("inner.vlm")));
         QCOMPARE(::mkfifo(QFile::encodeName(folder.path("pipe.vlm")).constData(), 0600), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.path("pipe.dat")).constData(), 0600), 0);
+        QVERIFY(QFile::link(folder.path("nowhere"), folder.path("dangling.vlm")));
+        QVERIFY(QFile::link(folder.path("loop.vlm"), folder.path("loop.vlm")));
 
         const ScanFolderListing listing = listScanFolder(QDir::cleanPath(folder.path(".")));
         QVERIFY(listing.problem.isEmpty());
         const QList<ScanFolderEntry> entries = arrangeScans(listing.entries, ScanOrder::Name, QString());
-        QCOMPARE(names(entries), (QStringList{"magic.vlm", "notes.vlm", "plate.vlm", "weld.dat"}));
-        QVERIFY(entries[0].problem.isEmpty());
-        QCOMPARE(entries[0].depthScaleFactor, 0);
-        QVERIFY2(entries[1].problem.contains("not a scan file"), qPrintable(entries[1].problem));
+        QCOMPARE(names(entries), (QStringList{"dangling.vlm", "loop.vlm", "magic.vlm", "notes.vlm", "pipe.vlm",
+                                              "plate.vlm", "weld.dat"}));
+        QCOMPARE(entries[0].problem, QStringLiteral("cannot open: No such file or directory"));
+        QCOMPARE(entries[1].problem, QStringLiteral("cannot open: Too many levels of symbolic links"));
         QVERIFY(entries[2].problem.isEmpty());
-        QCOMPARE(entries[2].depthScaleFactor, 100);
-        QCOMPARE(entries[2].path, folder.path("plate.vlm"));
-        QVERIFY(entries[3].problem.isEmpty());
-        QCOMPARE(entries[3].depthScaleFactor, 200);
+        QCOMPARE(entries[2].depthScaleFactor, 0);
+        QVERIFY2(entries[3].problem.contains("not a scan file"), qPrintable(entries[3].problem));
+        QCOMPARE(entries[4].problem, QStringLiteral("cannot open: Not a regular file (a FIFO)"));
+        QVERIFY(entries[5].problem.isEmpty());
+        QCOMPARE(entries[5].depthScaleFactor, 100);
+        QCOMPARE(entries[5].path, folder.path("plate.vlm"));
+        QVERIFY(entries[6].problem.isEmpty());
+        QCOMPARE(entries[6].depthScaleFactor, 200);
+    }
+
+    // A name that is not valid UTF-8 is listed, shown and opened by its bytes.
+    void namesThatAreNotUtf8AreListedAndRead_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("depthScaleFactor");
+        QTest::newRow("Latin-1 name") << QByteArray("pl\xe4tte.vlm") << 100;
+        QTest::newRow("stray byte, another extension") << QByteArray("weld-\xff.dat") << 200;
+    }
+    void namesThatAreNotUtf8AreListedAndRead()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, depthScaleFactor);
+        CliFolder folder;
+        const QByteArray path = QFile::encodeName(folder.path("x").chopped(1)) + name;
+        const QByteArray bytes = scanWithDeepSample(depthScaleFactor == 100 ? 2 : 3);
+        FILE *file = std::fopen(path.constData(), "wb");
+        QVERIFY(file && std::fwrite(bytes.constData(), 1, bytes.size(), file) == std::size_t(bytes.size()));
+        std::fclose(file);
+        const ScanFolderListing listing = listScanFolder(QDir::cleanPath(folder.path(".")));
+        QCOMPARE(listing.entries.size(), 1);
+        const ScanFolderEntry &entry = listing.entries[0];
+        QVERIFY2(entry.problem.isEmpty(), qPrintable(entry.problem));
+        QCOMPARE(entry.depthScaleFactor, depthScaleFactor);
+        QCOMPARE(entry.size, bytes.size());
+        QCOMPARE(nativePath(entry.path), path);
+        ThumbnailMaker maker;
+        QVERIFY(maker.make(entry.path).problem.isEmpty());
     }
 
     void sortsAndFilters_data()

@@ -1,6 +1,7 @@
 #include "batch_export.h"
 
 #include "cli_commands.h"
+#include "native_path.h"
 #include "scan_loading.h"
 
 #include <QDir>
@@ -9,8 +10,8 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <unistd.h>
 #include <utility>
+#include <unistd.h>
 
 namespace {
 
@@ -50,10 +51,10 @@ QStringList sameOutputs(const BatchExport &batch, const QStringList &chosenNames
                 sharedName.emplace(std::pair(first->second, i), output);
         }
     }
-    return clashes;
     QStringList clashes;
     for (const auto &[pair, output] : sharedName)
         clashes << QStringLiteral("%1 and %2 (%3)").arg(batch.files[pair.first], batch.files[pair.second], output);
+    return clashes;
 }
 
 class Progress {
@@ -63,7 +64,7 @@ public:
     // On a terminal one line is rewritten; elsewhere each file has its line.
     void show(int number, const QString &file)
     {
-        std::fprintf(stderr, terminal_ ? "\r\033[K[%d/%d] %s" : "[%d/%d] %s\n", number, total_, qPrintable(file));
+        std::fprintf(stderr, terminal_ ? "\r\033[K[%d/%d] %s" : "[%d/%d] %s\n", number, total_, nativePath(file).constData());
         std::fflush(stderr);
     }
 
@@ -101,7 +102,7 @@ int runBatchExport(const BatchExport &batch)
     QStringList existing;
     for (const QString &chosen : chosenNames) {
         for (const QString &output : exportOutputs(batch.format, chosen)) {
-            if (QFileInfo::exists(output))
+            if (pathTaken(output))
                 existing << output;
         }
     }

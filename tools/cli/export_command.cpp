@@ -7,10 +7,10 @@
 
 #include "batch_export.h"
 #include "command_line.h"
+#include "native_path.h"
 #include "probe_options.h"
 #include "scan_loading.h"
 
-#include <QFileInfo>
 
 #include <memory>
 
@@ -36,7 +36,7 @@ int exportOne(const QString &file, const ExportFormat &format, const QString &ou
             reportFailure(existingLayerFilesText(existing) + QStringLiteral(": not overwritten without --force"));
             return 1;
         }
-    } else if (!force && QFileInfo::exists(output)) {
+    } else if (!force && pathTaken(output)) {
         reportFailure(kFileExists);
         return 1;
     }

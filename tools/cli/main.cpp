@@ -3,6 +3,7 @@
 #include "cli_commands.h"
 
 #include "export_writers.h"
+#include "native_path.h"
 #include "scan_file_format.h"
 #include "scan_file_open.h"
 
@@ -99,7 +100,7 @@ void reportFailure(const QString &message)
     // a progress line on a terminal gives way to the report
     if (isatty(STDERR_FILENO))
         std::fputs("\r\033[K", stderr);
-    std::fprintf(stderr, "velmora-cli: %s\n", qPrintable(message));
+    std::fprintf(stderr, "velmora-cli: %s\n", nativePath(message).constData());
 }
 
 bool openForReading(QFile &file)
@@ -126,7 +127,7 @@ bool fileWritten(const QString &path, const WriteOutcome &outcome)
 
 void printLine(const QString &line)
 {
-    std::printf("%s\n", qPrintable(line));
+    std::printf("%s\n", nativePath(line).constData());
 }
 
 int main(int argc, char *argv[])
@@ -141,9 +142,10 @@ int main(int argc, char *argv[])
     static char *qtArguments[] = {programName, nullptr};
     static int qtArgumentCount = 1;
     QGuiApplication application(qtArgumentCount, qtArguments);
+    // file names are taken as the bytes they are, also when not UTF-8
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
+        arguments << pathFromNative(argv[i]);
     if (arguments.isEmpty()) {
         printUsage();
         return 2;
