@@ -17,6 +17,7 @@ private slots:
         QTest::newRow("outside the BMP") << QByteArray("\xf0\x9f\x98\x80.vlm") << true;
         QTest::newRow("Latin-1") << QByteArray("/scans/pl\xe4tte.vlm") << false;
         QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf" "b") << false;
+        QTest::newRow("overlong slash, three bytes") << QByteArray("a\xe0\x80\xaf" "b") << false;
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80.vlm") << false;
         QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << false;
         QTest::newRow("cut short") << QByteArray("x\xe2\x82") << false;
