@@ -53,6 +53,9 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay, Clock clock)
     silenceHint = new QLabel;
     silenceHint->setWordWrap(true);
     silenceHint->hide();
+    damageNote = new QLabel;
+    damageNote->setWordWrap(true);
+    damageNote->hide();
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label3, 0, 0);
@@ -64,7 +67,8 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay, Clock clock)
     grid->addWidget(Label6, 4, 0);
     grid->addWidget(RxClock1, 4, 1);
     grid->addWidget(silenceHint, 5, 0, 1, 2);
-    grid->addWidget(BitBtn2, 6, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(damageNote, 6, 0, 1, 2);
+    grid->addWidget(BitBtn2, 7, 0, 1, 2, Qt::AlignCenter);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kStepMilliseconds);
@@ -141,6 +145,8 @@ void TForm5::startReceive()
     start_time = time_of_day_();
     last_arrival_ = start_time;
     silenceHint->hide();
+    damageNote->hide();
+    BitBtn2->setText(QStringLiteral("Quit"));
     Label2->setText(progressText(0, ReceiveProtocol::kExpectedCount));
     Label8->setText(QStringLiteral("0:0:0"));
     receive_active = 1;
@@ -171,11 +177,20 @@ void TForm5::Timer1Timer()
         last_arrival_ = now;
         silenceHint->hide();
         showProgress();
+        showDamage();
     }
     switch (step.outcome) {
     case ReceiveProtocol::Outcome::Completed:
         Label2->setText(progressText(ReceiveProtocol::kExpectedCount, ReceiveProtocol::kExpectedCount));
         receive_ok_ = 1;
+        if (!damageNote->isHidden()) {
+            // the scan is kept, and the window stays so that the warning is read
+            Timer1->stop();
+            close_locked = 0;
+            receive_active = 0;
+            BitBtn2->setText(QStringLiteral("Close"));
+            return;
+        }
         finish();
         return;
     case ReceiveProtocol::Outcome::ChecksumFailed:
@@ -203,6 +218,15 @@ void TForm5::showSilence(const QTime &now)
                              .arg(quiet / 1000)
                              .arg(comPortName(job_.port_number), job_.devicePath));
     silenceHint->show();
+}
+
+void TForm5::showDamage()
+{
+    const QString warning = laterChecksumWarning(session_.protocol());
+    if (warning.isEmpty())
+        return;
+    damageNote->setText(warning);
+    damageNote->show();
 }
 
 void TForm5::showProgress()

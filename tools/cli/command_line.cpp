@@ -102,12 +102,17 @@ std::optional<QString> CommandLine::takeValue(const QString &name)
     }
     const QString value = arguments_[at + 1];
     arguments_.remove(at, 2);
+    if (arguments_.contains(name))
+        fail(QStringLiteral("%1 is given more than once").arg(name));
     return value;
 }
 
 bool CommandLine::takeFlag(const QString &name)
 {
-    return arguments_.removeAll(name) > 0;
+    const qsizetype count = arguments_.removeAll(name);
+    if (count > 1)
+        fail(QStringLiteral("%1 is given more than once").arg(name));
+    return count > 0;
 }
 
 std::optional<QSize> CommandLine::takeSize(const QString &name, QSize fallback, int largest)
@@ -184,6 +189,15 @@ QStringList CommandLine::takeFiles()
     if (arguments_.isEmpty())
         fail(QStringLiteral("no file named"));
     return std::exchange(arguments_, {});
+}
+
+bool CommandLine::takeNothingMore()
+{
+    if (!onlyFilesLeft())
+        return false;
+    if (!arguments_.isEmpty())
+        fail(QStringLiteral("unexpected argument %1").arg(arguments_.first()));
+    return !failed_;
 }
 
 QString CommandLine::takeFile()

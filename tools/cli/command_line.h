@@ -16,7 +16,7 @@ public:
     // Takes the view options out of the arguments and sets each into view in
     // the order given, as its control would be set.
     bool takeViewOptions(ViewState &view);
-    // Takes "--name VALUE"; nullopt when absent.
+    // Takes "--name VALUE"; nullopt when absent. An option given twice fails.
     std::optional<QString> takeValue(const QString &name);
     bool takeFlag(const QString &name);
     // Takes "--name WxH" with both sides in 2..largest, or gives fallback when absent.
@@ -31,6 +31,9 @@ public:
     // All arguments left, each a file; empty, with the reason reported, when
     // there is none or an unknown option.
     QStringList takeFiles();
+    // False, with the reason reported, when anything is left: an unknown
+    // option or a word no option takes.
+    bool takeNothingMore();
 
     bool failed() const { return failed_; }
 

@@ -44,7 +44,7 @@ std::optional<ReceiveOptions> parseReceive(const QStringList &arguments)
     const auto timeout = line.takeInteger(QStringLiteral("--timeout"), kDefaultTimeoutSeconds, 1, kLongestTimeoutSeconds);
     options.adapter = line.takeFlag(QStringLiteral("--adapter"));
     options.force = line.takeFlag(QStringLiteral("--force"));
-    if (line.failed())
+    if (!line.takeNothingMore())
         return std::nullopt;
     options.timeoutSeconds = *timeout;
     if (portGiven) {
@@ -61,6 +61,10 @@ std::optional<ReceiveOptions> parseReceive(const QStringList &arguments)
         return std::nullopt;
     }
     options.output = *output;
+    if (QFileInfo(options.output).isDir()) {
+        reportFailure(QStringLiteral("--output %1 is a folder: name the scan file to write").arg(options.output));
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -116,11 +120,16 @@ int runReceive(const QStringList &arguments)
         }
         QThread::msleep(kStepMilliseconds);
     }
+    // the scan is kept, but neither the user nor a script may take it for a sound one
+    const QString damage = laterChecksumWarning(session.protocol());
+    if (!damage.isEmpty())
+        reportFailure(damage);
     auto volume = std::make_unique<ScanVolume>();
-    const ReceivedScanSave save = saveReceivedScan(*volume, session.protocol().image(), options->output);
+    const ReceivedScanSave save = saveReceivedScan(*volume, session.protocol().image(), options->output,
+                                                  options->force ? ExistingFile::Replace : ExistingFile::Keep);
     if (!save.outcome.ok) {
         reportFailure(receivedScanFailureText(options->output, save));
         return 1;
     }
-    return 0;
+    return damage.isEmpty() ? 0 : 1;
 }
