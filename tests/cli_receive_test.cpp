@@ -212,7 +212,7 @@ private slots:
         QFETCH(bool, force);
         const InstrumentSimulatorRun simulator(folder_.write("sent.vlm", bundledSample()),
                                                {QStringLiteral("--baud"), QStringLiteral("1000000")});
-        const QString target = folder_.path(force ? "forced.vlm" : "kept.vlm");
+        const QString target = folder_.path(force ? "appeared-forced.vlm" : "appeared.vlm");
         QStringList arguments{"receive", "--device", simulator.devicePath(), "--output", target};
         if (force)
             arguments << "--force";
@@ -241,7 +241,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().mid(16 + 5120), bundledSample().mid(16 + 5120));
         // nothing of the write is left beside the target
-        QCOMPARE(QDir(folder_.path("")).entryList({"kept.vlm*"}, QDir::Files | QDir::Hidden), QStringList{"kept.vlm"});
+        QCOMPARE(QDir(folder_.path("")).entryList({"appeared.vlm*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"appeared.vlm"});
     }
 
     void silenceEndsTheReceive()
