@@ -3,9 +3,12 @@
 #include "dialog_seam.h"
 #include "main_window.h"
 #include "port_window.h"
+#include "receive_target.h"
 #include "received_scan.h"
 #include "receive_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 
 void TForm1::Option1Click()
@@ -38,11 +41,15 @@ void TForm1::RxSpeedButton4Click()
     TForm5 *receiver = windows_.receiveWindow;
     if (!receiver)
         return;
-    SaveDialog1.fileName = volume.current_file_name;
+    SaveDialog1.fileName = offeredReceiveName(volume.current_file_name,
+                                              last_dir.isEmpty() ? QDir::homePath() : last_dir,
+                                              QDateTime::currentDateTime());
     const auto chosen = dialogs().runFileDialog(SaveDialog1);
     if (!chosen)
         return;
     const QString path = chosen->path;
+    // Only the file the user agreed to overwrite is replaced: one made during the receive stays.
+    const ExistingFile existing = QFileInfo::exists(path) ? ExistingFile::Replace : ExistingFile::Keep;
     if (!overwriteAllowed(path))
         return;
     if (const WriteOutcome probe = probeWritableFolder(path); !probe.ok) {
@@ -55,7 +62,7 @@ void TForm1::RxSpeedButton4Click()
     receive_ok = receiver->receive_ok();
     if (!receive_ok)
         return;
-    const ReceivedScanSave save = saveReceivedScan(volume, receiver->receivedImage(), path);
+    const ReceivedScanSave save = saveReceivedScan(volume, receiver->receivedImage(), path, existing);
     if (!save.outcome.ok) {
         showErrorMessage(receivedScanFailureText(path, save));
         return;

@@ -1,11 +1,14 @@
 #include "instrument_stream.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kFirstBlockStart = 130816;
 constexpr int kDataBytes = 256;
 }  // namespace
 
-std::vector<uint8_t> instrumentStream(std::span<const uint8_t, ScanLayout::kImageSize> image, int corruptBlock)
+std::vector<uint8_t> instrumentStream(std::span<const uint8_t, ScanLayout::kImageSize> image,
+                                      std::span<const int> corruptBlocks)
 {
     std::vector<uint8_t> stream;
     stream.reserve(static_cast<std::size_t>(kStreamBlocks) * kStreamBlockSize);
@@ -18,7 +21,13 @@ std::vector<uint8_t> instrumentStream(std::span<const uint8_t, ScanLayout::kImag
             sum += byte;
         }
         const auto checksum = static_cast<uint8_t>(sum % 256);
-        stream.push_back(block == corruptBlock ? static_cast<uint8_t>(checksum ^ 0xFF) : checksum);
+        const bool corrupt = std::find(corruptBlocks.begin(), corruptBlocks.end(), block) != corruptBlocks.end();
+        stream.push_back(corrupt ? static_cast<uint8_t>(checksum ^ 0xFF) : checksum);
     }
     return stream;
+}
+
+std::vector<uint8_t> instrumentStream(std::span<const uint8_t, ScanLayout::kImageSize> image, int corruptBlock)
+{
+    return instrumentStream(image, std::span<const int>(&corruptBlock, 1));
 }

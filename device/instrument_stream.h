@@ -10,6 +10,9 @@
 #include <vector>
 
 // 511 blocks of 257 bytes; the receive counts the first 131,072 of them.
+// Each of corruptBlocks (numbered from 0) gets a wrong checksum.
+std::vector<uint8_t> instrumentStream(std::span<const uint8_t, ScanLayout::kImageSize> image,
+                                      std::span<const int> corruptBlocks);
 // corruptBlock, when not negative, gets a wrong checksum.
 std::vector<uint8_t> instrumentStream(std::span<const uint8_t, ScanLayout::kImageSize> image, int corruptBlock = -1);
 

@@ -9,6 +9,8 @@ void ReceiveProtocol::start()
     block_base_ = 0;
     block_pos_ = 0;
     block_sum_ = 0;
+    later_errors_ = 0;
+    first_wrong_later_block_ = -1;
     outcome_ = Outcome::Receiving;
 }
 
@@ -26,15 +28,20 @@ ReceiveProtocol::Outcome ReceiveProtocol::feed(const uint8_t *bytes, int64_t cou
 }
 
 // Places the byte, then examines it: the checksum ends a block, any other
-// byte adds to the block's sum. False when a verified checksum is wrong.
+// byte adds to the block's sum. False when a checksum of the first nine
+// blocks is wrong; a wrong one after them is counted.
 bool ReceiveProtocol::take(uint8_t byte)
 {
     const long long place = static_cast<long long>(kFirstPlace) + block_pos_ - block_base_;
     checkIndex(place, static_cast<long long>(image_.size()));
     image_[static_cast<std::size_t>(place)] = byte;
     if (block_pos_ == kBlockSize) {
-        if (byte != block_sum_ && block_base_ <= kLastVerifiedBase)
-            return false;
+        if (byte != block_sum_) {
+            if (block_base_ <= kLastVerifiedBase)
+                return false;
+            if (later_errors_++ == 0)
+                first_wrong_later_block_ = block_base_ / kBlockSize;
+        }
         block_base_ += kBlockSize;
         block_pos_ = 0;
         block_sum_ = 0;
@@ -48,6 +55,15 @@ bool ReceiveProtocol::take(uint8_t byte)
 int ReceiveProtocol::progressPercent() const
 {
     return static_cast<int>(static_cast<long double>(received_count_) / (kExpectedCount + 1) * 100);
+}
+
+QString laterChecksumWarning(const ReceiveProtocol &protocol)
+{
+    if (protocol.laterChecksumErrors() == 0)
+        return {};
+    return QStringLiteral("Checksum wrong in %1 of the later blocks (first: block %2): the scan may be damaged.")
+        .arg(protocol.laterChecksumErrors())
+        .arg(protocol.firstWrongLaterBlock());
 }
 
 QString elapsedTimeText(const QTime &start, const QTime &now)

@@ -55,6 +55,9 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay, Clock clock)
     silenceHint = new QLabel;
     silenceHint->setWordWrap(true);
     silenceHint->hide();
+    damageNote = new QLabel;
+    damageNote->setWordWrap(true);
+    damageNote->hide();
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label3, 0, 0);
@@ -66,7 +69,8 @@ TForm5::TForm5(std::unique_ptr<SerialPort> port, Delay delay, Clock clock)
     grid->addWidget(Label6, 4, 0);
     grid->addWidget(RxClock1, 4, 1);
     grid->addWidget(silenceHint, 5, 0, 1, 2);
-    grid->addWidget(BitBtn2, 6, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(damageNote, 6, 0, 1, 2);
+    grid->addWidget(BitBtn2, 7, 0, 1, 2, Qt::AlignCenter);
     // wide enough for the whole caption, the advice wrapped at that width
     setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarRoom);
     new HeightForWidthFit(*this);
@@ -146,6 +150,8 @@ void TForm5::startReceive()
     start_time = time_of_day_();
     last_arrival_ = start_time;
     silenceHint->hide();
+    damageNote->hide();
+    BitBtn2->setText(QStringLiteral("Quit"));
     Label2->setText(progressText(0, ReceiveProtocol::kExpectedCount));
     Label8->setText(QStringLiteral("0:0:0"));
     receive_active = 1;
@@ -176,11 +182,20 @@ void TForm5::Timer1Timer()
         last_arrival_ = now;
         silenceHint->hide();
         showProgress();
+        showDamage();
     }
     switch (step.outcome) {
     case ReceiveProtocol::Outcome::Completed:
         Label2->setText(progressText(ReceiveProtocol::kExpectedCount, ReceiveProtocol::kExpectedCount));
         receive_ok_ = 1;
+        if (!damageNote->isHidden()) {
+            // the scan is kept, and the window stays so that the warning is read
+            Timer1->stop();
+            close_locked = 0;
+            receive_active = 0;
+            BitBtn2->setText(QStringLiteral("Close"));
+            return;
+        }
         finish();
         return;
     case ReceiveProtocol::Outcome::ChecksumFailed:
@@ -208,6 +223,15 @@ void TForm5::showSilence(const QTime &now)
                              .arg(quiet / 1000)
                              .arg(comPortName(job_.port_number), job_.devicePath));
     silenceHint->show();
+}
+
+void TForm5::showDamage()
+{
+    const QString warning = laterChecksumWarning(session_.protocol());
+    if (warning.isEmpty())
+        return;
+    damageNote->setText(warning);
+    damageNote->show();
 }
 
 void TForm5::showProgress()

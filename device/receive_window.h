@@ -60,6 +60,9 @@ public:
     QTimer *Timer1;
     // Shown while nothing arrives: what to check.
     QLabel *silenceHint;
+    // Shown once a later block's checksum was wrong; a receive that completes
+    // so leaves the window open with it until the user closes the window.
+    QLabel *damageNote;
 
 public slots:
     void reject() override;
@@ -74,6 +77,7 @@ private:
     void setLed(bool on);
     void finish();
     void showSilence(const QTime &now);
+    void showDamage();
 
     std::unique_ptr<SerialPort> port_;
     ReceiveSession session_;

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kLastPrepared = ScanLayout::kImageSize;
 const QString kRecoveryFolder = QStringLiteral("qrn/Velmora/recovered");
+const QString kOnlyZeros = QStringLiteral("Only zeros arrived: check the cable and that the instrument is sending.");
 
 // A name in the recovery folder that no earlier recovery holds.
 QString freeRecoveryPath(const QString &target, const QDateTime &now)
@@ -25,7 +26,14 @@ WriteOutcome keepForRecovery(const std::vector<uint8_t> &prepared, const QString
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return {false, QStringLiteral("cannot make the folder %1").arg(QFileInfo(path).absolutePath())};
-    return saveScanImage(path, prepared);
+    return saveScanImage(path, prepared, ExistingFile::Keep);
+}
+
+bool layersHoldOnlyZeros(const std::vector<uint8_t> &image)
+{
+    const auto first = image.begin() + ScanLayout::kHeaderBlockSize;
+    const auto last = image.begin() + ScanLayout::kTailStart;
+    return std::all_of(first, last, [](uint8_t value) { return value == 0; });
 }
 
 }  // namespace
@@ -36,12 +44,17 @@ QString recoveryFolder()
 }
 
 ReceivedScanSave saveReceivedScan(ScanVolume &volume, const std::vector<uint8_t> &received, const QString &path,
-                                  const QDateTime &now)
+                                  ExistingFile existing, const QDateTime &now)
 {
     checkRange(0, static_cast<long long>(received.size()), volume.scan_image.size());
     const std::vector<uint8_t> prepared = imagePreparedForSave(received, ScanLayout::kLayerStride, kLastPrepared);
     ReceivedScanSave save;
-    save.outcome = saveScanImage(path, prepared);
+    if (layersHoldOnlyZeros(prepared)) {
+        save.onlyZeros = true;
+        save.outcome = {false, kOnlyZeros};
+        return save;
+    }
+    save.outcome = saveScanImage(path, prepared, existing);
     if (save.outcome.ok) {
         std::copy(prepared.begin(), prepared.end(), volume.scan_image.data());
         return save;
@@ -53,7 +66,13 @@ ReceivedScanSave saveReceivedScan(ScanVolume &volume, const std::vector<uint8_t>
 
 QString receivedScanFailureText(const QString &path, const ReceivedScanSave &save)
 {
-    const QString failure = QStringLiteral("Cannot save %1: %2.").arg(path, save.outcome.error);
+    if (save.onlyZeros)
+        return kOnlyZeros;
+    const QString failure =
+        save.outcome.fileAppeared
+            ? QStringLiteral("Cannot save %1: a file of that name was made during the receive, and it is left as it is.")
+                  .arg(path)
+            : QStringLiteral("Cannot save %1: %2.").arg(path, save.outcome.error);
     if (save.recovery.ok)
         return failure + QStringLiteral(" The received scan is kept in %1.").arg(save.recoveryPath);
     return failure + QStringLiteral(" The received scan could not be kept in %1 either: %2.")

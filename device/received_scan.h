@@ -13,6 +13,7 @@ struct ReceivedScanSave {
     WriteOutcome outcome;       // the file the user asked for
     QString recoveryPath;       // where the scan was kept when that failed
     WriteOutcome recovery;      // how keeping it went
+    bool onlyZeros = false;     // refused: nothing but zeros in the layers
 };
 
 // The folder of recovery files: qrn/Velmora/recovered in the user's data
@@ -22,9 +23,12 @@ QString recoveryFolder();
 // Writes the received image (131,073 entries), clamped from layer_stride to
 // 131,072 as every saved image is clamped, to path. Only when it was written
 // does scan_image take it; otherwise the volume stays as it was and the scan
-// goes to a recovery file named after path and the time now.
+// goes to a recovery file named after path and the time now. With
+// ExistingFile::Keep a file that appeared at path during the receive stays,
+// and the scan goes to the recovery file. An image whose layers hold only
+// zeros (a dead or stuck line) is refused and written nowhere.
 ReceivedScanSave saveReceivedScan(ScanVolume &volume, const std::vector<uint8_t> &received, const QString &path,
-                                  const QDateTime &now = QDateTime::currentDateTime());
+                                  ExistingFile existing, const QDateTime &now = QDateTime::currentDateTime());
 
 // The report of a failed save: the file, the reason and where the scan is.
 QString receivedScanFailureText(const QString &path, const ReceivedScanSave &save);

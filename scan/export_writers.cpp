@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -88,13 +89,73 @@ std::optional<QString> writeUncommitted(QSaveFile &file, const std::function<boo
     return std::nullopt;
 }
 
+// A new file beside path under a name no file has, made with the
+// permissions of any new file (the user's umask applies), as QSaveFile makes
+// its own.
+int createTemporaryBeside(const QString &path, QString &temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = QStringLiteral("%1.%2~").arg(path).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const int descriptor =
+            ::open(nativePath(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
+}
+
+// Gives the temporary file the name path unless a file has that name. The
+// system decides both in one step, so a file made meanwhile is never replaced.
+bool moveWhereNoFileIs(const QByteArray &temporary, const QByteArray &path)
+{
+    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // a file system without that rename: a new link fails on an existing name just as surely
+    if (::link(temporary.constData(), path.constData()) != 0)
+        return false;
+    ::unlink(temporary.constData());
+    return true;
+}
+
+WriteOutcome writeNewFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write)
+{
+    QString temporaryName;
+    const int descriptor = createTemporaryBeside(path, temporaryName);
+    if (descriptor < 0)
+        return {false, qt_error_string(errno)};
+    const QByteArray temporary = nativePath(temporaryName);
+    QFile file;
+    file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    const auto discard = [&](const QString &reason) {
+        file.close();
+        ::unlink(temporary.constData());
+        return WriteOutcome{false, reason};
+    };
+    if (!write(file) || !file.flush())
+        return discard(whyWritingFailed(file));
+    if (::fsync(descriptor) != 0)
+        return discard(qt_error_string(errno));
+    file.close();
+    if (!moveWhereNoFileIs(temporary, nativePath(path))) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return {false, qt_error_string(error), error == EEXIST};
+    }
+    return {};
+}
+
 }  // namespace
 
-WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write)
+WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write,
+                            ExistingFile existing)
 {
-    if (!reachableByQt(path))
-        return writeUnderOtherName(path, write);
     try {
+        if (existing == ExistingFile::Keep)
+            return writeNewFileWhole(path, write);
+        if (!reachableByQt(path))
+            return writeUnderOtherName(path, write);
         QSaveFile file(path);
         if (const auto reason = writeUncommitted(file, write))
             return {false, *reason};
@@ -134,12 +195,12 @@ FileSetOutcome writeFileSetWhole(const QStringList &paths, const std::function<b
     }
 }
 
-WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image)
+WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image, ExistingFile existing)
 {
     checkRange(0, ScanLayout::kImageSize, static_cast<long long>(image.size()));
-    return writeFileWhole(path, [&](QFileDevice &file) {
-        return writeScanFile(file, image.first<ScanLayout::kImageSize>());
-    });
+    return writeFileWhole(
+        path, [&](QFileDevice &file) { return writeScanFile(file, image.first<ScanLayout::kImageSize>()); },
+        existing);
 }
 
 WriteOutcome saveScanImagePrepared(const QString &path, ScanVolume &volume, int first, int last)

@@ -15,16 +15,24 @@
 struct WriteOutcome {
     bool ok = true;
     QString error;  // why the file could not be written
+    bool fileAppeared = false;  // kept: a file was at the path when the new one was to be put in place
 };
 
 // The reason given when the memory runs out while a file is made.
 inline const QString kOutOfMemoryReason = QStringLiteral("Not enough memory");
 
-// Writes path through write, which returns false when a write fails.
-WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write);
+// What becomes of a file found at the path when the new one is put in place.
+enum class ExistingFile { Replace, Keep };
+
+// Writes path through write, which returns false when a write fails. With
+// ExistingFile::Keep the new file is put in place only where no file is at
+// that moment, so a file made meanwhile is never replaced.
+WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write,
+                            ExistingFile existing = ExistingFile::Replace);
 
 // The scan file: the 16-byte header, then bytes 0..131,071 of image.
-WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image);
+WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image,
+                           ExistingFile existing = ExistingFile::Replace);
 
 // Saves scan_image prepared for the file from first to last; only once the
 // file is written does scan_image take the prepared values, so a failed save

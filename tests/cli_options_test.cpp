@@ -37,19 +37,6 @@ private slots:
                                        << "--grid is given more than once";
         QTest::newRow("a flag twice") << QStringList{"dump", scan, "--raw", "--raw", "--output", "o.bin"}
                                       << "--raw is given more than once";
-        // with --timeout 1 a receive that went ahead would end at once with status 1
-        QTest::newRow("receive: a misspelt option")
-            << QStringList{"receive", "--device", "/dev/null", "--output", "r.vlm", "--timeout", "1", "--timout", "30"}
-            << "unknown option --timout";
-        QTest::newRow("receive: the timeout twice")
-            << QStringList{"receive", "--device", "/dev/null", "--output", "r.vlm", "--timeout", "1", "--timeout", "30"}
-            << "--timeout is given more than once";
-        QTest::newRow("receive: a stray word")
-            << QStringList{"receive", "--device", "/dev/null", "--output", "r.vlm", "--timeout", "1", "now"}
-            << "unexpected argument \"now\"";
-        QTest::newRow("receive: a folder as output")
-            << QStringList{"receive", "--device", "/dev/null", "--output", folder, "--force", "--timeout", "1"}
-            << "--output names a folder: " + folder;
     }
     void optionsNotOfTheToolAreRefused()
     {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTest>
 
@@ -31,12 +32,12 @@ struct DeviceRun : MainWindowRun {
         windows.portWindow = &portWindow;
     }
 
-    TForm1 &startOn(const QString &com1)
+    TForm1 &startOn(const QString &com1, const QStringList &arguments = {QStringLiteral("velmora")})
     {
         environment.setComDevice(1, com1);
         environment.storeComplete();
         environment.store("Port", 1);
-        return start();
+        return start(arguments);
     }
 
     // The receive window runs as the program runs it; the port window is left with Cancel.
@@ -175,6 +176,112 @@ private slots:
         QCOMPARE(window.windowTitle(), captionBefore);
         QVERIFY(window.volume.current_file_name.isEmpty());
         QCOMPARE(run.shownImage(), shownBefore);
+    }
+
+    // The target was free when it was chosen, so nothing was agreed to be
+    // overwritten: a file made there during the receive stays.
+    void aFileMadeAtTheTargetDuringTheReceiveStays()
+    {
+        DeviceRun run;
+        const InstrumentSimulatorRun simulator(run.writeFile("sent.vlm", bundledSample()));
+        TForm1 &window = run.startOn(simulator.devicePath());
+        const QString target = run.environment.path("scan.vlm");
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            run.writeFile("scan.vlm", "made meanwhile");
+            return dialog.exec();
+        };
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{target, 1});
+        window.RxSpeedButton4Click();
+        QCOMPARE(int(window.receive_ok), 1);
+        QCOMPARE(fileBytes(target), QByteArray("made meanwhile"));
+        const QString recovered = run.environment.path("data/qrn/Velmora/recovered");
+        const QStringList kept = QDir(recovered).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(fileBytes(recovered + "/" + kept[0]).mid(16 + 5120), bundledSample().mid(16 + 5120));
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QCOMPARE(run.dialogs.messages[0].text,
+                 QStringLiteral("Cannot save %1: a file of that name was made during the receive, and it is left as it "
+                                "is. The received scan is kept in %2/%3.")
+                     .arg(target, recovered, kept[0]));
+        QVERIFY(window.volume.current_file_name.isEmpty());
+    }
+
+    // Enter in the dialog must not overwrite the scan on screen: the name
+    // offered is a new one, beside the open scan or in the last folder.
+    void receiveDataOffersANewName_data()
+    {
+        QTest::addColumn<bool>("scanOpen");
+        QTest::newRow("a scan open") << true;
+        QTest::newRow("no scan open") << false;
+    }
+    void receiveDataOffersANewName()
+    {
+        QFETCH(bool, scanOpen);
+        DeviceRun run;
+        const QString scan = run.writeFile("weld.vlm", bundledSample());
+        const QString lastFolder = run.environment.path("last");
+        QVERIFY(QDir().mkdir(lastFolder));
+        run.environment.store("LastDir", lastFolder);
+        QStringList arguments{"velmora"};
+        if (scanOpen)
+            arguments << scan;
+        TForm1 &window = run.startOn(run.environment.path("no-tty"), arguments);
+        QCOMPARE(window.volume.current_file_name, scanOpen ? scan : QString());
+        window.RxSpeedButton4Click();  // the dialog is cancelled
+        const QString offered = run.dialogs.fileDialogs.last().fileName;
+        if (scanOpen) {
+            QCOMPARE(offered, run.environment.path("weld1.vlm"));
+            return;
+        }
+        QVERIFY2(QRegularExpression("^received-\\d{8}-\\d{6}\\.vlm$").match(QFileInfo(offered).fileName()).hasMatch(),
+                 qPrintable(offered));
+        QCOMPARE(QFileInfo(offered).absolutePath(), lastFolder);
+    }
+
+    // A later block's wrong checksum keeps the scan: the receive window says
+    // so and stays until closed, then the scan is saved and opened.
+    void aWrongLaterChecksumIsShownAndTheScanKept()
+    {
+        DeviceRun run;
+        const InstrumentSimulatorRun simulator(run.writeFile("sent.vlm", bundledSample()),
+                                               {QStringLiteral("--corrupt-block"), QStringLiteral("100")});
+        TForm1 &window = run.startOn(simulator.devicePath());
+        const QString target = run.environment.path("damaged.vlm");
+        QString shown;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            dialog.show();
+            QTest::qWaitFor([&] { return run.receiveWindow.BitBtn2->text() == "Close"; }, 10000);
+            if (run.receiveWindow.isVisible() && !run.receiveWindow.damageNote->isHidden())
+                shown = run.receiveWindow.damageNote->text();
+            QTest::mouseClick(run.receiveWindow.BitBtn2, Qt::LeftButton);
+            return dialog.result();
+        };
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{target, 1});
+        window.RxSpeedButton4Click();
+        QCOMPARE(shown, QStringLiteral("Checksum wrong in 1 of the later blocks (first: block 100): the scan may be damaged."));
+        QCOMPARE(int(window.receive_ok), 1);
+        QCOMPARE(fileBytes(target).size(), 131088);
+        QCOMPARE(window.volume.current_file_name, target);
+    }
+
+    void onlyZerosAreRefusedAndTheOldFileKept()
+    {
+        DeviceRun run;
+        QByteArray zeros(131088, '\0');
+        zeros.replace(0, 7, "VLMv1.0");
+        const InstrumentSimulatorRun simulator(run.writeFile("zeros.vlm", zeros));
+        TForm1 &window = run.startOn(simulator.devicePath());
+        const QString target = run.writeFile("old.vlm", "the old scan");
+        const QByteArray shownBefore = run.shownImage();
+        run.answerWindowsAsAPersonWould();
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{target, 1});
+        run.dialogs.messageAnswers.push_back(MessageAnswer::Yes);  // overwrite
+        window.RxSpeedButton4Click();
+        QCOMPARE(run.dialogs.messages.last().text,
+                 QStringLiteral("Only zeros arrived: check the cable and that the instrument is sending."));
+        QCOMPARE(fileBytes(target), QByteArray("the old scan"));
+        QCOMPARE(run.shownImage(), shownBefore);
+        QVERIFY(window.volume.current_file_name.isEmpty());
     }
 
     void aTargetFolderThatCannotBeWrittenIsReportedBeforeTheReceive()

@@ -103,6 +103,36 @@ private slots:
             QCOMPARE(receive.session.protocol().received_count(), block * 257 + 256);
     }
 
+    // Every checksum is looked at: a wrong one after the first nine blocks
+    // keeps the scan and is counted for the warning.
+    void laterWrongChecksumsAreCounted_data()
+    {
+        QTest::addColumn<QList<int>>("blocks");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("none") << QList<int>{} << QString();
+        QTest::newRow("block 9") << QList<int>{9}
+                                 << "Checksum wrong in 1 of the later blocks (first: block 9): the scan may be damaged.";
+        QTest::newRow("blocks 509, 100 and 300")
+            << QList<int>{509, 100, 300}
+            << "Checksum wrong in 3 of the later blocks (first: block 100): the scan may be damaged.";
+    }
+    void laterWrongChecksumsAreCounted()
+    {
+        QFETCH(QList<int>, blocks);
+        QFETCH(QString, warning);
+        const auto image = patternImage();
+        std::vector<uint8_t> stream = instrumentStream(std::span<const uint8_t, 131072>(image.data(), image.size()),
+                                                       std::span<const int>(blocks.data(), blocks.size()));
+        ReceiveProtocol protocol;
+        protocol.start();
+        QCOMPARE(protocol.feed(stream.data(), 131072), ReceiveProtocol::Outcome::Completed);
+        QCOMPARE(protocol.laterChecksumErrors(), int(blocks.size()));
+        QCOMPARE(laterChecksumWarning(protocol), warning);
+        // a new receive starts with none
+        protocol.start();
+        QCOMPARE(laterChecksumWarning(protocol), QString());
+    }
+
     void aWrongFirstChecksumStopsAfter257Bytes()
     {
         const auto image = patternImage();

@@ -78,6 +78,31 @@ private slots:
         QCOMPARE(int(run.window->receive_active), 0);
     }
 
+    // A wrong checksum after the first nine blocks keeps the scan; the
+    // window says so and stays until the user closes it.
+    void aWrongLaterChecksumIsListedUntilTheWindowIsClosed()
+    {
+        WindowRun run;
+        run.port->arrive(streamOf(100));
+        bool stayedWithTheWarning = false;
+        QTimer::singleShot(0, run.window.get(), [&] {
+            QTest::qWaitFor([&] { return run.window->receive_ok() == 1; }, 5000);
+            QTest::qWait(300);  // three more ticks
+            stayedWithTheWarning =
+                run.window->isVisible() && !run.window->damageNote->isHidden()
+                && run.window->damageNote->text()
+                       == "Checksum wrong in 1 of the later blocks (first: block 100): the scan may be damaged."
+                && run.window->BitBtn2->text() == "Close";
+            QTest::mouseClick(run.window->BitBtn2, Qt::LeftButton);
+        });
+        run.runModally();
+        QVERIFY(stayedWithTheWarning);
+        QCOMPARE(int(run.window->receive_ok()), 1);
+        QVERIFY(!run.window->isVisible());
+        QVERIFY(run.dialogs.messages.isEmpty());
+        QVERIFY(!run.port->isOpen());
+    }
+
     void aWrongChecksumIsReportedAndNothingKept()
     {
         WindowRun run;

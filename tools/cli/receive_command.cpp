@@ -62,7 +62,7 @@ std::optional<ReceiveOptions> parseReceive(const QStringList &arguments)
     }
     options.output = *output;
     if (QFileInfo(options.output).isDir()) {
-        reportFailure(QStringLiteral("--output names a folder: %1").arg(options.output));
+        reportFailure(QStringLiteral("--output %1 is a folder: name the scan file to write").arg(options.output));
         return std::nullopt;
     }
     return options;
@@ -120,11 +120,16 @@ int runReceive(const QStringList &arguments)
         }
         QThread::msleep(kStepMilliseconds);
     }
+    // the scan is kept, but neither the user nor a script may take it for a sound one
+    const QString damage = laterChecksumWarning(session.protocol());
+    if (!damage.isEmpty())
+        reportFailure(damage);
     auto volume = std::make_unique<ScanVolume>();
-    const ReceivedScanSave save = saveReceivedScan(*volume, session.protocol().image(), options->output);
+    const ReceivedScanSave save = saveReceivedScan(*volume, session.protocol().image(), options->output,
+                                                  options->force ? ExistingFile::Replace : ExistingFile::Keep);
     if (!save.outcome.ok) {
         reportFailure(receivedScanFailureText(options->output, save));
         return 1;
     }
-    return 0;
+    return damage.isEmpty() ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 // pseudo-terminal of its own whose device path it prints first.
 //
 //   instrument-simulator FILE.vlm (--device PATH | --pty) [--baud N]
-//       [--corrupt-block K] [--stop-after N] [--extra N] [--wait-ms N]
+//       [--corrupt-block K[,K...]] [--stop-after N] [--extra N] [--wait-ms N]
 //       [--linger-ms N]
 
 #include "instrument_stream.h"
@@ -31,12 +31,24 @@ struct Options {
     QString device;
     bool pty = false;
     int baud = 115200;
-    int corruptBlock = -1;
+    std::vector<int> corruptBlocks;
     long stopAfter = -1;
     long extra = 0;
     int waitMs = 0;
     int lingerMs = 2000;
 };
+
+// "K" or "K,K,...": the blocks, numbered from 0, whose checksum is spoiled.
+bool parseBlocks(const QString &text, std::vector<int> &blocks)
+{
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        bool ok = false;
+        blocks.push_back(item.toInt(&ok));
+        if (!ok)
+            return false;
+    }
+    return true;
+}
 
 bool parse(const QStringList &arguments, Options &options)
 {
@@ -51,7 +63,7 @@ bool parse(const QStringList &arguments, Options &options)
         else if (argument == QLatin1String("--baud") && hasValue)
             options.baud = arguments[++i].toInt(&ok);
         else if (argument == QLatin1String("--corrupt-block") && hasValue)
-            options.corruptBlock = arguments[++i].toInt(&ok);
+            ok = parseBlocks(arguments[++i], options.corruptBlocks);
         else if (argument == QLatin1String("--stop-after") && hasValue)
             options.stopAfter = arguments[++i].toLong(&ok);
         else if (argument == QLatin1String("--extra") && hasValue)
@@ -84,7 +96,7 @@ void makeRaw(int descriptor)
 std::vector<uint8_t> bytesToSend(const std::vector<uint8_t> &image, const Options &options)
 {
     std::vector<uint8_t> stream = instrumentStream(
-        std::span<const uint8_t, ScanLayout::kImageSize>(image.data(), ScanLayout::kImageSize), options.corruptBlock);
+        std::span<const uint8_t, ScanLayout::kImageSize>(image.data(), ScanLayout::kImageSize), options.corruptBlocks);
     stream.resize(kCountedBytes + static_cast<std::size_t>(options.extra), kExtraByte);
     if (options.stopAfter >= 0 && static_cast<std::size_t>(options.stopAfter) < stream.size())
         stream.resize(static_cast<std::size_t>(options.stopAfter));
@@ -122,7 +134,7 @@ int main(int argc, char *argv[])
     Options options;
     if (!parse(arguments, options)) {
         std::fprintf(stderr, "usage: instrument-simulator FILE.vlm (--device PATH | --pty) [--baud N] "
-                             "[--corrupt-block K] [--stop-after N] [--extra N] [--wait-ms N] [--linger-ms N]\n");
+                             "[--corrupt-block K[,K...]] [--stop-after N] [--extra N] [--wait-ms N] [--linger-ms N]\n");
         return 2;
     }
     QFile file(options.file);
