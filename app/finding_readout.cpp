@@ -204,6 +204,7 @@ void FindingReadout::editProbeGeometry()
     probe_ = dialog.probeGeometry();
     writeSettings();
     refresh();
+    emit probeGeometryChanged();
 }
 
 void FindingReadout::showPlotWindow()

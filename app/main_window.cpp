@@ -6,6 +6,7 @@
 #include "finding_readout.h"
 #include "handler_guard.h"
 #include "key_preview.h"
+#include "library_start.h"
 #include "screen_fit.h"
 
 #include <QPrinter>
@@ -126,6 +127,8 @@ void TForm1::connectThreeDControls()
     connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, &TForm1::SpeedButton1Click));
     connect(SpeedButton2, &QToolButton::clicked, this, guarded(this, &TForm1::SpeedButton2Click));
     connect(Timer1, &QTimer::timeout, this, guarded(this, &TForm1::Timer1Timer));
+    connect(Readout, &FindingReadout::probeGeometryChanged, this,
+            [this] { showPitches(d3d_, Readout->probeGeometry()); });
 }
 
 void TForm1::connectSliceControls()

@@ -360,9 +360,14 @@ private:
     // Turns back to the tracked angles given, one library call a step: the turn first.
     void turnBackTo(int turn, int tilt);
     void zoomPicture(int steps);
-    // Keeps the drawing area given to the library, where the mouse turns the picture.
+    // Keeps the drawing area given to the library, where the mouse turns the
+    // picture, and the turn the library was given.
     void watchPictureArea();
+    QRect pictureArea() const;
     bool onPicture(QPoint at) const;
+    // A plane or start view comes out exactly at its angles even where the
+    // tracked angles fell behind the picture: one more turn makes up the rest.
+    void alignPicture(int turn, int tilt);
 
     ApplicationWindows &windows_;
     D3dFunctions d3d_;
@@ -376,6 +381,10 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QPoint picture_origin_;  // left edge, and bottom edge upward from the window's bottom
     QSize picture_size_;
+    // The turn and tilt the library was given in all, which the tracked
+    // angles may fall behind.
+    float picture_turn_ = 0;
+    float picture_tilt_ = 0;
     bool picture_dragged_ = false;
     DragSteps picture_drag_;
     WheelSteps picture_wheel_;

@@ -1,7 +1,10 @@
+#include "finding_readout.h"
 #include "main_window_run.h"
+#include "probe_geometry_dialog.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -75,6 +78,19 @@ QStringList sorted(QStringList calls)
 {
     calls.sort();
     return calls;
+}
+
+// The turn and tilt the library was given in all, from the logged calls.
+QPoint turnGiven(const QStringList &calls)
+{
+    QPoint sum;
+    for (const QString &call : calls) {
+        if (!call.startsWith(QStringLiteral("d3drotate_(")))
+            continue;
+        const QStringList angles = call.mid(11).chopped(1).split(QLatin1Char(','));
+        sum += QPoint(angles[1].toInt(), angles[2].toInt());
+    }
+    return sum;
 }
 
 }  // namespace
@@ -176,8 +192,12 @@ private slots:
     {
         ThreeDRun run;
         TForm1 &window = run.startQuiet();
-        window.turn_angle = -3;
-        window.tilt_angle = 0;
+        // to turn -3 and tilt 0, tracked and picture alike
+        for (int i = 0; i < 7; ++i)
+            window.BitBtn2Click();
+        for (int i = 0; i < 2; ++i)
+            window.BitBtn3Click();
+        run.d3d.calls().clear();
         window.view_busy = 1;
         QTimer::singleShot(50, &window, [&] { window.view_busy = 0; });
         window.SpeedButton1Click();
@@ -248,6 +268,63 @@ private slots:
         TForm1 &window = run.start();
         QVERIFY(window.Timer1->isActive());
         QCOMPARE(window.Timer1->interval(), 2000);
+    }
+
+    // The tracked angles fall behind the picture at their limits and while
+    // the picture swings at the side view; a plane view still comes out
+    // exactly end-on, and the start view at its angles.
+    void planeViewsComeOutEndOnWhereTheAnglesFellBehind_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QPoint>("turnAndTilt");
+        QTest::newRow("right past the limit, F11") << "right" << "F11" << QPoint(0, 0);
+        QTest::newRow("right past the limit, F12") << "right" << "F12" << QPoint(-90, 0);
+        QTest::newRow("down past the limit, F11") << "down" << "F11" << QPoint(0, 0);
+        QTest::newRow("down past the limit, start view") << "down" << "start" << QPoint(-24, 6);
+        QTest::newRow("swung at the side view, F11") << "swing" << "F11" << QPoint(0, 0);
+        QTest::newRow("swung at the side view, F12") << "swing" << "F12" << QPoint(-90, 0);
+        QTest::newRow("in step, F12") << "" << "F12" << QPoint(-90, 0);
+    }
+    void planeViewsComeOutEndOnWhereTheAnglesFellBehind()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, view);
+        QFETCH(QPoint, turnAndTilt);
+        ThreeDRun run;
+        TForm1 &window = run.start();
+        window.Timer1->stop();
+        for (int i = 0; before == "right" && i < 20; ++i)
+            window.BitBtn2Click();
+        for (int i = 0; before == "down" && i < 30; ++i)
+            window.BitBtn4Click();
+        if (before == "swing") {
+            window.SpeedButton2Click();
+            window.idle_ticks = 119;
+            for (int i = 0; i < 8; ++i)
+                window.Timer1Timer();
+        }
+        view == "F11" ? window.SpeedButton1Click() : view == "F12" ? window.SpeedButton2Click() : window.FormDblClick();
+        QCOMPARE(turnGiven(run.d3d.calls()), turnAndTilt);
+    }
+
+    // The stored pitches reach the library at start, the dialog's when it is confirmed.
+    void theProbesPitchesReachTheLibrary()
+    {
+        ThreeDRun run;
+        run.environment.store(QStringLiteral("SlicePitch"), QStringLiteral("2.5"));
+        run.environment.store(QStringLiteral("LayerPitch"), QString());
+        TForm1 &window = run.start();
+        QCOMPARE(run.d3d.pitches(), QStringList{"2.5,0"});
+        run.dialogs.onModal = [](QDialog &dialog) {
+            auto &geometry = dynamic_cast<ProbeGeometryDialog &>(dialog);
+            geometry.slicePitchEdit->setText(QStringLiteral("1.5"));
+            geometry.layerPitchEdit->setText(QStringLiteral("4"));
+            geometry.accept();
+            return geometry.result();
+        };
+        window.Readout->ProbeGeometry1->trigger();
+        QCOMPARE(run.d3d.pitches(), (QStringList{"2.5,0", "1.5,4"}));
     }
 
     void framesSwitchOnEveryClick()
