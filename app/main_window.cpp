@@ -65,6 +65,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     createRightPanel();
     createBottomPanel();
     Readout = new FindingReadout(*this);
+    createRenewalNote();
     connectControls();
     runGuarded([this] { FormCreate(); });
     Timer1->start();
@@ -179,6 +180,7 @@ void TForm1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeClientArea();
+    placeRenewalNote();
 }
 
 void TForm1::paintEvent(QPaintEvent *)

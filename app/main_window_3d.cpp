@@ -98,8 +98,10 @@ bool TForm1::waitUntilViewIdle()
 
 void TForm1::Button3Click()
 {
-    renewVolume(d3d_, volume, uploadRangeOf(viewState()), RxSlider3->value());
+    renewed_ = renewalOfControls();
+    renewVolume(d3d_, volume, renewed_->range, renewed_->threshold);
     idle_ticks = 0;
+    showRenewalNote();
 }
 
 // One turn step; the angles are only tracked within their ranges, while the

@@ -14,10 +14,12 @@ void TForm1::watchPictureArea()
     d3d_.d3dzero_ = [this, zero = d3d_.d3dzero_](uint16_t left, uint16_t bottom) {
         picture_origin_ = QPoint(left, bottom);
         zero(left, bottom);
+        placeRenewalNote();
     };
     d3d_.d3dsize_ = [this, size = d3d_.d3dsize_](uint16_t width, uint16_t height) {
         picture_size_ = QSize(width, height);
         size(width, height);
+        placeRenewalNote();
     };
     d3d_.d3drotate_ = [this, rotate = d3d_.d3drotate_](float depthAxis, float vertical, float horizontal) {
         picture_turn_ += vertical;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <map>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -325,6 +327,48 @@ private slots:
         };
         window.Readout->ProbeGeometry1->trigger();
         QCOMPARE(run.d3d.pitches(), (QStringList{"2.5,0", "1.5,4"}));
+    }
+
+    // While a shown scan's layer range, depth borders or threshold differ
+    // from the last renewal, a note over the 3-D area says so; F4 clears it.
+    void aNoteSaysThePictureIsOutOfDate_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("outOfDate");
+        QTest::newRow("first layer") << "RxSlider5" << 5 << true;
+        QTest::newRow("last layer") << "RxSlider6" << 20 << true;
+        QTest::newRow("top border") << "RxSlider2" << 30 << true;
+        QTest::newRow("bottom border") << "RxSlider4" << 90 << true;
+        QTest::newRow("threshold, which renews") << "RxSlider3" << 60 << false;
+        QTest::newRow("brightness, not in the picture") << "RxSlider1" << 60 << false;
+    }
+    void aNoteSaysThePictureIsOutOfDate()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, value);
+        QFETCH(bool, outOfDate);
+        ThreeDRun run;
+        TForm1 &window = run.start({QStringLiteral("velmora"), run.writeFile("sample.vlm", bundledSample())});
+        window.Timer1->stop();
+        auto *note = window.findChild<QLabel *>(QStringLiteral("RenewalNote"));
+        QVERIFY(note);
+        QVERIFY(!note->isVisibleTo(&window));
+        const std::map<QString, QSlider *> sliders{{"RxSlider1", window.RxSlider1}, {"RxSlider2", window.RxSlider2},
+                                                   {"RxSlider3", window.RxSlider3}, {"RxSlider4", window.RxSlider4},
+                                                   {"RxSlider5", window.RxSlider5}, {"RxSlider6", window.RxSlider6}};
+        sliders.at(control)->setValue(value);
+        QCOMPARE(note->isVisibleTo(&window), outOfDate);
+        QCOMPARE(note->text(), QStringLiteral("3-D picture out of date: F4 renews"));
+        const QRect area(QPoint(0, window.height() - 68 - (window.ClientArea->height() - 33 - 68)),
+                         QSize(window.ClientArea->width() - 216, window.ClientArea->height() - 33 - 68));
+        if (outOfDate)
+            QVERIFY(area.contains(note->geometry()));
+        run.press(Qt::Key_F4);
+        QVERIFY(!note->isVisibleTo(&window));
+        sliders.at(control)->setValue(value + 1);
+        window.N1Click();  // nothing shown: nothing to renew
+        QVERIFY(!note->isVisibleTo(&window));
     }
 
     void framesSwitchOnEveryClick()
