@@ -219,6 +219,7 @@ void FindingReadout::editProbeGeometry()
     probe_ = dialog.probeGeometry();
     writeSettings();
     refresh();
+    emit probeGeometryChanged();
 }
 
 void FindingReadout::showPlotWindow()

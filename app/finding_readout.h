@@ -54,6 +54,10 @@ public:
     QLabel *ThresholdValue;
     QLabel *BrightnessValue;
 
+signals:
+    // The probe geometry dialog was confirmed.
+    void probeGeometryChanged();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

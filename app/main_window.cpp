@@ -6,6 +6,7 @@
 #include "finding_readout.h"
 #include "handler_guard.h"
 #include "key_preview.h"
+#include "library_start.h"
 #include "screen_fit.h"
 
 #include <QPrinter>
@@ -64,6 +65,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     createRightPanel();
     createBottomPanel();
     Readout = new FindingReadout(*this);
+    createRenewalNote();
     connectControls();
     runGuarded([this] { FormCreate(); });
     Timer1->start();
@@ -126,6 +128,8 @@ void TForm1::connectThreeDControls()
     connect(SpeedButton1, &QToolButton::clicked, this, guarded(this, &TForm1::SpeedButton1Click));
     connect(SpeedButton2, &QToolButton::clicked, this, guarded(this, &TForm1::SpeedButton2Click));
     connect(Timer1, &QTimer::timeout, this, guarded(this, &TForm1::Timer1Timer));
+    connect(Readout, &FindingReadout::probeGeometryChanged, this,
+            [this] { showPitches(d3d_, Readout->probeGeometry()); });
 }
 
 void TForm1::connectSliceControls()
@@ -176,6 +180,7 @@ void TForm1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeClientArea();
+    placeRenewalNote();
 }
 
 void TForm1::paintEvent(QPaintEvent *)

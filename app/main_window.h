@@ -15,6 +15,7 @@
 #include "thumbnail_cache.h"
 #include "view_state.h"
 #include "volume_formats.h"
+#include "volume_upload.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -25,6 +26,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AvailableAreaFit;
@@ -282,6 +284,8 @@ public:
 
     // The readings of the finding at the cursor.
     FindingReadout *Readout = nullptr;
+    // Over the 3-D picture while the controls differ from its last renewal.
+    QLabel *RenewalNote = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -339,8 +343,9 @@ private:
     void focusIfEnabled(QWidget *control);
     void showFileCaption();
     bool overwriteAllowed(const QString &path);
-    // The 3-D picture as the library draws it now, at the size of its area.
-    QImage threeDSnapshot() const;
+    // The report's own 3-D picture, renewed from the controls as they stand;
+    // the window's picture stays as its last renewal left it.
+    QImage reportThreeDPicture();
     bool layerOverwriteAllowed(const QString &chosen, LayerFormat format);
     void saveLayerFiles(const QString &chosen, LayerFormat format);
     // Puts back the caption and the name of the scan shown after a file that was not loaded.
@@ -361,9 +366,19 @@ private:
     // Turns back to the tracked angles given, one library call a step: the turn first.
     void turnBackTo(int turn, int tilt);
     void zoomPicture(int steps);
-    // Keeps the drawing area given to the library, where the mouse turns the picture.
+    // Keeps the drawing area given to the library, where the mouse turns the
+    // picture, and the turn the library was given.
     void watchPictureArea();
+    QRect pictureArea() const;
     bool onPicture(QPoint at) const;
+    // A plane or start view comes out exactly at its angles even where the
+    // tracked angles fell behind the picture: one more turn makes up the rest.
+    void alignPicture(int turn, int tilt);
+    void createRenewalNote();
+    // Shows the note while a scan is shown and the controls differ from the
+    // last renewal, at the top left of the 3-D area.
+    void showRenewalNote();
+    void placeRenewalNote();
 
     ApplicationWindows &windows_;
     D3dFunctions d3d_;
@@ -377,6 +392,18 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QPoint picture_origin_;  // left edge, and bottom edge upward from the window's bottom
     QSize picture_size_;
+    // The turn and tilt the library was given in all, which the tracked
+    // angles may fall behind.
+    float picture_turn_ = 0;
+    float picture_tilt_ = 0;
+    // The view controls of the last "Renew image".
+    struct PictureRenewal {
+        UploadRange range;
+        int threshold;
+        bool operator==(const PictureRenewal &) const = default;
+    };
+    std::optional<PictureRenewal> renewed_;
+    PictureRenewal renewalOfControls() const;
     bool picture_dragged_ = false;
     DragSteps picture_drag_;
     WheelSteps picture_wheel_;

@@ -2,6 +2,7 @@
 // plane views, automatic swinging, frames and the 3-D or flat layout.
 
 #include "bitmap_view.h"
+#include "finding_readout.h"
 #include "handler_guard.h"
 #include "library_start.h"
 #include "main_window.h"
@@ -48,6 +49,7 @@ void TForm1::Start3DView()
     start.tiltAngle = tilt_angle;
     start.frames = CheckBox1->isChecked();
     startLibrary(d3d_, start, [this] { ScrollBar1Change(); });
+    showPitches(d3d_, Readout->probeGeometry());
     applyViewLayout(CheckBox7->isChecked());
     idle_ticks = 0;
 }
@@ -96,8 +98,10 @@ bool TForm1::waitUntilViewIdle()
 
 void TForm1::Button3Click()
 {
-    renewVolume(d3d_, volume, uploadRangeOf(viewState()), RxSlider3->value());
+    renewed_ = renewalOfControls();
+    renewVolume(d3d_, volume, renewed_->range, renewed_->threshold);
     idle_ticks = 0;
+    showRenewalNote();
 }
 
 // One turn step; the angles are only tracked within their ranges, while the
@@ -176,7 +180,16 @@ void TForm1::turnBackTo(int turn, int tilt)
             d3d_.d3drotate_(0.0f, 0.0f, kStep);
         for (; tilt_angle >= tilt + kStep; tilt_angle -= kStep)
             d3d_.d3drotate_(0.0f, 0.0f, -kStep);
+        alignPicture(turn, tilt);
     });
+}
+
+void TForm1::alignPicture(int turn, int tilt)
+{
+    const float turnLeft = static_cast<float>(turn) - picture_turn_;
+    const float tiltLeft = static_cast<float>(tilt) - picture_tilt_;
+    if (turnLeft != 0 || tiltLeft != 0)
+        d3d_.d3drotate_(0.0f, turnLeft, tiltLeft);
 }
 
 // Turns to the side view: a quarter turn to the left, then the tilt back to level.
@@ -191,6 +204,7 @@ void TForm1::SpeedButton2Click()
             d3d_.d3drotate_(0.0f, 0.0f, kStep);
         for (; tilt_angle >= kStep; tilt_angle -= kStep)
             d3d_.d3drotate_(0.0f, 0.0f, -kStep);
+        alignPicture(kTurnLowest, 0);
     });
 }
 

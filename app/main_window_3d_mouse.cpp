@@ -1,6 +1,7 @@
 // The mouse on the 3-D picture: a left drag turns and tilts it through the
 // turn buttons' steps, the wheel zooms as F2 and F3 do, a double click goes
-// back to the start view. Each action counts as the user's, like a key.
+// back to the start view. Each action counts as the user's, like a key. The
+// area of the picture and its turn are watched on their way to the library.
 
 #include "handler_guard.h"
 #include "main_window.h"
@@ -13,18 +14,28 @@ void TForm1::watchPictureArea()
     d3d_.d3dzero_ = [this, zero = d3d_.d3dzero_](uint16_t left, uint16_t bottom) {
         picture_origin_ = QPoint(left, bottom);
         zero(left, bottom);
+        placeRenewalNote();
     };
     d3d_.d3dsize_ = [this, size = d3d_.d3dsize_](uint16_t width, uint16_t height) {
         picture_size_ = QSize(width, height);
         size(width, height);
+        placeRenewalNote();
     };
+    d3d_.d3drotate_ = [this, rotate = d3d_.d3drotate_](float depthAxis, float vertical, float horizontal) {
+        picture_turn_ += vertical;
+        picture_tilt_ += horizontal;
+        rotate(depthAxis, vertical, horizontal);
+    };
+}
+
+QRect TForm1::pictureArea() const
+{
+    return {QPoint(picture_origin_.x(), height() - picture_origin_.y() - picture_size_.height()), picture_size_};
 }
 
 bool TForm1::onPicture(QPoint at) const
 {
-    const QRect area(QPoint(picture_origin_.x(), height() - picture_origin_.y() - picture_size_.height()),
-                     picture_size_);
-    return area.contains(at);
+    return pictureArea().contains(at);
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton button, QPoint at)

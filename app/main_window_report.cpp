@@ -1,8 +1,6 @@
 // The inspection report: notes, a file name, then the PDF.
 
 #include "application_title.h"
-#include "checked.h"
-#include "d3d.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
 #include "main_window.h"
@@ -18,7 +16,6 @@
 namespace {
 
 const QString kReportFilter = QStringLiteral("PDF reports (*.pdf)|*.pdf");
-constexpr QSize kDesignThreeDArea{580, 547};
 
 QString suggestedReportName(const QString &scan)
 {
@@ -27,15 +24,6 @@ QString suggestedReportName(const QString &scan)
 }
 
 }  // namespace
-
-QImage TForm1::threeDSnapshot() const
-{
-    const QSize size = Panel3->isVisible() && !Panel3->size().isEmpty() ? Panel3->size() : kDesignThreeDArea;
-    QImage picture(size, QImage::Format_RGB32);
-    d3dsnapshot_(reinterpret_cast<uint32_t *>(picture.bits()), checkedNarrow<uint16_t>(size.width()),
-                 checkedNarrow<uint16_t>(size.height()));
-    return picture;
-}
 
 void TForm1::Report1Click()
 {
@@ -64,7 +52,7 @@ void TForm1::Report1Click()
     inputs.measurePoint = Readout->measurePoint();
     inputs.probe = Readout->probeGeometry();
     inputs.notes = notes.notes();
-    inputs.picture3d = threeDSnapshot();
+    inputs.picture3d = reportThreeDPicture();
     const WriteOutcome outcome = writeInspectionReport(chosen->path, inspectionReportOf(volume, viewState(), inputs));
     if (!outcome.ok)
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(chosen->path, outcome.error));

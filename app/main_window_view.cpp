@@ -55,6 +55,7 @@ void TForm1::Image1Click()
     Image2->repaint();
     Readout->refresh();
     showGateNote();
+    showRenewalNote();
 }
 
 void TForm1::DrawAxisRulers()

@@ -21,6 +21,9 @@ struct ReportInputs {
 
 // The size the report's slice pictures are drawn at.
 constexpr QSize kReportSliceSize{557, 500};
+// The size the report's 3-D picture is drawn at, in either layout: the 3-D
+// area at the window's design size.
+constexpr QSize kReportThreeDSize{580, 547};
 
 // Renders the three slices through the cursor into a copy of the volume, so
 // the grey levels of the slice on screen stay as they were.

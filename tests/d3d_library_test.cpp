@@ -73,6 +73,50 @@ int framePixels(const QImage &image)
     return count;
 }
 
+// The bounds of the pixels of one colour left of the legend.
+QRect boundsOf(const QImage &image, QRgb colour)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < boxPartWidth(image); ++x)
+            if (image.pixel(x, y) == colour)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// The column holding the most pixels of a colour: where a vertical line of it stands.
+int fullestColumn(const QImage &image, QRgb colour)
+{
+    int best = -1, bestCount = 0;
+    for (int x = 0; x < boxPartWidth(image); ++x) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            count += image.pixel(x, y) == colour ? 1 : 0;
+        if (count > bestCount) {
+            best = x;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+// The one colour of unlit cells of amplitude 20 above threshold 1.
+QRgb unlitColourOf20(const QImage &picture)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < boxPartWidth(picture); ++x)
+            if (isCellColour(QColor::fromRgb(picture.pixel(x, y))))
+                ++counts[picture.pixel(x, y)];
+    QRgb most = 0;
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (most == 0 || it.value() > counts[most])
+            most = it.key();
+    return most;
+}
+
+const QRgb kCursorColour = qRgb(255, 220, 0);
+
 void startOffScreen(std::vector<int16_t> &volume)
 {
     d3dinit_(nullptr, volume.data(), kEntries - 1, 93);
@@ -348,6 +392,98 @@ private slots:
         QVERIFY(deep != unset);
         d3ddepthscale_(20);
         QCOMPARE(snapshot(580, 547), unset);
+    }
+
+    // Seen along the layers the box is 40 slices wide and 64 sample pairs
+    // high, seen along the slices 24 layers wide: one unit a cell, or
+    // millimetres when both pitches are known (a pair is depth scale / 8 mm).
+    void theBoxHasTheProportionsOfItsCells_data()
+    {
+        QTest::addColumn<float>("slicePitch");
+        QTest::addColumn<float>("layerPitch");
+        QTest::addColumn<int>("depthScale");
+        QTest::addColumn<float>("turn");
+        QTest::addColumn<double>("widthPerHeight");
+        QTest::newRow("cells, along the layers") << 0.f << 0.f << 20 << 0.f << 40.0 / 64;
+        QTest::newRow("cells, along the slices") << 0.f << 0.f << 20 << -90.f << 24.0 / 64;
+        QTest::newRow("one pitch known: cells") << 2.5f << 0.f << 50 << 0.f << 40.0 / 64;
+        QTest::newRow("mm, along the layers") << 2.5f << 4.f << 50 << 0.f << 100.0 / 400;
+        QTest::newRow("mm, along the slices") << 2.5f << 4.f << 50 << -90.f << 96.0 / 400;
+        QTest::newRow("mm, wide and shallow") << 10.f << 10.f << 20 << 0.f << 400.0 / 160;
+    }
+    void theBoxHasTheProportionsOfItsCells()
+    {
+        QFETCH(float, slicePitch);
+        QFETCH(float, layerPitch);
+        QFETCH(int, depthScale);
+        QFETCH(float, turn);
+        QFETCH(double, widthPerHeight);
+        std::vector<int16_t> volume(kEntries, 20);  // every cell, so the cells fill the box
+        d3dinit_(nullptr, volume.data(), kEntries - 1, 0);
+        d3dlight_(0);
+        d3dpitches_(slicePitch, layerPitch);
+        d3ddepthscale_(depthScale);
+        d3drotate_(0, turn, 0);
+        d3dreview_(1);
+        const QImage picture = snapshot(800, 800);
+        const QRect box = boundsOf(picture, unlitColourOf20(picture));
+        const double measured = static_cast<double>(box.width()) / box.height();
+        QVERIFY2(std::abs(measured / widthPerHeight - 1) < 0.06,
+                 qPrintable(QString("%1 x %2, not %3").arg(box.width()).arg(box.height()).arg(widthPerHeight)));
+    }
+
+    // The cursor's line along depth runs through the cells of its slice (seen
+    // along the layers) or of its layer (seen along the slices), the last
+    // slice and layer too. A slice takes the volume rows whose y * 2 / 3 it is.
+    void theCursorStandsOnTheCellsOfItsSliceAndLayer_data()
+    {
+        QTest::addColumn<bool>("alongTheLayers");
+        QTest::addColumn<int>("slice");
+        QTest::addColumn<int>("layer");
+        QTest::newRow("slice 1") << true << 0 << 12;
+        QTest::newRow("slice 14, one row") << true << 13 << 12;
+        QTest::newRow("slice 21, two rows") << true << 20 << 12;
+        QTest::newRow("slice 40") << true << 39 << 12;
+        QTest::newRow("layer 1") << false << 20 << 1;
+        QTest::newRow("layer 24") << false << 20 << 24;
+    }
+    void theCursorStandsOnTheCellsOfItsSliceAndLayer()
+    {
+        QFETCH(bool, alongTheLayers);
+        QFETCH(int, slice);
+        QFETCH(int, layer);
+        std::vector<int16_t> volume(kEntries, 0);
+        for (int plane = 1; plane <= 24; ++plane)
+            for (int row = 0; row < 60; ++row)
+                if (alongTheLayers ? row * 2 / 3 == slice : plane == layer)
+                    for (int x = 1; x < 64; ++x)
+                        volume[static_cast<std::size_t>(plane * 4096 + row * 64 + x)] = 20;
+        d3dinit_(nullptr, volume.data(), kEntries - 1, 0);
+        d3dlight_(0);
+        d3drotate_(0, alongTheLayers ? 0 : -90, 0);
+        // depth position 60; the slice as the host cuts slice * 64 / 40
+        d3dmove_(static_cast<float>(layer * 2), 64 - 30, std::trunc(slice * 64.0f / 40));
+        d3dcurse_();
+        d3dreview_(1);
+        const QImage picture = snapshot(800, 800);
+        const QRect cells = boundsOf(picture, unlitColourOf20(picture));
+        const int cursor = fullestColumn(picture, kCursorColour);
+        QVERIFY2(cursor >= cells.left() && cursor <= cells.right(),
+                 qPrintable(QString("cursor at %1, cells %2..%3").arg(cursor).arg(cells.left()).arg(cells.right())));
+    }
+
+    void pitchesThatAreNoLengthLeaveTheBoxInCells()
+    {
+        std::vector<int16_t> volume(kEntries, 20);
+        startOffScreen(volume);
+        d3dreview_(1);
+        const QImage cells = snapshot();
+        d3dpitches_(2.5f, 4.f);
+        QVERIFY(snapshot() != cells);
+        for (const float wrong : {0.f, -3.f, std::nanf(""), INFINITY}) {
+            d3dpitches_(wrong, 4.f);
+            QCOMPARE(snapshot(), cells);
+        }
     }
 
     void drawsIntoItsAreaOfTheWindow()

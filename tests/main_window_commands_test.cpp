@@ -1,3 +1,4 @@
+#include "d3d.h"
 #include "main_window_run.h"
 #include "platform_dialogs.h"
 #include "port_window.h"
@@ -144,6 +145,51 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.notes(), QStringLiteral("Porosity\nat the root"));
+    }
+
+    // The report draws its own 3-D picture at its own size in either layout,
+    // renewed from the controls as they stand, and leaves the window's
+    // picture as its last renewal left it.
+    void theReportRenewsItsOwnThreeDPicture_data()
+    {
+        QTest::addColumn<bool>("threeDLayout");
+        QTest::addColumn<int>("lastLayer");
+        QTest::newRow("3-D layout, renewed") << true << 24;
+        QTest::newRow("3-D layout, last layer not renewed") << true << 3;
+        QTest::newRow("flat layout, last layer not renewed") << false << 3;
+    }
+    void theReportRenewsItsOwnThreeDPicture()
+    {
+        QFETCH(bool, threeDLayout);
+        QFETCH(int, lastLayer);
+        const QSize size(580, 547);
+        const auto snapshot = [size] {
+            QImage picture(size, QImage::Format_RGB32);
+            d3dsnapshot_(reinterpret_cast<uint32_t *>(picture.bits()), 580, 547);
+            return picture.convertToFormat(QImage::Format_RGB888);
+        };
+        CommandRun run;
+        run.d3d = RecordingD3d(true);
+        TForm1 &window = run.startWithSample();
+        window.CheckBox7->setChecked(threeDLayout);
+        window.Button3Click();  // after the load-time smoothing, as the report renews
+        window.RxSlider6->setValue(lastLayer);
+        const QImage shown = snapshot();
+        const QString report = run.environment.path("sample-report.pdf");
+        run.dialogs.onModal = [](QDialog &) { return int(QDialog::Accepted); };
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{report, 1});
+        window.Report1->trigger();
+        QVERIFY(QFile::exists(report));
+        QCOMPARE(snapshot(), shown);
+
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-png"), report, run.environment.path("picture")});
+        QVERIFY(images.waitForFinished());
+        const QImage picture = QImage(run.environment.path("picture-003.png")).convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(picture.size(), size);
+        window.Button3Click();
+        QCOMPARE(picture, snapshot());
+        QCOMPARE(picture == shown, lastLayer == 24);
     }
 
     void menusAndToolBar()

@@ -1,13 +1,18 @@
+#include "finding_readout.h"
 #include "main_window_run.h"
+#include "probe_geometry_dialog.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <cmath>
+#include <map>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -75,6 +80,19 @@ QStringList sorted(QStringList calls)
 {
     calls.sort();
     return calls;
+}
+
+// The turn and tilt the library was given in all, from the logged calls.
+QPoint turnGiven(const QStringList &calls)
+{
+    QPoint sum;
+    for (const QString &call : calls) {
+        if (!call.startsWith(QStringLiteral("d3drotate_(")))
+            continue;
+        const QStringList angles = call.mid(11).chopped(1).split(QLatin1Char(','));
+        sum += QPoint(angles[1].toInt(), angles[2].toInt());
+    }
+    return sum;
 }
 
 }  // namespace
@@ -176,8 +194,12 @@ private slots:
     {
         ThreeDRun run;
         TForm1 &window = run.startQuiet();
-        window.turn_angle = -3;
-        window.tilt_angle = 0;
+        // to turn -3 and tilt 0, tracked and picture alike
+        for (int i = 0; i < 7; ++i)
+            window.BitBtn2Click();
+        for (int i = 0; i < 2; ++i)
+            window.BitBtn3Click();
+        run.d3d.calls().clear();
         window.view_busy = 1;
         QTimer::singleShot(50, &window, [&] { window.view_busy = 0; });
         window.SpeedButton1Click();
@@ -248,6 +270,105 @@ private slots:
         TForm1 &window = run.start();
         QVERIFY(window.Timer1->isActive());
         QCOMPARE(window.Timer1->interval(), 2000);
+    }
+
+    // The tracked angles fall behind the picture at their limits and while
+    // the picture swings at the side view; a plane view still comes out
+    // exactly end-on, and the start view at its angles.
+    void planeViewsComeOutEndOnWhereTheAnglesFellBehind_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QPoint>("turnAndTilt");
+        QTest::newRow("right past the limit, F11") << "right" << "F11" << QPoint(0, 0);
+        QTest::newRow("right past the limit, F12") << "right" << "F12" << QPoint(-90, 0);
+        QTest::newRow("down past the limit, F11") << "down" << "F11" << QPoint(0, 0);
+        QTest::newRow("down past the limit, start view") << "down" << "start" << QPoint(-24, 6);
+        QTest::newRow("swung at the side view, F11") << "swing" << "F11" << QPoint(0, 0);
+        QTest::newRow("swung at the side view, F12") << "swing" << "F12" << QPoint(-90, 0);
+        QTest::newRow("in step, F12") << "" << "F12" << QPoint(-90, 0);
+    }
+    void planeViewsComeOutEndOnWhereTheAnglesFellBehind()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, view);
+        QFETCH(QPoint, turnAndTilt);
+        ThreeDRun run;
+        TForm1 &window = run.start();
+        window.Timer1->stop();
+        for (int i = 0; before == "right" && i < 20; ++i)
+            window.BitBtn2Click();
+        for (int i = 0; before == "down" && i < 30; ++i)
+            window.BitBtn4Click();
+        if (before == "swing") {
+            window.SpeedButton2Click();
+            window.idle_ticks = 119;
+            for (int i = 0; i < 8; ++i)
+                window.Timer1Timer();
+        }
+        view == "F11" ? window.SpeedButton1Click() : view == "F12" ? window.SpeedButton2Click() : window.FormDblClick();
+        QCOMPARE(turnGiven(run.d3d.calls()), turnAndTilt);
+    }
+
+    // The stored pitches reach the library at start, the dialog's when it is confirmed.
+    void theProbesPitchesReachTheLibrary()
+    {
+        ThreeDRun run;
+        run.environment.store(QStringLiteral("SlicePitch"), QStringLiteral("2.5"));
+        run.environment.store(QStringLiteral("LayerPitch"), QString());
+        TForm1 &window = run.start();
+        QCOMPARE(run.d3d.pitches(), QStringList{"2.5,0"});
+        run.dialogs.onModal = [](QDialog &dialog) {
+            auto &geometry = dynamic_cast<ProbeGeometryDialog &>(dialog);
+            geometry.slicePitchEdit->setText(QStringLiteral("1.5"));
+            geometry.layerPitchEdit->setText(QStringLiteral("4"));
+            geometry.accept();
+            return geometry.result();
+        };
+        window.Readout->ProbeGeometry1->trigger();
+        QCOMPARE(run.d3d.pitches(), (QStringList{"2.5,0", "1.5,4"}));
+    }
+
+    // While a shown scan's layer range, depth borders or threshold differ
+    // from the last renewal, a note over the 3-D area says so; F4 clears it.
+    void aNoteSaysThePictureIsOutOfDate_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("outOfDate");
+        QTest::newRow("first layer") << "RxSlider5" << 5 << true;
+        QTest::newRow("last layer") << "RxSlider6" << 20 << true;
+        QTest::newRow("top border") << "RxSlider2" << 30 << true;
+        QTest::newRow("bottom border") << "RxSlider4" << 90 << true;
+        QTest::newRow("threshold, which renews") << "RxSlider3" << 60 << false;
+        QTest::newRow("brightness, not in the picture") << "RxSlider1" << 60 << false;
+    }
+    void aNoteSaysThePictureIsOutOfDate()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, value);
+        QFETCH(bool, outOfDate);
+        ThreeDRun run;
+        TForm1 &window = run.start({QStringLiteral("velmora"), run.writeFile("sample.vlm", bundledSample())});
+        window.Timer1->stop();
+        auto *note = window.findChild<QLabel *>(QStringLiteral("RenewalNote"));
+        QVERIFY(note);
+        QVERIFY(!note->isVisibleTo(&window));
+        const std::map<QString, QSlider *> sliders{{"RxSlider1", window.RxSlider1}, {"RxSlider2", window.RxSlider2},
+                                                   {"RxSlider3", window.RxSlider3}, {"RxSlider4", window.RxSlider4},
+                                                   {"RxSlider5", window.RxSlider5}, {"RxSlider6", window.RxSlider6}};
+        sliders.at(control)->setValue(value);
+        QCOMPARE(note->isVisibleTo(&window), outOfDate);
+        QCOMPARE(note->text(), QStringLiteral("3-D picture out of date: F4 renews"));
+        const QRect area(QPoint(0, window.height() - 68 - (window.ClientArea->height() - 33 - 68)),
+                         QSize(window.ClientArea->width() - 216, window.ClientArea->height() - 33 - 68));
+        if (outOfDate)
+            QVERIFY(area.contains(note->geometry()));
+        run.press(Qt::Key_F4);
+        QVERIFY(!note->isVisibleTo(&window));
+        sliders.at(control)->setValue(value + 1);
+        window.N1Click();  // nothing shown: nothing to renew
+        QVERIFY(!note->isVisibleTo(&window));
     }
 
     void framesSwitchOnEveryClick()

@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int kSlices = 40;
-constexpr int kLayers = 24;
-constexpr int kRowsFilled = 60;      // volume rows that hold the 40 slices
-constexpr float kPlaneSpacing = 2.0f;
 constexpr float kTickLength = 5.0f;
 constexpr float kGap = 4.0f;
 constexpr float kPadding = 3.0f;     // least room between two labels
@@ -32,19 +28,6 @@ struct AxisSpec {
     QPointF preferredOutside;         // screen direction the labels lean to
 };
 
-// Centre of the volume rows that show slice n (1-based), in world x.
-float sliceWorld(int n)
-{
-    int first = -1, last = -1;
-    for (int y = 0; y < kRowsFilled; ++y) {
-        if ((2 * y) / 3 == n - 1) {
-            first = first < 0 ? y : first;
-            last = y;
-        }
-    }
-    return (first + last + 1) / 2.0f - kHalfCube;
-}
-
 std::vector<int> niceSteps(int range)
 {
     std::vector<int> steps;
@@ -57,18 +40,18 @@ std::vector<int> niceSteps(int range)
     return steps;
 }
 
-std::array<AxisSpec, 3> axisSpecs(int depthScale)
+// Slices and layers are numbered at the middle of their cells, from 1.
+std::array<AxisSpec, 3> axisSpecs(const VolumeBox &box, int depthScale)
 {
     const int deepest = 8 * depthScale;  // 128 samples, 16 per depthScale millimetres
     return {{
-        {OverlayAxis::Slice, 0, QStringLiteral("slice"), 1, kSlices, niceSteps(kSlices), sliceWorld,
-         QPointF(0.2, 1.0)},
+        {OverlayAxis::Slice, 0, QStringLiteral("slice"), 1, kShownSlices, niceSteps(kShownSlices),
+         [box](int slice) { return box.sliceX(static_cast<float>(slice) - 0.5f); }, QPointF(0.2, 1.0)},
         {OverlayAxis::Depth, 1, QStringLiteral("depth, mm"), 0, deepest, niceSteps(deepest),
-         [depthScale](int mm) { return kHalfCube - 8.0f * static_cast<float>(mm) / static_cast<float>(depthScale); },
+         [box, depthScale](int mm) { return box.depthY(8.0f * static_cast<float>(mm) / static_cast<float>(depthScale)); },
          QPointF(-1.0, 0.1)},
-        {OverlayAxis::Layer, 2, QStringLiteral("layer"), 1, kLayers, niceSteps(kLayers),
-         [](int layer) { return (static_cast<float>(layer) + 0.5f) * kPlaneSpacing - kHalfCube; },
-         QPointF(0.2, 1.0)},
+        {OverlayAxis::Layer, 2, QStringLiteral("layer"), 1, kShownLayers, niceSteps(kShownLayers),
+         [box](int layer) { return box.layerZ(static_cast<float>(layer) - 0.5f); }, QPointF(0.2, 1.0)},
     }};
 }
 
@@ -99,9 +82,10 @@ double dot(QPointF a, QPointF b)
 QPolygonF outline(const Projection &projection)
 {
     std::vector<QPointF> points;
-    for (float x : {-kHalfCube, kHalfCube})
-        for (float y : {-kHalfCube, kHalfCube})
-            for (float z : {-kHalfCube, kHalfCube})
+    const Vec3 h = projection.box().half();
+    for (float x : {-h.x, h.x})
+        for (float y : {-h.y, h.y})
+            for (float z : {-h.z, h.z})
                 points.push_back(projection.screen({x, y, z}));
     std::sort(points.begin(), points.end(),
               [](QPointF a, QPointF b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
@@ -138,17 +122,20 @@ struct Edge {
 std::optional<Edge> chooseEdge(const AxisSpec &axisSpec, const Projection &projection, float minimumLength)
 {
     const QPointF centre = projection.screen({0, 0, 0});
+    const VolumeBox &box = projection.box();
+    const float along = box.half(axisSpec.index);
+    const float bHalf = box.half(axisSpec.index == 0 ? 1 : 0), cHalf = box.half(axisSpec.index == 2 ? 1 : 2);
     std::optional<Edge> best;
     double bestScore = 0;
-    for (float b : {-kHalfCube, kHalfCube}) {
-        for (float c : {-kHalfCube, kHalfCube}) {
-            const Vec3 from = pointOn(axisSpec.index, -kHalfCube, b, c);
-            const Vec3 to = pointOn(axisSpec.index, kHalfCube, b, c);
+    for (float b : {-bHalf, bHalf}) {
+        for (float c : {-cHalf, cHalf}) {
+            const Vec3 from = pointOn(axisSpec.index, -along, b, c);
+            const Vec3 to = pointOn(axisSpec.index, along, b, c);
             const QPointF a = projection.screen(from), e = projection.screen(to);
-            const QPointF along = e - a;
-            if (std::hypot(along.x(), along.y()) < minimumLength)
+            const QPointF onScreen = e - a;
+            if (std::hypot(onScreen.x(), onScreen.y()) < minimumLength)
                 return std::nullopt;
-            QPointF outside = unit(QPointF(-along.y(), along.x()));
+            QPointF outside = unit(QPointF(-onScreen.y(), onScreen.x()));
             if (dot(outside, axisSpec.preferredOutside) < 0)
                 outside = -outside;
             const double nearness = projection.project(pointOn(axisSpec.index, 0, b, c)).z;
@@ -205,10 +192,10 @@ std::vector<int> valuesOf(const AxisSpec &axisSpec, int step)
 // The numbers of one axis at the smallest step at which none overlaps
 // another label; at the largest step, those that do not overlap.
 std::vector<OverlayLabel> numberAxis(const AxisSpec &axisSpec, const Edge &edge, const LabelPlacer &placer,
-                                     const std::vector<OverlayLabel> &placed)
+                                     const std::vector<OverlayLabel> &placed, float half)
 {
     const auto at = [&](int value) {
-        const double f = (axisSpec.world(value) + kHalfCube) / (2 * kHalfCube);
+        const double f = (axisSpec.world(value) + half) / (2 * half);
         return edge.from + (edge.to - edge.from) * f;
     };
     std::vector<OverlayLabel> labels;
@@ -271,11 +258,11 @@ std::vector<OverlayLabel> layoutAxisLabels(const Scene &scene, QSize picture)
 
     std::vector<OverlayLabel> labels;
     std::vector<std::pair<AxisSpec, Edge>> shown;
-    for (const AxisSpec &axisSpec : axisSpecs(scene.depthScale))
+    for (const AxisSpec &axisSpec : axisSpecs(projection.box(), scene.depthScale))
         if (const auto edge = chooseEdge(axisSpec, projection, minimumLength))
             shown.emplace_back(axisSpec, *edge);
     for (const auto &[axisSpec, edge] : shown) {
-        const auto numbers = numberAxis(axisSpec, edge, placer, labels);
+        const auto numbers = numberAxis(axisSpec, edge, placer, labels, projection.box().half(axisSpec.index));
         labels.insert(labels.end(), numbers.begin(), numbers.end());
     }
     for (const auto &[axisSpec, edge] : shown)

@@ -8,8 +8,11 @@
  * to d3dinit_; x runs along depth (deepest at small x), y along the slices and
  * z along the layers. A row holds the 64 sample pairs of one trace at cells
  * 64 - j (pair j = 0 the shallowest): cells 1..63 of row y carry pairs 63..1,
- * and pair 0 of row y sits in cell 0 of row y + 1. The host keeps the volume alive and may rewrite it in
- * place; the library reads it again at every d3dreview_.
+ * and pair 0 of row y sits in cell 0 of row y + 1. Rows 0..59 hold the 40
+ * slices (row y slice y * 2 / 3, cut toward zero) and planes 1..24 the 24
+ * layers; the library shows those cells, in a box of their proportions. The
+ * host keeps the volume alive and may rewrite it in place; the library reads
+ * it again at every d3dreview_.
  *
  * The picture is drawn beneath the host window's own controls, in the area set
  * by d3dzero_ and d3dsize_, whose bottom edge is counted upward from the
@@ -42,8 +45,10 @@ D3D_API void d3drotate_(float depthAxis, float vertical, float horizontal);
 D3D_API void d3dtype_(int32_t type);
 /* Switches the frame and axis marks off. */
 D3D_API void d3dzone_(void);
-/* Places the cursor at (layer * 2, 64 - depth / 2, slice * 64 / 40) in the
- * library's 64-unit cube: first along z, then along x, then along y. */
+/* Places the cursor at (layer * 2, 64 - depth / 2, slice * 64 / 40), each cut
+ * to a whole number, in the units of a 64-unit cube: first along z, then
+ * along x, then along y. It is drawn at the middle of the slice and of the
+ * layer those positions fall in, at depth 64 - x sample pairs. */
 D3D_API void d3dmove_(float zPosition, float xPosition, float yPosition);
 /* Shows the cursor. */
 D3D_API void d3dcurse_(void);
@@ -61,6 +66,11 @@ D3D_API void d3dorient_(int32_t axis);
 /* Millimetres of 16 depth samples (the scan's depth scale), for the numbers
  * of the depth axis; 20 until set. */
 D3D_API void d3ddepthscale_(int32_t millimetresPer16Samples);
+/* Millimetres from one slice to the next and from one layer to the next; 0
+ * (as until set) for one not known. With both known the box is drawn in
+ * millimetres (depth by the depth scale), else one unit a slice, a layer and
+ * a sample pair. */
+D3D_API void d3dpitches_(float sliceMillimetres, float layerMillimetres);
 /* Repaints the picture. */
 D3D_API void d3dupdate_(void);
 /* Releases the library; a second call does nothing. */

@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -144,6 +145,18 @@ void d3ddepthscale_(int32_t millimetresPer16Samples)
     if (millimetresPer16Samples <= 0 || millimetresPer16Samples == library().scene.depthScale)
         return;
     library().scene.depthScale = millimetresPer16Samples;
+    changed();
+}
+
+void d3dpitches_(float sliceMillimetres, float layerMillimetres)
+{
+    Scene &scene = library().scene;
+    const auto known = [](float pitch) { return std::isfinite(pitch) && pitch > 0 ? pitch : 0.0f; };
+    const float slice = known(sliceMillimetres), layer = known(layerMillimetres);
+    if (slice == scene.slicePitch && layer == scene.layerPitch)
+        return;
+    scene.slicePitch = slice;
+    scene.layerPitch = layer;
     changed();
 }
 

@@ -11,19 +11,26 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
-constexpr float kPlaneSpacing = 2.0f;  // planes are half as many as rows and columns
 // The light comes from above the viewer, a little from the left.
 constexpr Vec3 kLight{-0.3f, 0.7f, 0.65f};
 
-// World position of the centre of a cell: slices to the right, shallow depth
-// up, layers toward the viewer.
-Vec3 cellCentre(const VisibleCell &cell, float planeOffset)
+// Centres of n equal parts of a stretch.
+std::vector<float> partCentres(float from, float to, int n)
 {
-    return {cell.row + 0.5f - kHalfCube, kHalfCube - cell.depth - 0.5f,
-            (cell.plane + planeOffset) * kPlaneSpacing - kHalfCube};
+    std::vector<float> centres;
+    for (int i = 0; i < n; ++i)
+        centres.push_back(from + (to - from) * (static_cast<float>(i) + 0.5f) / static_cast<float>(n));
+    return centres;
+}
+
+// Squares of a given side standing a side apart cover a stretch.
+int squaresAlong(float extent, float side)
+{
+    return std::max(1, static_cast<int>(std::ceil(extent / side - 1e-3f)));
 }
 
 QRgb shaded(QRgb colour, float light)
@@ -32,6 +39,8 @@ QRgb shaded(QRgb colour, float light)
                 static_cast<int>(qBlue(colour) * light));
 }
 
+// Each cell is drawn as squares of the box's square side, as many as fill it
+// along each axis.
 class CellPainter {
 public:
     CellPainter(QImage &image, float *depth, const Scene &scene, const Projection &projection)
@@ -43,12 +52,22 @@ public:
         light_ = {kLight.x / length, kLight.y / length, kLight.z / length};
         for (int v = 0; v < static_cast<int>(colours_.size()); ++v)
             colours_[static_cast<std::size_t>(v)] = amplitudeColour(v, scene.threshold);
+        const VolumeBox &box = projection.box();
+        const float square = box.squareSide();
+        for (int row = 0; row < kRowsOfSlices; ++row) {
+            const Span span = box.rowSpan(row);
+            rowWidths_[static_cast<std::size_t>(row)] = span.to - span.from;
+            rowSquares_[static_cast<std::size_t>(row)] = partCentres(span.from, span.to, squaresAlong(span.to - span.from, square));
+        }
+        pairSquares_ = partCentres(0, -box.pairHeight(), squaresAlong(box.pairHeight(), square));
+        layerSquares_ = partCentres(0, box.layerThickness(), squaresAlong(box.layerThickness(), square));
     }
 
     // Cells whose open sides all face away are hidden behind their neighbours.
     void paintAll()
     {
         const uint8_t facing = projection_.sidesFacingViewer();
+        const VolumeBox &box = projection_.box();
         for (const VisibleCell &cell : scene_.cells) {
             if ((cell.openSides & facing) == 0)
                 continue;
@@ -56,21 +75,29 @@ public:
                                     ? colours_[static_cast<std::size_t>(std::max<int>(cell.value, 0))]
                                     : amplitudeColour(cell.value, scene_.threshold);
             const float diffuse = scene_.lit ? diffuseLight(cell) : 1.0f;
-            // two squares a plane, as planes lie twice as far apart as rows
-            paint(cellCentre(cell, 0.25f), colour, diffuse);
-            paint(cellCentre(cell, 0.75f), colour, diffuse);
+            const float top = box.depthY(static_cast<float>(cell.depth));
+            const float back = box.layerZ(static_cast<float>(cell.plane - kFirstLayerPlane));
+            for (float x : rowSquares_[static_cast<std::size_t>(cell.row)])
+                for (float y : pairSquares_)
+                    for (float z : layerSquares_)
+                        paint({x, top + y, back + z}, colour, diffuse);
         }
     }
 
 private:
     // Lambert's law on the cell's normal, lit from both sides; a cell inside
     // an even echo (no normal) is lit as a face turned half toward the light.
+    // The normal, counted in cells, is brought to world units by the cells' sides.
     float diffuseLight(const VisibleCell &cell) const
     {
         if (cell.normalX == 0 && cell.normalY == 0 && cell.normalZ == 0)
             return 0.45f + 0.55f * 0.6f;
-        const Vec3 n = projection_.turn({cell.normalY / 127.0f, cell.normalX / 127.0f, cell.normalZ / 127.0f});
-        const float facing = std::abs(n.x * light_.x + n.y * light_.y + n.z * light_.z);
+        const VolumeBox &box = projection_.box();
+        const Vec3 world{cell.normalY / rowWidths_[static_cast<std::size_t>(cell.row)], cell.normalX / box.pairHeight(),
+                         cell.normalZ / box.layerThickness()};
+        const Vec3 n = projection_.turn(world);
+        const float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+        const float facing = std::abs(n.x * light_.x + n.y * light_.y + n.z * light_.z) / length;
         return 0.45f + 0.55f * std::min(facing, 1.0f);
     }
 
@@ -106,27 +133,36 @@ private:
     float range_;
     Vec3 light_{};
     std::array<QRgb, 256> colours_{};
+    std::array<float, kRowsOfSlices> rowWidths_{};
+    std::array<std::vector<float>, kRowsOfSlices> rowSquares_;
+    std::vector<float> pairSquares_;   // below the top of a pair
+    std::vector<float> layerSquares_;  // in front of the back of a layer
 };
 
-Vec3 cursorWorld(const Scene &scene)
+// The cursor in world units: at the middle of the slice and the layer that
+// d3dmove_'s cut positions fall in, at the depth it gives.
+Vec3 cursorWorld(const Scene &scene, const VolumeBox &box)
 {
-    return {scene.cursorY - kHalfCube, scene.cursorX - kHalfCube, scene.cursorZ - kHalfCube};
+    const float slice = std::clamp(std::ceil(scene.cursorY * kShownSlices / 64.0f), 0.0f, kShownSlices - 1.0f);
+    const float layer = std::clamp(std::round(scene.cursorZ / 2.0f), 1.0f, static_cast<float>(kShownLayers));
+    const float pairs = std::clamp(64.0f - scene.cursorX, 0.0f, static_cast<float>(kShownPairs));
+    return {box.sliceX(slice + 0.5f), box.depthY(pairs), box.layerZ(layer - 0.5f)};
 }
 
 void drawSlicePlane(QPainter &painter, const Projection &projection, const Scene &scene)
 {
-    const Vec3 c = cursorWorld(scene);
-    const float h = kHalfCube;
+    const Vec3 c = cursorWorld(scene, projection.box());
+    const Vec3 h = projection.box().half();
     std::array<Vec3, 4> corners;
     switch (scene.orientAxis) {
     case 1:  // across depth
-        corners = {{{-h, c.y, -h}, {h, c.y, -h}, {h, c.y, h}, {-h, c.y, h}}};
+        corners = {{{-h.x, c.y, -h.z}, {h.x, c.y, -h.z}, {h.x, c.y, h.z}, {-h.x, c.y, h.z}}};
         break;
     case 2:  // across layers
-        corners = {{{-h, -h, c.z}, {h, -h, c.z}, {h, h, c.z}, {-h, h, c.z}}};
+        corners = {{{-h.x, -h.y, c.z}, {h.x, -h.y, c.z}, {h.x, h.y, c.z}, {-h.x, h.y, c.z}}};
         break;
     default:  // across slices
-        corners = {{{c.x, -h, -h}, {c.x, h, -h}, {c.x, h, h}, {c.x, -h, h}}};
+        corners = {{{c.x, -h.y, -h.z}, {c.x, h.y, -h.z}, {c.x, h.y, h.z}, {c.x, -h.y, h.z}}};
         break;
     }
     painter.setPen(QPen(QColor(120, 220, 255), 1, Qt::DashLine));
@@ -136,12 +172,12 @@ void drawSlicePlane(QPainter &painter, const Projection &projection, const Scene
 
 void drawCursor(QPainter &painter, const Projection &projection, const Scene &scene)
 {
-    const Vec3 c = cursorWorld(scene);
-    const float h = kHalfCube;
+    const Vec3 c = cursorWorld(scene, projection.box());
+    const Vec3 h = projection.box().half();
     painter.setPen(QPen(QColor(255, 220, 0), 1));
-    painter.drawLine(projection.screen({-h, c.y, c.z}), projection.screen({h, c.y, c.z}));
-    painter.drawLine(projection.screen({c.x, -h, c.z}), projection.screen({c.x, h, c.z}));
-    painter.drawLine(projection.screen({c.x, c.y, -h}), projection.screen({c.x, c.y, h}));
+    painter.drawLine(projection.screen({-h.x, c.y, c.z}), projection.screen({h.x, c.y, c.z}));
+    painter.drawLine(projection.screen({c.x, -h.y, c.z}), projection.screen({c.x, h.y, c.z}));
+    painter.drawLine(projection.screen({c.x, c.y, -h.z}), projection.screen({c.x, c.y, h.z}));
     painter.drawEllipse(projection.screen(c), 3.0, 3.0);
 }
 
@@ -183,10 +219,11 @@ void FrameRenderer::paintCells(const Scene &scene, QImage &frame)
     const int width = frame.width();
     depth_.resize(static_cast<std::size_t>(width) * frame.height());
     const Projection projection(scene, frame.size());
+    const Vec3 h = projection.box().half();
     QRectF reach;
-    for (float x : {-kHalfCube, kHalfCube})
-        for (float y : {-kHalfCube, kHalfCube})
-            for (float z : {-kHalfCube, kHalfCube})
+    for (float x : {-h.x, h.x})
+        for (float y : {-h.y, h.y})
+            for (float z : {-h.z, h.z})
                 reach |= QRectF(projection.screen({x, y, z}), QSizeF(0.001, 0.001));
     const int margin = projection.cellSide() + 1;
     const QRect area = reach.toAlignedRect().adjusted(-margin, -margin, margin, margin) & frame.rect();

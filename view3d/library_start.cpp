@@ -20,6 +20,11 @@ void renewVolume(const D3dFunctions &d3d, ScanVolume &volume, const UploadRange 
     d3d.d3dreview_(threshold);
 }
 
+void showPitches(const D3dFunctions &d3d, const ProbeGeometry &probe)
+{
+    d3d.d3dpitches_(static_cast<float>(probe.slicePitch.value_or(0)), static_cast<float>(probe.layerPitch.value_or(0)));
+}
+
 int32_t libraryOrientation(SliceAxis axis)
 {
     switch (axis) {

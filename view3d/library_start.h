@@ -3,6 +3,7 @@
 // renewal of its volume, shared by the main window and the command-line tool.
 
 #include "d3d_functions.h"
+#include "probe_geometry.h"
 #include "view_state.h"
 #include "volume_upload.h"
 
@@ -25,6 +26,10 @@ void startLibrary(const D3dFunctions &d3d, const LibraryStart &start, const std:
 // Builds the volume from the scan image and has the library show it above
 // threshold, its depth axis numbered by the scan's depth scale.
 void renewVolume(const D3dFunctions &d3d, ScanVolume &volume, const UploadRange &range, int threshold);
+
+// Gives the library the probe's pitches, 0 for one not known, so that it
+// draws the box in millimetres when both are known.
+void showPitches(const D3dFunctions &d3d, const ProbeGeometry &probe);
 
 // The library's slice plane for a view axis: 0 = X, 1 = Z, 2 = Y.
 int32_t libraryOrientation(SliceAxis axis);

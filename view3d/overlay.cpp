@@ -17,12 +17,12 @@ const QColor kLegendBackdrop(20, 24, 34);
 std::vector<QLineF> frameLines(const Projection &projection, const std::vector<OverlayLabel> &labels)
 {
     std::vector<QLineF> lines;
-    const float h = kHalfCube;
-    for (float a : {-h, h}) {
-        for (float b : {-h, h}) {
-            lines.emplace_back(projection.screen({-h, a, b}), projection.screen({h, a, b}));
-            lines.emplace_back(projection.screen({a, -h, b}), projection.screen({a, h, b}));
-            lines.emplace_back(projection.screen({a, b, -h}), projection.screen({a, b, h}));
+    const Vec3 h = projection.box().half();
+    for (float a : {-1.0f, 1.0f}) {
+        for (float b : {-1.0f, 1.0f}) {
+            lines.emplace_back(projection.screen({-h.x, a * h.y, b * h.z}), projection.screen({h.x, a * h.y, b * h.z}));
+            lines.emplace_back(projection.screen({a * h.x, -h.y, b * h.z}), projection.screen({a * h.x, h.y, b * h.z}));
+            lines.emplace_back(projection.screen({a * h.x, b * h.y, -h.z}), projection.screen({a * h.x, b * h.y, h.z}));
         }
     }
     for (const OverlayLabel &label : labels)
@@ -104,13 +104,13 @@ bool Overlay::View::operator==(const View &o) const
 {
     return picture == o.picture && roll == o.roll && turn == o.turn && tilt == o.tilt && zoom[0] == o.zoom[0]
            && zoom[1] == o.zoom[1] && zoom[2] == o.zoom[2] && frames == o.frames && depthScale == o.depthScale
-           && threshold == o.threshold;
+           && slicePitch == o.slicePitch && layerPitch == o.layerPitch && threshold == o.threshold;
 }
 
 Overlay::View Overlay::viewOf(const Scene &scene, QSize picture)
 {
     return {picture, scene.roll, scene.turn, scene.tilt, {scene.zoom[0], scene.zoom[1], scene.zoom[2]},
-            scene.frames, scene.depthScale, scene.threshold};
+            scene.frames, scene.depthScale, scene.slicePitch, scene.layerPitch, scene.threshold};
 }
 
 void Overlay::update(const Scene &scene, QSize picture)

@@ -46,6 +46,8 @@ private:
         float zoom[3];
         bool frames;
         int32_t depthScale;
+        float slicePitch;
+        float layerPitch;
         int32_t threshold;
         bool operator==(const View &other) const;
     };

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr float kCubeDiagonal = 111.0f;  // the cube's diagonal in cube units, with room to spare
+constexpr float kCubeDiagonal = 111.0f;  // the box's diagonal in world units, with room to spare
 constexpr float kFill = 0.8f;            // share of the smaller side the diagonal spans at zoom 1
 
 }  // namespace
@@ -20,7 +20,7 @@ int legendStripWidth(QSize picture)
     return pictureFontPixels(picture) * 5 + 16;
 }
 
-Projection::Projection(const Scene &scene, QSize picture)
+Projection::Projection(const Scene &scene, QSize picture) : box_(scene)
 {
     const float degree = static_cast<float>(M_PI / 180.0);
     const float cr = std::cos(scene.roll * degree), sr = std::sin(scene.roll * degree);
@@ -77,10 +77,15 @@ uint8_t Projection::sidesFacingViewer() const
                                 | facing(matrix_[2][2], kFront, kBack));
 }
 
-int Projection::cellSide() const
+int Projection::squareSide(float worldUnits) const
 {
     const float meanZoom = (zoom_[0] + zoom_[1] + zoom_[2]) / 3.0f;
-    return static_cast<int>(std::max(1.0f, std::ceil(scale_ * meanZoom * 1.15f)));
+    return static_cast<int>(std::max(1.0f, std::ceil(scale_ * meanZoom * 1.15f * worldUnits)));
+}
+
+int Projection::cellSide() const
+{
+    return squareSide(box_.squareSide());
 }
 
 float Projection::depthRange() const

@@ -1,21 +1,17 @@
 #pragma once
-// How the library places its 64-unit cube on the screen: the turn of the
+// How the library places the volume's box on the screen: the turn of the
 // scene, the zoom, and the part of the picture left beside the legend.
 
 #include "scene.h"
+#include "volume_box.h"
 
 #include <QPointF>
 #include <QSize>
 
 #include <array>
 
-struct Vec3 {
-    float x, y, z;
-};
-
 // World units: slices run to the right (x), shallow depth up (y), layers
-// toward the viewer (z); the cube spans -32..32 on each.
-constexpr float kHalfCube = 32.0f;
+// toward the viewer (z); the box is centred on the origin.
 
 // Text size and the width of the legend strip at the right of a picture.
 int pictureFontPixels(QSize picture);
@@ -25,6 +21,8 @@ class Projection {
 public:
     Projection(const Scene &scene, QSize picture);
 
+    const VolumeBox &box() const { return box_; }
+
     // Screen position and depth (larger is nearer) of a point in world units.
     Vec3 project(Vec3 world) const;
     QPointF screen(Vec3 world) const;
@@ -32,13 +30,16 @@ public:
     Vec3 turn(Vec3 direction) const;
     // The sides of a cell (CellSide bits) that face the viewer.
     uint8_t sidesFacingViewer() const;
-    // Side in pixels of the square drawn for one cell.
+    // Side in pixels of the square drawn for a stretch of world units.
+    int squareSide(float worldUnits) const;
+    // Side in pixels of the squares the cells are drawn with.
     int cellSide() const;
-    // Half the depth range the zoomed cube can take.
+    // Half the depth range the zoomed box can take.
     float depthRange() const;
 
 private:
     using Matrix = std::array<std::array<float, 3>, 3>;
+    VolumeBox box_;
     Matrix matrix_{};
     std::array<float, 3> zoom_{};
     float scale_ = 1.0f;

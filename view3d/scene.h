@@ -13,7 +13,8 @@ struct VisibleCell {
     int8_t plane;
     int16_t value;
     // The surface normal where the cell stands, pointing out of the echo, in
-    // 127ths: the direction in which the amplitudes around it fall.
+    // 127ths: the direction in which the amplitudes around it fall, counted
+    // in cells (x along depth, y along rows, z along planes).
     int8_t normalX;
     int8_t normalY;
     int8_t normalZ;
@@ -48,13 +49,17 @@ struct Scene {
     bool lit = false;
     bool frames = false;
     bool cursorShown = false;
-    // Cursor in cube units: x along depth, y along slices, z along layers (0..64 each).
+    // Cursor as d3dmove_ gives it, in the units of a 64-unit cube: x along
+    // depth, y along slices, z along layers.
     float cursorX = 0.0f;
     float cursorY = 0.0f;
     float cursorZ = 0.0f;
     int32_t orientAxis = 0;
     // Millimetres of 16 depth samples, for the numbers of the depth axis.
     int32_t depthScale = 20;
+    // Millimetres from slice to slice and from layer to layer; 0 unknown.
+    float slicePitch = 0.0f;
+    float layerPitch = 0.0f;
 };
 
 // Zoom factors stay within these limits.

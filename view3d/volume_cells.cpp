@@ -1,6 +1,7 @@
 #include "volume_cells.h"
 
 #include "d3d.h"
+#include "volume_box.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,10 @@ constexpr int kDepths = D3D_VOLUME_COLUMNS;
 constexpr int kRows = D3D_VOLUME_ROWS;
 constexpr int kPlanes = D3D_VOLUME_PLANES;
 
-// The volume rearranged so that a trace's pairs stand together, pair 0 first,
-// with an empty border of one cell all round so that neighbours need no checks.
+// The shown part of the volume rearranged so that a trace's pairs stand
+// together, pair 0 first, with an empty border of one cell all round so that
+// neighbours need no checks. Cells the host leaves out of the picture (rows
+// past the slices, planes outside the layers) stay empty.
 class TraceGrid {
 public:
     static constexpr int kRowStride = kDepths + 2;
@@ -26,8 +29,10 @@ public:
             const int y = start / kDepths % kRows, plane = start / (kDepths * kRows);
             const int16_t *cells = volume + start;
             const int count = std::min<int32_t>(kDepths, last - start);
+            if (plane < kFirstLayerPlane || plane >= kFirstLayerPlane + kShownLayers)
+                continue;
             for (int x = 0; x < count; ++x)
-                if (const auto place = placeOfCell(x, y))
+                if (const auto place = placeOfCell(x, y); place && place->row < kRowsOfSlices)
                     values_[index(place->depth, place->row, plane)] = cells[x];
         }
     }
@@ -53,14 +58,14 @@ uint8_t openSides(const TraceGrid &grid, std::size_t i, int32_t threshold)
 }
 
 // The normal where the cell stands, pointing out of the echo: the direction
-// in which the amplitudes around it fall. Planes lie two units apart.
+// in which the amplitudes around it fall, counted in cells along each axis.
 void setNormal(VisibleCell &cell, const TraceGrid &grid, std::size_t i)
 {
     constexpr std::ptrdiff_t row = TraceGrid::kRowStride, plane = TraceGrid::kPlaneStride;
     // depth grows downward, the picture's y upward
     const float gDepth = static_cast<float>(grid.at(i, -1) - grid.at(i, 1));
     const float gRow = static_cast<float>(grid.at(i, row) - grid.at(i, -row));
-    const float gPlane = static_cast<float>(grid.at(i, plane) - grid.at(i, -plane)) / 2;
+    const float gPlane = static_cast<float>(grid.at(i, plane) - grid.at(i, -plane));
     const float length = std::sqrt(gDepth * gDepth + gRow * gRow + gPlane * gPlane);
     if (length < 1e-3f)
         return;
@@ -86,8 +91,8 @@ std::vector<VisibleCell> readVisibleCells(const int16_t *volume, int32_t entries
     if (!volume)
         return cells;
     const TraceGrid grid(volume, entries);
-    for (int p = 0; p < kPlanes; ++p) {
-        for (int r = 0; r < kRows; ++r) {
+    for (int p = kFirstLayerPlane; p < kFirstLayerPlane + kShownLayers; ++p) {
+        for (int r = 0; r < kRowsOfSlices; ++r) {
             for (int d = 0; d < kDepths; ++d) {
                 const std::size_t i = TraceGrid::index(d, r, p);
                 const int value = grid.at(i);

@@ -16,7 +16,8 @@ struct CellPlace {
 };
 std::optional<CellPlace> placeOfCell(int x, int y);
 
-// The cells above threshold that can be seen from some side: a cell inside
-// an echo, with all six neighbours above the threshold too, is left out.
+// The cells above threshold that can be seen from some side, of the rows
+// that hold slices and the planes that hold layers: a cell inside an echo,
+// with all six neighbours above the threshold too, is left out.
 // entries is the host's highest index plus one.
 std::vector<VisibleCell> readVisibleCells(const int16_t *volume, int32_t entries, int32_t threshold);

@@ -11,6 +11,7 @@ struct UploadRange {
     int lastLayer;     // last shown layer; nothing is uploaded when it is below the first
     int topBorder;     // depth rows 0..127
     int bottomBorder;
+    bool operator==(const UploadRange &) const = default;
 };
 
 // The shown layers and depth borders of a view.

@@ -2,7 +2,7 @@
 // A recording double of the 3-D library: every call is written to a log as
 // its name and arguments ("d3drotate_(0,-24,6)"); with forward set, the call
 // also reaches the real library. The depth scales, which come with every
-// renewal, are kept apart from the log.
+// renewal, and the pitches are kept apart from the log.
 
 #include "d3d_functions.h"
 
@@ -14,7 +14,8 @@
 class RecordingD3d {
 public:
     explicit RecordingD3d(bool forward = false)
-        : log_(std::make_shared<QStringList>()), depthScales_(std::make_shared<QList<int>>()), forward_(forward)
+        : log_(std::make_shared<QStringList>()), depthScales_(std::make_shared<QList<int>>()),
+          pitches_(std::make_shared<QStringList>()), forward_(forward)
     {
     }
 
@@ -56,6 +57,12 @@ public:
             if (forward)
                 real.d3ddepthscale_(t);
         };
+        auto pitches = pitches_;
+        f.d3dpitches_ = [=](float slice, float layer) {
+            pitches->append(QStringLiteral("%1,%2").arg(slice).arg(layer));
+            if (forward)
+                real.d3dpitches_(slice, layer);
+        };
         f.d3dupdate_ = [=] { record(log, QStringLiteral("d3dupdate_"), forward, [&] { real.d3dupdate_(); }); };
         f.d3dclose_ = [=] { record(log, QStringLiteral("d3dclose_"), forward, [&] { real.d3dclose_(); }); };
         return f;
@@ -63,6 +70,8 @@ public:
 
     QStringList &calls() { return *log_; }
     QList<int> &depthScales() { return *depthScales_; }
+    // "slice,layer" of every d3dpitches_.
+    QStringList &pitches() { return *pitches_; }
 
     // The calls without the repaints, which come whenever the window paints.
     QStringList callsWithoutRepaints() const
@@ -83,5 +92,6 @@ private:
 
     std::shared_ptr<QStringList> log_;
     std::shared_ptr<QList<int>> depthScales_;
+    std::shared_ptr<QStringList> pitches_;
     bool forward_;
 };

@@ -35,7 +35,8 @@ std::optional<TurnOptions> takeTurnOptions(CommandLine &line)
     return options;
 }
 
-QImage drawThreeDPicture(ScanVolume &volume, const ViewState &view, const TurnOptions &turn, QSize size)
+QImage drawThreeDPicture(ScanVolume &volume, const ViewState &view, const ProbeGeometry &probe, const TurnOptions &turn,
+                         QSize size)
 {
     const D3dFunctions d3d;
     LibraryStart start;
@@ -45,6 +46,7 @@ QImage drawThreeDPicture(ScanVolume &volume, const ViewState &view, const TurnOp
         const auto cursor = cursorForLibrary(view.layer, view.depth, view.slice);
         d3d.d3dmove_(cursor[0], cursor[1], cursor[2]);
     });
+    showPitches(d3d, probe);
     d3d.d3dorient_(libraryOrientation(view.axis));
     renewVolume(d3d, volume, uploadRangeOf(view), view.threshold);
     d3d.d3drotate_(0.0f, turn.turn, turn.tilt);

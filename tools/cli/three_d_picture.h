@@ -1,8 +1,10 @@
 #pragma once
 // The 3-D picture as the tool draws it: the 3-D library started off screen,
-// one renewal of the volume and the given turn, tilt and zoom steps.
+// the probe's pitches, one renewal of the volume and the given turn, tilt and
+// zoom steps.
 
 #include "command_line.h"
+#include "probe_geometry.h"
 #include "scan_volume.h"
 
 #include <QImage>
@@ -20,4 +22,5 @@ struct TurnOptions {
 // with the reason reported, for a malformed or out-of-range one.
 std::optional<TurnOptions> takeTurnOptions(CommandLine &line);
 
-QImage drawThreeDPicture(ScanVolume &volume, const ViewState &view, const TurnOptions &turn, QSize size);
+QImage drawThreeDPicture(ScanVolume &volume, const ViewState &view, const ProbeGeometry &probe, const TurnOptions &turn,
+                         QSize size);

@@ -1,12 +1,14 @@
 // velmora-cli view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS]
-// [--frames on|off] [--size WxH] --output OUT.png: the 3-D picture drawn off
-// screen by the 3-D library after its start, one renewal and the given turn.
+// [--frames on|off] [--slice-pitch MM] [--layer-pitch MM] [--size WxH]
+// --output OUT.png: the 3-D picture drawn off screen by the 3-D library after
+// its start, one renewal and the given turn.
 
 #include "cli_commands.h"
 
 #include "command_line.h"
 #include "picture_limits.h"
 #include "png_file.h"
+#include "probe_options.h"
 #include "scan_loading.h"
 #include "three_d_picture.h"
 
@@ -20,11 +22,14 @@ int runView3d(const QStringList &arguments)
     ViewState view;
     line.takeViewOptions(view);
     const auto turn = takeTurnOptions(line);
+    ProbeGeometry probe;
+    const bool pitchesRead = takePitch(line, QStringLiteral("--slice-pitch"), probe.slicePitch)
+                             && takePitch(line, QStringLiteral("--layer-pitch"), probe.layerPitch);
     const auto size = line.takeSize(QStringLiteral("--size"), kDesignThreeDArea, kLargestThreeDSide);
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QString file = line.takeFile();
-    if (line.failed() || !turn || !size || !output) {
-        if (!line.failed() && turn)
+    if (line.failed() || !turn || !pitchesRead || !size || !output) {
+        if (!line.failed() && turn && pitchesRead)
             reportFailure(QStringLiteral("usage: velmora-cli view3d FILE [view options] ... --output OUT.png"));
         return 2;
     }
@@ -32,6 +37,6 @@ int runView3d(const QStringList &arguments)
     if (!loadScan(file, *volume))
         return 1;
 
-    const QImage picture = drawThreeDPicture(*volume, view, *turn, *size);
+    const QImage picture = drawThreeDPicture(*volume, view, probe, *turn, *size);
     return fileWritten(*output, savePngFile(*output, picture.convertToFormat(QImage::Format_RGB888))) ? 0 : 1;
 }
