@@ -11,9 +11,7 @@
 
 #include <optional>
 
-class QAction;
 class QLabel;
-class QMenu;
 class QSlider;
 class TForm1;
 class TracePlotView;
@@ -44,12 +42,6 @@ public:
     QLabel *StatusSection;
     TracePlotView *PanelPlot;
     TracePlotView *PlotWindow;
-    QMenu *ReadingsMenu;
-    QAction *SetReference1;
-    QAction *ClearReference1;
-    QAction *ClearMeasure1;
-    QAction *TracePlot1;
-    QAction *ProbeGeometry1;
     QLabel *ThresholdValue;
     QLabel *BrightnessValue;
 
@@ -57,8 +49,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createActions();
-    void addPopupItems();
     QLabel *showValueBeside(QSlider *slider);
     void placePanelPlot();
     void readSettings();

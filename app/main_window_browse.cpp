@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QLabel>
 
-void TForm1::Gatemaximum1Click()
+void TForm1::toggleGateMaximum()
 {
     Image1Click();
 }
@@ -21,7 +21,7 @@ void TForm1::showGateNote()
     GateNote->setVisible(!note.isEmpty());
 }
 
-void TForm1::Browsescans1Click()
+void TForm1::browseScans()
 {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Folder;

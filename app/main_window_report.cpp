@@ -37,7 +37,7 @@ QImage TForm1::threeDSnapshot() const
     return picture;
 }
 
-void TForm1::Report1Click()
+void TForm1::writeReport()
 {
     if (!Readout->scanLoaded()) {
         showErrorMessage(QStringLiteral("No scan is shown: there is nothing to report."));

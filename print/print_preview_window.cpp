@@ -31,7 +31,6 @@ namespace {
 
 constexpr int kHighestZoom = 10;
 constexpr int kScrollReach = 25;
-constexpr quint32 kDigitOneScanCode = 10;  // the "1" key of the main keyboard
 
 QScrollBar *hiddenScrollBar(Qt::Orientation orientation)
 {
@@ -290,23 +289,11 @@ void TForm2::ScrollBar1Change()
 
 bool TForm2::keyPreview(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
 {
-    switch (key) {
-    case Qt::Key_F2:
-        RxSpeedButton3Click();
-        return true;
-    case Qt::Key_F3:
-        BitBtn6Click();
-        return true;
-    case Qt::Key_F4:
-        Setfields1Click();
-        return true;
-    default:
-        break;
-    }
-    const bool digitOne = (key == Qt::Key_1 && !(modifiers & Qt::KeypadModifier)) || scanCode == kDigitOneScanCode;
-    if (digitOne) {
-        CheckBox4Click();
-        return true;
+    for (const PreviewKey &row : keyTable()) {
+        if (runsOnKey(row, key, modifiers, scanCode)) {
+            (this->*row.handler)();
+            return true;
+        }
     }
     return false;
 }

@@ -244,7 +244,7 @@ private slots:
             geometry.accept();
             return geometry.result();
         };
-        window.Readout->ProbeGeometry1->trigger();
+        menuItem(window, "probe-geometry")->trigger();
         QVERIFY(refusedStayedOpen);
         QCOMPARE(run.dialogs.messages.size(), 1);
         QVERIFY(run.dialogs.messages[0].text.contains(QStringLiteral("slice pitch \"-3\" is not a positive number")));
@@ -300,7 +300,7 @@ private slots:
         // above the status bar, which lies over the foot of the panel
         QVERIFY(window.Panel1->mapTo(window.ClientArea, plot->geometry().bottomLeft()).y() < window.StatusBar1->y());
         QVERIFY(!window.Readout->PlotWindow->isVisible());
-        window.Readout->TracePlot1->trigger();
+        menuItem(window, "trace-plot")->trigger();
         QVERIFY(window.Readout->PlotWindow->isVisible());
     }
 };
