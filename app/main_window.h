@@ -146,11 +146,11 @@ public:
     void CheckBox7Click();
     void FormDragOver();
     // The mouse on the 3-D picture
-    void FormMouseDown(Qt::MouseButton button, QPoint at);
-    void FormMouseMove(QPoint at);
-    void FormMouseUp();
-    void FormMouseWheel(int delta);
-    void FormDblClick();
+    void pressOnPicture(Qt::MouseButton button, QPoint at);
+    void dragOnPicture(QPoint at);
+    void releaseOnPicture();
+    void wheelOnPicture(int delta);
+    void returnToStartView();
 
     // The volume and the fields of the window.
     ScanVolume volume;

@@ -70,7 +70,7 @@ void TForm2::createControls()
 {
     MainMenu1 = new QMenuBar(this);
     Setfields1 = MainMenu1->addMenu(QStringLiteral("&Print settings"))->addAction(QStringLiteral("Set &fields"));
-    Addinfo1 = MainMenu1->addMenu(QStringLiteral("&Image Setting"))->addAction(QStringLiteral("&Add info"));
+    AddInfoItem = MainMenu1->addMenu(QStringLiteral("&Image Setting"))->addAction(QStringLiteral("&Add info"));
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -123,7 +123,7 @@ void TForm2::connectControls()
     connect(ToolButton2, &QAction::triggered, this, guarded(this, &TForm2::BitBtn6Click));
     connect(ToolButton4, &QAction::triggered, this, guarded(this, &TForm2::Setfields1Click));
     connect(Setfields1, &QAction::triggered, this, guarded(this, &TForm2::Setfields1Click));
-    connect(Addinfo1, &QAction::triggered, this, guarded(this, &TForm2::CheckBox4Click));
+    connect(AddInfoItem, &QAction::triggered, this, guarded(this, &TForm2::CheckBox4Click));
     connect(CheckBox4, &QCheckBox::clicked, this, guarded(this, &TForm2::CheckBox4Click));
     connect(Image1, &BitmapView::mousePressed, this,
             [this](Qt::MouseButton button) { runGuarded([&] { Image1MouseDown(button); }); });

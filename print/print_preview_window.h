@@ -60,7 +60,7 @@ public:
 
     QMenuBar *MainMenu1;
     QAction *Setfields1;
-    QAction *Addinfo1;
+    QAction *AddInfoItem;
     QToolBar *ToolBar1;
     QAction *ToolButton1;
     QAction *ToolButton2;
