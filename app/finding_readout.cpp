@@ -1,8 +1,8 @@
 #include "finding_readout.h"
 
 #include "bitmap_view.h"
+#include "command_table.h"
 #include "dialog_seam.h"
-#include "handler_guard.h"
 #include "main_layout.h"
 #include "main_window.h"
 #include "measure_overlay.h"
@@ -11,12 +11,9 @@
 #include "settings_store.h"
 #include "trace_plot_view.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QSlider>
 #include <QStatusBar>
@@ -50,14 +47,6 @@ QString pitchText(const std::optional<double> &pitch)
     return pitch ? QString::number(*pitch, 'g', 10) : QString();
 }
 
-QMenu *menuHolding(QMenuBar *bar, QAction *item)
-{
-    for (QAction *action : bar->actions())
-        if (action->menu() && action->menu()->actions().contains(item))
-            return action->menu();
-    return nullptr;
-}
-
 }  // namespace
 
 FindingReadout::FindingReadout(TForm1 &window) : QObject(&window), window_(window)
@@ -67,57 +56,20 @@ FindingReadout::FindingReadout(TForm1 &window) : QObject(&window), window_(windo
     PanelPlot = new TracePlotView(window_.Panel1);
     PanelPlotHint = new QLabel(window_.Panel1);
     PanelPlotHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PanelPlotHint->setText(QStringLiteral("Trace plot: %1").arg(keyOfCommand("trace-plot")));
+    PanelPlotHint->setToolTip(QStringLiteral("No room for the trace plot here: Readings \u25b8 Trace plot window"));
     PanelPlotHint->hide();
     PlotWindow = new TracePlotView(&window_, Qt::Tool);
     PlotWindow->setWindowTitle(QStringLiteral("Trace plot"));
     PlotWindow->resize(kPlotWindowSize);
     ThresholdValue = showValueBeside(window_.RxSlider3);
     BrightnessValue = showValueBeside(window_.RxSlider1);
-    createActions();
-    addPopupItems();
     window_.Image3->setOverlay([this](QPainter &painter) {
         if (measurePoint_)
             drawMeasureOverlay(painter, measureLine(window_.viewState(), *measurePoint_, window_.geometry));
     });
     window_.Panel1->installEventFilter(this);
     readSettings();
-}
-
-void FindingReadout::createActions()
-{
-    ReadingsMenu = new QMenu(QStringLiteral("&Readings"), window_.MainMenu1);
-    window_.MainMenu1->insertMenu(window_.About1, ReadingsMenu);
-    SetReference1 = ReadingsMenu->addAction(QStringLiteral("Set &reference"));
-    SetReference1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    ClearReference1 = ReadingsMenu->addAction(QStringLiteral("C&lear reference"));
-    ClearReference1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    ClearMeasure1 = ReadingsMenu->addAction(QStringLiteral("Clear &measure point"));
-    ClearMeasure1->setShortcut(QKeySequence(Qt::Key_Escape));
-    ReadingsMenu->addSeparator();
-    TracePlot1 = ReadingsMenu->addAction(QStringLiteral("&Trace plot window"));
-    TracePlot1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    PanelPlotHint->setText(
-        QStringLiteral("Trace plot: %1").arg(TracePlot1->shortcut().toString(QKeySequence::NativeText)));
-    PanelPlotHint->setToolTip(QStringLiteral("No room for the trace plot here: Readings \u25b8 Trace plot window"));
-    ProbeGeometry1 = new QAction(QStringLiteral("Probe geometry\u2026"), this);
-    if (QMenu *setup = menuHolding(window_.MainMenu1, window_.Option1))
-        setup->addAction(ProbeGeometry1);
-    for (QAction *action : {SetReference1, ClearReference1, ClearMeasure1, TracePlot1})
-        window_.addAction(action);
-    connect(SetReference1, &QAction::triggered, this, guarded(this, &FindingReadout::setReference));
-    connect(ClearReference1, &QAction::triggered, this, guarded(this, &FindingReadout::clearReference));
-    connect(ClearMeasure1, &QAction::triggered, this, guarded(this, &FindingReadout::clearMeasurePoint));
-    connect(TracePlot1, &QAction::triggered, this, guarded(this, &FindingReadout::showPlotWindow));
-    connect(ProbeGeometry1, &QAction::triggered, this, guarded(this, &FindingReadout::editProbeGeometry));
-}
-
-// The same commands on the slice image's own menu, after its items.
-void FindingReadout::addPopupItems()
-{
-    window_.PopupMenu1->addSeparator();
-    window_.PopupMenu1->addAction(SetReference1);
-    window_.PopupMenu1->addAction(ClearReference1);
-    window_.PopupMenu1->addAction(ClearMeasure1);
 }
 
 QLabel *FindingReadout::showValueBeside(QSlider *slider)

@@ -11,9 +11,7 @@
 
 #include <optional>
 
-class QAction;
 class QLabel;
-class QMenu;
 class QSlider;
 class TForm1;
 class TracePlotView;
@@ -45,12 +43,6 @@ public:
     TracePlotView *PanelPlot;
     QLabel *PanelPlotHint;  // where the plot went when the panel has no room for it
     TracePlotView *PlotWindow;
-    QMenu *ReadingsMenu;
-    QAction *SetReference1;
-    QAction *ClearReference1;
-    QAction *ClearMeasure1;
-    QAction *TracePlot1;
-    QAction *ProbeGeometry1;
     QLabel *ThresholdValue;
     QLabel *BrightnessValue;
 
@@ -62,8 +54,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createActions();
-    void addPopupItems();
     QLabel *showValueBeside(QSlider *slider);
     void placePanelPlot();
     void readSettings();

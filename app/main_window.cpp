@@ -85,31 +85,12 @@ TForm1::~TForm1()
         d3d_.d3dclose_();
 }
 
+// The commands' menu items and tool buttons are connected as they are made
+// from the command table (main_window_menus.cpp).
 void TForm1::connectControls()
 {
-    connect(N1, &QAction::triggered, this, guarded(this, &TForm1::N1Click));
-    connect(Copy1, &QAction::triggered, this, guarded(this, &TForm1::Copy1Click));
-    connect(Open1, &QAction::triggered, this, guarded(this, &TForm1::Open1Click));
-    connect(Browsescans1, &QAction::triggered, this, guarded(this, &TForm1::Browsescans1Click));
-    connect(Report1, &QAction::triggered, this, guarded(this, &TForm1::Report1Click));
-    connect(Gatemaximum1, &QAction::triggered, this, guarded(this, &TForm1::Gatemaximum1Click));
-    connect(Receivedata1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));
-    connect(ToolButton4, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton4Click));
-    connect(Option1, &QAction::triggered, this, guarded(this, &TForm1::Option1Click));
-    connect(ToolButton3, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton6Click));
-    connect(Saveas1, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
-    connect(ToolButton9, &QAction::triggered, this, guarded(this, &TForm1::ToolButton9Click));
-    connect(Copydata1, &QAction::triggered, this, guarded(this, &TForm1::Copydata1Click));
-    connect(Printimage1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton3Click));
-    connect(ToolButton2, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton3Click));
     connect(Image3, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { PopupMenu1->popup(Image3->mapToGlobal(at)); });
-    connect(ToolButton1, &QAction::triggered, this, guarded(this, &TForm1::RxSpeedButton2Click));
-    connect(ToolButton6, &QAction::triggered, this, guarded(this, &TForm1::Button3Click));
-    connect(Exit1, &QAction::triggered, this, guarded(this, &TForm1::Exit1Click));
-    connect(ToolButton8, &QAction::triggered, this, guarded(this, &TForm1::Exit1Click));
-    connect(About1, &QAction::triggered, this, guarded(this, &TForm1::About1Click));
-    connect(Keys1, &QAction::triggered, this, guarded(this, &TForm1::Keys1Click));
     connect(CheckBox1, &QCheckBox::toggled, this, guarded(this, &TForm1::CheckBox1Click));
     connect(CheckBox7, &QCheckBox::toggled, this, guarded(this, &TForm1::CheckBox7Click));
     connectSliceControls();

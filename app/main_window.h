@@ -4,10 +4,10 @@
 // Its handlers are defined in files by subsystem.
 
 #include "application_windows.h"
+#include "command_table.h"
 #include "d3d_functions.h"
 #include "dialog_seam.h"
 #include "export_writers.h"
-#include "program_keys.h"
 #include "scan_volume.h"
 #include "page_composition.h"
 #include "pointer_steps.h"
@@ -72,18 +72,18 @@ public:
     // The file named on the command line, if any.
     void TakeCommandLineFile(bool &open_at_start);
     // Help: the window that lists every key.
-    void Keys1Click();
-    // The main window's keys, in the order they are tried.
-    static const std::vector<MainWindowKey> &keyTable();
+    void showKeys();
+    // Every command of the window: its menu items, tool buttons and keys.
+    static const std::vector<MainCommand> &commandTable();
 
     // Files
     void OpenTGO();
     void Open1Click();
     // Opens path as a file chosen in the open dialog is opened.
     void OpenChosenFile(const QString &path);
-    void Browsescans1Click();
-    void Report1Click();
-    void Gatemaximum1Click();
+    void browseScans();
+    void writeReport();
+    void toggleGateMaximum();
     void RxSpeedButton2Click();
     void ToolButton9Click();
     void SaveScanFile(const QString &path);
@@ -148,11 +148,11 @@ public:
     void CheckBox7Click();
     void FormDragOver();
     // The mouse on the 3-D picture
-    void FormMouseDown(Qt::MouseButton button, QPoint at);
-    void FormMouseMove(QPoint at);
-    void FormMouseUp();
-    void FormMouseWheel(int delta);
-    void FormDblClick();
+    void pressOnPicture(Qt::MouseButton button, QPoint at);
+    void dragOnPicture(QPoint at);
+    void releaseOnPicture();
+    void wheelOnPicture(int delta);
+    void returnToStartView();
 
     // The volume and the fields of the window.
     ScanVolume volume;
@@ -193,15 +193,11 @@ public:
     QMenuBar *MainMenu1;
     QAction *N1;
     QAction *Open1;
-    QAction *Browsescans1;
-    QAction *Report1;
-    QAction *Gatemaximum1;
+    QAction *GateMaximumItem;
     QAction *Saveas1;
-    QAction *Receivedata1;
     QAction *Exit1;
     QAction *Option1;
     QAction *About1;
-    QAction *Keys1;
 
     // The client area and its panels
     QWidget *ClientArea;
@@ -236,7 +232,6 @@ public:
     QMenu *PopupMenu1;
     QAction *Copy1;
     QAction *Copydata1;
-    QAction *Printimage1;
 
     // Right-hand panel
     QSlider *RxSlider1;
@@ -301,8 +296,9 @@ protected:
 
 private:
     void createMenus();
-    QAction *addMenuItem(QMenu *menu, const QString &text, void (TForm1::*keyCommand)() = nullptr);
+    QAction *makeMenuItem(const MainCommand &command);
     void createToolBar();
+    void addToolButton(QAction *TForm1::*button);
     void createPanels();
     void createSliceView();
     void createRightPanel();
@@ -351,7 +347,6 @@ private:
     // Puts back the caption and the name of the scan shown after a file that was not loaded.
     void keepShownFile(const QString &caption);
     void reportMissingBytes(int firstMissing);
-    void createPopupMenu();
     void showGateNote();
     void drawCross(int x, int y);
     void pickCell(int x, int y);

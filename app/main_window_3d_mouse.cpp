@@ -38,14 +38,14 @@ bool TForm1::onPicture(QPoint at) const
     return pictureArea().contains(at);
 }
 
-void TForm1::FormMouseDown(Qt::MouseButton button, QPoint at)
+void TForm1::pressOnPicture(Qt::MouseButton button, QPoint at)
 {
     idle_ticks = 0;
     picture_dragged_ = button == Qt::LeftButton;
     picture_drag_.start(at);
 }
 
-void TForm1::FormMouseMove(QPoint at)
+void TForm1::dragOnPicture(QPoint at)
 {
     idle_ticks = 0;
     const DragSteps::Steps steps = picture_drag_.moveTo(at);
@@ -55,12 +55,12 @@ void TForm1::FormMouseMove(QPoint at)
         steps.tilt > 0 ? BitBtn4Click() : BitBtn3Click();
 }
 
-void TForm1::FormMouseUp()
+void TForm1::releaseOnPicture()
 {
     picture_dragged_ = false;
 }
 
-void TForm1::FormMouseWheel(int delta)
+void TForm1::wheelOnPicture(int delta)
 {
     idle_ticks = 0;
     const int steps = picture_wheel_.turn(delta);
@@ -68,7 +68,7 @@ void TForm1::FormMouseWheel(int delta)
         steps > 0 ? BitBtn9Click() : BitBtn10Click();
 }
 
-void TForm1::FormDblClick()
+void TForm1::returnToStartView()
 {
     idle_ticks = 0;
     picture_dragged_ = false;
@@ -85,33 +85,33 @@ void TForm1::mousePressEvent(QMouseEvent *event)
 {
     if (!onPicture(event->position().toPoint()))
         return QWidget::mousePressEvent(event);
-    runGuarded([&] { FormMouseDown(event->button(), event->position().toPoint()); });
+    runGuarded([&] { pressOnPicture(event->button(), event->position().toPoint()); });
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent *event)
 {
     if (!picture_dragged_ || !(event->buttons() & Qt::LeftButton))
         return QWidget::mouseMoveEvent(event);
-    runGuarded([&] { FormMouseMove(event->position().toPoint()); });
+    runGuarded([&] { dragOnPicture(event->position().toPoint()); });
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent *event)
 {
     if (!picture_dragged_)
         return QWidget::mouseReleaseEvent(event);
-    runGuarded([&] { FormMouseUp(); });
+    runGuarded([&] { releaseOnPicture(); });
 }
 
 void TForm1::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || !onPicture(event->position().toPoint()))
         return QWidget::mouseDoubleClickEvent(event);
-    runGuarded([&] { FormDblClick(); });
+    runGuarded([&] { returnToStartView(); });
 }
 
 void TForm1::wheelEvent(QWheelEvent *event)
 {
     if (!onPicture(event->position().toPoint()))
         return QWidget::wheelEvent(event);
-    runGuarded([&] { FormMouseWheel(event->angleDelta().y()); });
+    runGuarded([&] { wheelOnPicture(event->angleDelta().y()); });
 }

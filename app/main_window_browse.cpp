@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QToolBar>
 
-void TForm1::Gatemaximum1Click()
+void TForm1::toggleGateMaximum()
 {
     Image1Click();
 }
@@ -23,7 +23,7 @@ void TForm1::showGateNote()
     GateNote->setVisible(!note.isEmpty());
 }
 
-void TForm1::Browsescans1Click()
+void TForm1::browseScans()
 {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Folder;

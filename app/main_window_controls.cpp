@@ -7,21 +7,16 @@
 #include "main_layout.h"
 #include "main_window.h"
 #include "ruler_pictures.h"
-#include "tool_icons.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -107,66 +102,6 @@ constexpr QSize kAScanSize{200, 120};
 
 }  // namespace
 
-// A menu item that shows the key of its command after the tab: the key
-// itself stays the window's, so that it runs exactly what the key runs.
-QAction *TForm1::addMenuItem(QMenu *menu, const QString &text, void (TForm1::*keyCommand)())
-{
-    const QString key = keyCommand ? keyOfCommand(keyCommand) : QString();
-    return menu->addAction(key.isEmpty() ? text : text + QLatin1Char('\t') + key);
-}
-
-void TForm1::createMenus()
-{
-    MainMenu1 = new QMenuBar(this);
-    QMenu *file = MainMenu1->addMenu(QStringLiteral("&File"));
-    N1 = addMenuItem(file, QStringLiteral("&New"));
-    Receivedata1 = addMenuItem(file, QStringLiteral("R&eceive data"), &TForm1::RxSpeedButton4Click);
-    Open1 = addMenuItem(file, QStringLiteral("&Open file"), &TForm1::RxSpeedButton2Click);
-    Browsescans1 = file->addAction(QStringLiteral("&Browse scans…"));
-    Browsescans1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    Saveas1 = addMenuItem(file, QStringLiteral("Save d&ata"), &TForm1::ToolButton9Click);
-    Report1 = file->addAction(QStringLiteral("&Report…"));
-    Report1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    file->addSeparator();
-    // F10 is the shutdown prompt; the program exits with the desktop's usual key
-    Exit1 = addMenuItem(file, QStringLiteral("E&xit"));
-    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    QMenu *view = MainMenu1->addMenu(QStringLiteral("&View"));
-    Gatemaximum1 = view->addAction(QStringLiteral("&Gate maximum"));
-    Gatemaximum1->setCheckable(true);
-    Gatemaximum1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    QMenu *setup = MainMenu1->addMenu(QStringLiteral("&Setup"));
-    Option1 = addMenuItem(setup, QStringLiteral("IR setup"), &TForm1::RxSpeedButton6Click);
-    About1 = MainMenu1->addAction(QStringLiteral("About"));
-    QMenu *help = MainMenu1->addMenu(QStringLiteral("&Help"));
-    Keys1 = addMenuItem(help, QStringLiteral("&Keys"));
-}
-
-void TForm1::createToolBar()
-{
-    CoolBar1 = new QToolBar(ClientArea);
-    CoolBar1->setMovable(false);
-    CoolBar1->setAutoFillBackground(true);
-    ToolButton1 = CoolBar1->addAction(toolIcon(ToolIcon::Open), QStringLiteral("Open"));
-    ToolButton1->setToolTip(QStringLiteral("Open file(F5)"));
-    ToolButton9 = CoolBar1->addAction(toolIcon(ToolIcon::Save), QStringLiteral("Save"));
-    ToolButton9->setToolTip(QStringLiteral("Save data(F8)"));
-    ToolButton2 = CoolBar1->addAction(toolIcon(ToolIcon::Print), QStringLiteral("Print"));
-    ToolButton2->setToolTip(QStringLiteral("Print data(F6)"));
-    ToolButton3 = CoolBar1->addAction(toolIcon(ToolIcon::Setup), QStringLiteral("Setup"));
-    ToolButton3->setToolTip(QStringLiteral("Setup(F7)"));
-    ToolButton4 = CoolBar1->addAction(toolIcon(ToolIcon::Receive), QStringLiteral("Receive"));
-    ToolButton4->setToolTip(QStringLiteral("Receive data(F9)"));
-    CoolBar1->addSeparator();
-    RxLabel6 = new QLabel(CoolBar1);
-    CoolBar1->addWidget(RxLabel6);
-    CoolBar1->addSeparator();
-    ToolButton6 = CoolBar1->addAction(toolIcon(ToolIcon::Renew), QStringLiteral("Renew"));
-    ToolButton6->setToolTip(QStringLiteral("Renew image(F4)"));
-    ToolButton8 = CoolBar1->addAction(toolIcon(ToolIcon::Exit), QStringLiteral("Exit"));
-    ToolButton8->setToolTip(QStringLiteral("Exit(%1)").arg(Exit1->shortcut().toString(QKeySequence::NativeText)));
-}
-
 void TForm1::createPanels()
 {
     using namespace MainDesign;
@@ -219,17 +154,6 @@ void TForm1::createSliceView()
     image3Bitmap = makeSliceBitmap(Image7->width() - Image8->width(), Image8->height());
     Image3 = new BitmapView(Panel5, image3Bitmap, BitmapView::Fit::OwnSize);
     Image3->setGeometry(kRulerThickness, 0, 245 - kRulerThickness, 261 - kRulerThickness);
-    createPopupMenu();
-}
-
-// The menu of the slice image.
-void TForm1::createPopupMenu()
-{
-    PopupMenu1 = new QMenu(this);
-    Copy1 = addMenuItem(PopupMenu1, QStringLiteral("&Copy image"));
-    Copydata1 = addMenuItem(PopupMenu1, QStringLiteral("Copy &data"));
-    Printimage1 = addMenuItem(PopupMenu1, QStringLiteral("&Print image"), &TForm1::RxSpeedButton3Click);
-    PopupMenu1->addAction(Gatemaximum1);
     Image3->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 

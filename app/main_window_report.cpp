@@ -25,7 +25,7 @@ QString suggestedReportName(const QString &scan)
 
 }  // namespace
 
-void TForm1::Report1Click()
+void TForm1::writeReport()
 {
     if (!Readout->scanLoaded()) {
         showErrorMessage(QStringLiteral("No scan is shown: there is nothing to report."));

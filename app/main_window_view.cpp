@@ -37,7 +37,7 @@ ViewState TForm1::viewState() const
     view.brightness = RxSlider1->value();
     view.threshold = RxSlider3->value();
     view.smoothing = smoothing;
-    view.showGateMaximum = Gatemaximum1->isChecked();
+    view.showGateMaximum = GateMaximumItem->isChecked();
     return view;
 }
 

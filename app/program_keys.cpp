@@ -1,40 +1,38 @@
 #include "program_keys.h"
 
+#include "command_table.h"
 #include "main_window.h"
+#include "preview_keys.h"
+#include "print_preview_window.h"
 
-#include <QAction>
-#include <QKeySequence>
+#include <algorithm>
 
-QString keyName(const MainWindowKey &key)
+namespace {
+
+// The window's own keys, the Alt keys before the F-keys, each group in the
+// order of the keys.
+std::vector<const MainCommand *> windowKeysInOrder()
 {
-    const QKeyCombination combination(
-        key.shift == MainWindowKey::Shift::ExactlyAlt ? Qt::AltModifier : Qt::NoModifier, Qt::Key(key.key));
-    return QKeySequence(combination).toString(QKeySequence::NativeText);
+    std::vector<const MainCommand *> keys;
+    for (const MainCommand &command : TForm1::commandTable())
+        if (command.keyHandling == KeyHandling::ExactShift || command.keyHandling == KeyHandling::AnyShift)
+            keys.push_back(&command);
+    std::stable_sort(keys.begin(), keys.end(), [](const MainCommand *a, const MainCommand *b) {
+        return std::pair(a->keyHandling, a->key.key()) < std::pair(b->keyHandling, b->key.key());
+    });
+    return keys;
 }
 
-QString keyOfCommand(void (TForm1::*handler)())
-{
-    for (const MainWindowKey &key : TForm1::keyTable())
-        if (key.handler == handler)
-            return keyName(key);
-    return {};
-}
+}  // namespace
 
-QList<KeyHelp> programKeys(const QList<QAction *> &commands)
+QList<KeyHelp> programKeys()
 {
-    const QString mainWindow = QStringLiteral("Main window");
     QList<KeyHelp> keys;
-    for (const MainWindowKey &key : TForm1::keyTable())
-        keys.append({mainWindow, keyName(key), QString::fromUtf8(key.does)});
-    QStringList listed;
-    for (const QAction *command : commands) {
-        const QString chord = command->shortcut().toString(QKeySequence::NativeText);
-        if (chord.isEmpty() || listed.contains(chord))
-            continue;
-        listed << chord;
-        QString does = command->text().section(QLatin1Char('\t'), 0, 0);
-        keys.append({QStringLiteral("Menus"), chord, does.remove(QLatin1Char('&'))});
-    }
+    for (const MainCommand *command : windowKeysInOrder())
+        keys.append({QStringLiteral("Main window"), keyName(*command), descriptionOf(*command)});
+    for (const MainCommand &command : TForm1::commandTable())
+        if (command.keyHandling == KeyHandling::MenuShortcut)
+            keys.append({QStringLiteral("Menus"), keyName(command), descriptionOf(command)});
     const QString slice = QStringLiteral("Slice image");
     const QString picture = QStringLiteral("3-D picture");
     keys.append({
@@ -44,18 +42,15 @@ QList<KeyHelp> programKeys(const QList<QAction *> &commands)
         {picture, QStringLiteral("Wheel"), QStringLiteral("Zoom in and out")},
         {picture, QStringLiteral("Double click"), QStringLiteral("Back to the start view")},
     });
-    // handled by the controls and windows themselves
+    // handled by the scroll bars themselves
     const QString scrollBar = QStringLiteral("Slice, layer and depth scroll bars");
-    const QString preview = QStringLiteral("Print preview");
     keys.append({
         {scrollBar, QStringLiteral("Right, Down"), QStringLiteral("One step on (further, deeper)")},
         {scrollBar, QStringLiteral("Left, Up"), QStringLiteral("One step back")},
         {scrollBar, QStringLiteral("PgDown, PgUp"), QStringLiteral("One page on, back")},
         {scrollBar, QStringLiteral("Home, End"), QStringLiteral("To the first, the last")},
-        {preview, QStringLiteral("F2"), QStringLiteral("Print the page and close the preview")},
-        {preview, QStringLiteral("F3"), QStringLiteral("Close the preview without printing")},
-        {preview, QStringLiteral("F4"), QStringLiteral("Page margins")},
-        {preview, QStringLiteral("1"), QStringLiteral("Caption lines on or off")},
     });
+    for (const PreviewKey &key : TForm2::keyTable())
+        keys.append({QStringLiteral("Print preview"), keyName(key), QString::fromUtf8(key.does)});
     return keys;
 }

@@ -31,7 +31,6 @@ namespace {
 
 constexpr int kHighestZoom = 10;
 constexpr int kScrollReach = 25;
-constexpr quint32 kDigitOneScanCode = 10;  // the "1" key of the main keyboard
 
 QScrollBar *hiddenScrollBar(Qt::Orientation orientation)
 {
@@ -71,8 +70,8 @@ void TForm2::createControls()
 {
     MainMenu1 = new QMenuBar(this);
     Setfields1 = MainMenu1->addMenu(QStringLiteral("&Print settings"))->addAction(QStringLiteral("Set &fields"));
-    Addinfo1 = MainMenu1->addMenu(QStringLiteral("&Image Setting"))->addAction(QStringLiteral("&Add info"));
-    Addinfo1->setCheckable(true);
+    AddInfoItem = MainMenu1->addMenu(QStringLiteral("&Image Setting"))->addAction(QStringLiteral("&Add info"));
+    AddInfoItem->setCheckable(true);
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -125,7 +124,7 @@ void TForm2::connectControls()
     connect(ToolButton2, &QAction::triggered, this, guarded(this, &TForm2::BitBtn6Click));
     connect(ToolButton4, &QAction::triggered, this, guarded(this, &TForm2::Setfields1Click));
     connect(Setfields1, &QAction::triggered, this, guarded(this, &TForm2::Setfields1Click));
-    connect(Addinfo1, &QAction::triggered, this, guarded(this, &TForm2::CheckBox4Click));
+    connect(AddInfoItem, &QAction::triggered, this, guarded(this, &TForm2::CheckBox4Click));
     connect(CheckBox4, &QCheckBox::clicked, this, guarded(this, &TForm2::CheckBox4Click));
     connect(Image1, &BitmapView::mousePressed, this,
             [this](Qt::MouseButton button) { runGuarded([&] { Image1MouseDown(button); }); });
@@ -269,7 +268,7 @@ void TForm2::CheckBox4Click()
     add_info = static_cast<uint8_t>(1 - add_info);
     // the key 1 and the menu item too: the tick shows whether the captions are on
     CheckBox4->setChecked(add_info != 0);
-    Addinfo1->setChecked(add_info != 0);
+    AddInfoItem->setChecked(add_info != 0);
     FormActivate();
 }
 
@@ -303,23 +302,11 @@ void TForm2::ScrollBar1Change()
 
 bool TForm2::keyPreview(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode)
 {
-    switch (key) {
-    case Qt::Key_F2:
-        RxSpeedButton3Click();
-        return true;
-    case Qt::Key_F3:
-        BitBtn6Click();
-        return true;
-    case Qt::Key_F4:
-        Setfields1Click();
-        return true;
-    default:
-        break;
-    }
-    const bool digitOne = (key == Qt::Key_1 && !(modifiers & Qt::KeypadModifier)) || scanCode == kDigitOneScanCode;
-    if (digitOne) {
-        CheckBox4Click();
-        return true;
+    for (const PreviewKey &row : keyTable()) {
+        if (runsOnKey(row, key, modifiers, scanCode)) {
+            (this->*row.handler)();
+            return true;
+        }
     }
     return false;
 }

@@ -4,9 +4,12 @@
 
 #include "page_composition.h"
 #include "page_preview.h"
+#include "preview_keys.h"
 
 #include <QDialog>
 #include <QImage>
+
+#include <vector>
 
 class BitmapView;
 class QAction;
@@ -45,6 +48,8 @@ public:
     void Image1MouseDown(Qt::MouseButton button);
     void ScrollBar1Change();
     void DrawPagePreview();
+    // The window's keys, in the order they are tried.
+    static const std::vector<PreviewKey> &keyTable();
 
     PrintMargins margins;
     uint8_t add_info = 0;
@@ -55,7 +60,7 @@ public:
 
     QMenuBar *MainMenu1;
     QAction *Setfields1;
-    QAction *Addinfo1;
+    QAction *AddInfoItem;
     QToolBar *ToolBar1;
     QAction *ToolButton1;
     QAction *ToolButton2;

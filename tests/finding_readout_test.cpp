@@ -280,7 +280,7 @@ private slots:
             geometry.accept();
             return geometry.result();
         };
-        window.Readout->ProbeGeometry1->trigger();
+        menuItem(window, "probe-geometry")->trigger();
         QVERIFY(refusedStayedOpen);
         QCOMPARE(run.dialogs.messages.size(), 1);
         QVERIFY(run.dialogs.messages[0].text.contains(QStringLiteral("slice pitch \"-3\" is not a positive number")));
@@ -341,7 +341,7 @@ private slots:
         // above the status bar, which lies over the foot of the panel
         QVERIFY(window.Panel1->mapTo(window.ClientArea, plot->geometry().bottomLeft()).y() < window.StatusBar1->y());
         QVERIFY(!window.Readout->PlotWindow->isVisible());
-        window.Readout->TracePlot1->trigger();
+        menuItem(window, "trace-plot")->trigger();
         QVERIFY(window.Readout->PlotWindow->isVisible());
         // it opens below the main window's menu bar and tool bar
         const int toolBarFoot = window.CoolBar1->mapToGlobal(QPoint(0, window.CoolBar1->height())).y();

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSlider>
 #include <QFrame>
@@ -55,6 +56,27 @@ struct CommandRun : MainWindowRun {
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
 };
+
+// What a command did, as the person sees it: the dialogs and windows it
+// opened, the calls to the 3-D library, the clipboard and the window.
+QString whatHappened(CommandRun &run, const QStringList &windowsShown, const QString &clipboardBefore)
+{
+    QStringList seen;
+    for (const FileDialogRequest &request : run.dialogs.fileDialogs)
+        seen << "file dialog " + request.title;
+    for (int i = 0; i < run.dialogs.printDialogs; ++i)
+        seen << "print dialog";
+    for (const QString &window : windowsShown)
+        seen << "window " + window;
+    for (const QString &call : run.d3d.callsWithoutRepaints())
+        seen << "3-D " + call;
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard->text() != clipboardBefore)
+        seen << (clipboard->mimeData()->hasImage() ? "clipboard image" : "clipboard text");
+    if (!run.window->isVisible())
+        seen << "window closed";
+    return seen.join(QStringLiteral("; "));
+}
 
 // The items' texts without the key shown after the tab.
 QStringList actionTexts(const QList<QAction *> &actions)
@@ -99,7 +121,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         run.dialogs.fileAnswers.push_back(fileChosen ? std::optional<FileDialogAnswer>({report, 1}) : std::nullopt);
-        window.Report1->trigger();
+        menuItem(window, "report")->trigger();
 
         QCOMPARE(run.dialogs.modalWindows.size(), 1);
         QVERIFY(!fileAskedFirst);
@@ -178,7 +200,7 @@ private slots:
         const QString report = run.environment.path("sample-report.pdf");
         run.dialogs.onModal = [](QDialog &) { return int(QDialog::Accepted); };
         run.dialogs.fileAnswers.push_back(FileDialogAnswer{report, 1});
-        window.Report1->trigger();
+        menuItem(window, "report")->trigger();
         QVERIFY(QFile::exists(report));
         QCOMPARE(snapshot(), shown);
 
@@ -214,6 +236,84 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Velmora ( %1 )").arg(run.environment.path("sample.vlm")));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    // Each menu item, pop-up item and tool button runs the command bound to
+    // it, and each tool tip names the key of that same command.
+    void everyItemAndButtonRunsItsCommand_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("effect");
+        const QStringList renew{"3-D d3dreview_(40)"};
+        const QStringList load{"file dialog Load file"};
+        const QStringList save{"file dialog Save file"};
+        const QStringList print{"print dialog"};
+        const QStringList portWindow{"window TForm6"};
+        // the library is closed by Exit and again when the window closes
+        const QStringList exit{"3-D d3dclose_", "3-D d3dclose_", "window closed"};
+        QTest::newRow("New") << "&File" << "&New" << QStringList{"3-D d3dreview_(1)"};
+        QTest::newRow("Receive data") << "&File" << "R&eceive data" << save;
+        QTest::newRow("Open file: no renewal") << "&File" << "&Open file" << load;
+        QTest::newRow("Save data") << "&File" << "Save d&ata" << save;
+        QTest::newRow("Exit") << "&File" << "E&xit" << exit;
+        QTest::newRow("IR setup") << "&Setup" << "IR setup" << portWindow;
+        QTest::newRow("Keys") << "&Help" << "&Keys" << QStringList{"window KeysWindow"};
+        QTest::newRow("Copy image") << "slice image" << "&Copy image" << QStringList{"clipboard image"};
+        QTest::newRow("Copy data") << "slice image" << "Copy &data" << QStringList{"clipboard text"};
+        QTest::newRow("Print image") << "slice image" << "&Print image" << print;
+        QTest::newRow("Open button: then the renewal") << "tool bar" << "Open file(F5)" << load + renew;
+        QTest::newRow("Save button") << "tool bar" << "Save data(F8)" << save;
+        QTest::newRow("Print button") << "tool bar" << "Print data(F6)" << print;
+        QTest::newRow("Setup button") << "tool bar" << "Setup(F7)" << portWindow;
+        QTest::newRow("Receive button") << "tool bar" << "Receive data(F9)" << save;
+        QTest::newRow("Renew button") << "tool bar" << "Renew image(F4)" << renew;
+        QTest::newRow("Exit button: Ctrl+Q, not F10") << "tool bar" << "Exit(Ctrl+Q)" << exit;
+        QTest::newRow("F4") << "key" << "F4" << renew;
+        QTest::newRow("F5") << "key" << "F5" << load + renew;
+        QTest::newRow("F6") << "key" << "F6" << print;
+        QTest::newRow("F7") << "key" << "F7" << portWindow;
+        QTest::newRow("F8") << "key" << "F8" << save;
+        QTest::newRow("F9") << "key" << "F9" << save;
+    }
+    void everyItemAndButtonRunsItsCommand()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, item);
+        QFETCH(QStringList, effect);
+        CommandRun run;
+        TForm1 &window = run.startWithSample();
+        const QString clipboardBefore = QStringLiteral("nothing copied");
+        QGuiApplication::clipboard()->setText(clipboardBefore);
+        QStringList windowsShown;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            windowsShown << dialog.metaObject()->className();
+            return int(QDialog::Rejected);
+        };
+        if (place == "key") {
+            run.press(QKeySequence(item)[0].key());
+        } else if (place == "tool bar") {
+            QAction *button = nullptr;
+            for (QAction *action : window.CoolBar1->actions())
+                if (action->toolTip() == item)
+                    button = action;
+            QVERIFY2(button, qPrintable("no tool button with the tip " + item));
+            QTest::mouseClick(window.CoolBar1->widgetForAction(button), Qt::LeftButton);
+        } else {
+            QList<QAction *> items = window.PopupMenu1->actions();
+            if (place != "slice image") {
+                items.clear();
+                for (QAction *menu : window.MainMenu1->actions())
+                    if (menu->text() == place)
+                        items = menu->menu()->actions();
+            }
+            const auto found = std::find_if(items.begin(), items.end(), [&](const QAction *action) {
+                return action->text().section(QLatin1Char('\t'), 0, 0) == item;
+            });
+            QVERIFY2(found != items.end(), qPrintable("no item " + item + " in " + place));
+            (*found)->trigger();
+        }
+        QCOMPARE(whatHappened(run, windowsShown, clipboardBefore), effect.join(QStringLiteral("; ")));
     }
 
     // The menus show the keys of their commands, while the keys stay the

@@ -221,12 +221,12 @@ private slots:
             QTest::keyClick(run.preview.CheckBox4, Qt::Key_1);  // the window sees the key first
             QCOMPARE(int(run.preview.add_info), 0);
             QVERIFY(!run.preview.CheckBox4->isChecked());  // the tick follows the key
-            QVERIFY(!run.preview.Addinfo1->isChecked());
+            QVERIFY(!run.preview.AddInfoItem->isChecked());
             QCOMPARE(run.preview.page_bitmap, plain);
-            run.preview.Addinfo1->trigger();
+            run.preview.AddInfoItem->trigger();
             QCOMPARE(int(run.preview.add_info), 1);
             QVERIFY(run.preview.CheckBox4->isChecked());
-            QVERIFY(run.preview.Addinfo1->isChecked());
+            QVERIFY(run.preview.AddInfoItem->isChecked());
         });
     }
 

@@ -65,9 +65,9 @@ private slots:
         window.OpenChosenFile(run.writeFile("two.vlm", scanWithTwoSamples()));
         window.RxSlider1->setValue(1);
         window.RadioButton3->setChecked(true);
-        QCOMPARE(window.Gatemaximum1->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+        QCOMPARE(window.GateMaximumItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
         if (gateOn)
-            window.Gatemaximum1->trigger();
+            window.GateMaximumItem->trigger();
         window.RxSlider4->setValue(bottom);
         window.RxSlider2->setValue(top);
         QCOMPARE(copiedCell(window), cell);
@@ -86,7 +86,7 @@ private slots:
         for (const char *name : {"site/a.vlm", "site/b.vlm", "site/c.vlm"})
             QVERIFY(!run.writeFile(name, sample).isEmpty());
         run.dialogs.fileAnswers.push_back(FileDialogAnswer{run.environment.path("site"), 1});
-        window.Browsescans1->trigger();
+        menuItem(window, "browse-scans")->trigger();
         QCOMPARE(run.dialogs.fileDialogs.last().kind, FileDialogRequest::Kind::Folder);
         ScanBrowserWindow *browser = window.ScanBrowser;
         QVERIFY(browser && browser->isVisible());
@@ -114,7 +114,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             QVERIFY(!run.writeFile(QStringLiteral("many/scan%1.vlm").arg(i), sample).isEmpty());
         run.dialogs.fileAnswers.push_back(FileDialogAnswer{run.environment.path("many"), 1});
-        window.Browsescans1->trigger();
+        menuItem(window, "browse-scans")->trigger();
         ScanBrowserWindow *browser = window.ScanBrowser;
         QVERIFY(browser->CancelButton->isEnabled());
         QTest::mouseClick(browser->CancelButton, Qt::LeftButton);
@@ -131,7 +131,7 @@ private slots:
         MainWindowRun run;
         TForm1 &window = run.start();
         run.dialogs.fileAnswers.push_back(FileDialogAnswer{run.environment.path("gone"), 1});
-        window.Browsescans1->trigger();
+        menuItem(window, "browse-scans")->trigger();
         QCOMPARE(run.dialogs.messages.size(), 1);
         QVERIFY(run.dialogs.messages[0].text.contains(run.environment.path("gone")));
         QVERIFY(!window.ScanBrowser || window.ScanBrowser->isHidden());

@@ -306,7 +306,7 @@ private slots:
             for (int i = 0; i < 8; ++i)
                 window.Timer1Timer();
         }
-        view == "F11" ? window.SpeedButton1Click() : view == "F12" ? window.SpeedButton2Click() : window.FormDblClick();
+        view == "F11" ? window.SpeedButton1Click() : view == "F12" ? window.SpeedButton2Click() : window.returnToStartView();
         QCOMPARE(turnGiven(run.d3d.calls()), turnAndTilt);
     }
 
@@ -325,7 +325,7 @@ private slots:
             geometry.accept();
             return geometry.result();
         };
-        window.Readout->ProbeGeometry1->trigger();
+        menuItem(window, "probe-geometry")->trigger();
         QCOMPARE(run.d3d.pitches(), (QStringList{"2.5,0", "1.5,4"}));
     }
 

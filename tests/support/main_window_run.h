@@ -9,6 +9,7 @@
 #include "system_power.h"
 #include "test_environment.h"
 
+#include <QAction>
 #include <QFile>
 
 #include <memory>
@@ -24,6 +25,12 @@ struct RecordingPower : SystemPower {
     int requests = 0;
     bool refuses = false;
 };
+
+// The menu item of one of the window's commands, found by the command's id.
+inline QAction *menuItem(TForm1 &window, const char *id)
+{
+    return window.findChild<QAction *>(QString::fromUtf8(id), Qt::FindDirectChildrenOnly);
+}
 
 struct MainWindowRun {
     TestEnvironment environment;
