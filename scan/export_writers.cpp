@@ -119,28 +119,62 @@ bool moveWhereNoFileIs(const QByteArray &temporary, const QByteArray &path)
     return true;
 }
 
+// A file written beside path under a name no file has, thrown away unless
+// it is put in place. Names are reached by their bytes, so a name that is
+// not valid UTF-8 is written as it is.
+class TemporaryBeside
+{
+public:
+    explicit TemporaryBeside(const QString &path) : path_(path) {}
+    TemporaryBeside(const TemporaryBeside &) = delete;
+    TemporaryBeside &operator=(const TemporaryBeside &) = delete;
+    ~TemporaryBeside()
+    {
+        if (!name_.isEmpty())
+            ::unlink(name_.constData());
+    }
+
+    // The reason when the file cannot be made, or written whole to the disk.
+    std::optional<QString> write(const std::function<bool(QFileDevice &)> &write)
+    {
+        QString temporaryName;
+        const int descriptor = createTemporaryBeside(path_, temporaryName);
+        if (descriptor < 0)
+            return qt_error_string(errno);
+        name_ = nativePath(temporaryName);
+        QFile file;
+        file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+        if (!write(file) || !file.flush())
+            return whyWritingFailed(file);
+        if (::fsync(descriptor) != 0)
+            return qt_error_string(errno);
+        return std::nullopt;
+    }
+
+    // Gives the file its name, replacing what is there or only where no file
+    // is; errno tells why it could not.
+    bool putInPlace(ExistingFile existing)
+    {
+        const QByteArray target = nativePath(path_);
+        const bool moved = existing == ExistingFile::Keep ? moveWhereNoFileIs(name_, target)
+                                                          : ::rename(name_.constData(), target.constData()) == 0;
+        if (moved)
+            name_.clear();
+        return moved;
+    }
+
+private:
+    QString path_;
+    QByteArray name_;
+};
+
 WriteOutcome writeNewFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write)
 {
-    QString temporaryName;
-    const int descriptor = createTemporaryBeside(path, temporaryName);
-    if (descriptor < 0)
-        return {false, qt_error_string(errno)};
-    const QByteArray temporary = nativePath(temporaryName);
-    QFile file;
-    file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
-    const auto discard = [&](const QString &reason) {
-        file.close();
-        ::unlink(temporary.constData());
-        return WriteOutcome{false, reason};
-    };
-    if (!write(file) || !file.flush())
-        return discard(whyWritingFailed(file));
-    if (::fsync(descriptor) != 0)
-        return discard(qt_error_string(errno));
-    file.close();
-    if (!moveWhereNoFileIs(temporary, nativePath(path))) {
+    TemporaryBeside file(path);
+    if (const auto reason = file.write(write))
+        return {false, *reason};
+    if (!file.putInPlace(ExistingFile::Keep)) {
         const int error = errno;
-        ::unlink(temporary.constData());
         return {false, qt_error_string(error), error == EEXIST};
     }
     return {};
@@ -174,20 +208,17 @@ FileSetOutcome writeFileSetWhole(const QStringList &paths, const std::function<b
 {
     QString current;
     try {
-        std::vector<std::unique_ptr<QSaveFile>> files;
+        std::vector<std::unique_ptr<TemporaryBeside>> files;
         for (int i = 0; i < paths.size(); ++i) {
             current = paths[i];
-            files.push_back(std::make_unique<QSaveFile>(paths[i]));
-            QSaveFile &file = *files.back();
-            if (const auto reason = writeUncommitted(file, [&](QFileDevice &device) { return write(i, device); }))
+            files.push_back(std::make_unique<TemporaryBeside>(paths[i]));
+            if (const auto reason = files.back()->write([&](QFileDevice &device) { return write(i, device); }))
                 return {false, current, *reason};
-            if (::fsync(file.handle()) != 0)
-                return {false, current, qt_error_string(errno)};
         }
-        for (const auto &file : files) {
-            current = file->fileName();
-            if (!file->commit())
-                return {false, current, file->errorString()};
+        for (int i = 0; i < paths.size(); ++i) {
+            current = paths[i];
+            if (!files[i]->putInPlace(ExistingFile::Replace))
+                return {false, current, qt_error_string(errno)};
         }
         return {};
     } catch (const std::bad_alloc &) {
