@@ -335,12 +335,6 @@ QStringList horizontalScaleLabels(const PrintSubject &subject)
     return labels;
 }
 
-int printPixel(int a, int b, int c, int d, int dx, int dy, int cellWidth, int cellHeight)
-{
-    const Gradient plane = cellPlanes(a, b, c, d, cellWidth, cellHeight)[triangleAt(dx, dy, cellWidth, cellHeight)];
-    return clamped((plane.x * dx + plane.y * dy + plane.base) / kGradientScale);
-}
-
 void RenderPrintImage(const ScanVolume &volume, QImage &image, bool smoothing, int &cellWidth, int &cellHeight,
                       const PrintProgress &progress)
 {

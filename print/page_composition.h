@@ -74,7 +74,6 @@ ComposedPage composePage(const ScanVolume &volume, const PrintSubject &subject, 
 // Renders into a white image of the print image's size.
 void RenderPrintImage(const ScanVolume &volume, QImage &image, bool smoothing, int &cellWidth, int &cellHeight,
                       const PrintProgress &progress = {});
-int printPixel(int a, int b, int c, int d, int dx, int dy, int cellWidth, int cellHeight);
 int printFontHeight(const PageLayout &layout, bool addInfo);
 QString captionViewText(const PrintSubject &subject);
 QString captionFileText(const PrintSubject &subject);

@@ -94,26 +94,62 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RangeError, pageLayout(7000000, 1000, PrintMargins{10, 3, 3, 3}, false));
     }
 
-    void interpolatedCells_data()
+    // Two cells of 8 x 4 pixels over the grid rows
+    //   0, 200, 60
+    //   100, 40, 240
+    // Left cell: A 0, B 200, C 100, D 40, M 85; right cell: A 200, B 60,
+    // C 40, D 240, M 135. A pixel at (dx, dy) lies in the triangle picked by
+    // s = dx * 4 / 8 and is (gx * dx + gy * dy + base) div 10000.
+    void smoothedPixels_data()
     {
-        QTest::addColumn<QList<int>>("corners");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("value");
-        const QList<int> first{0, 40, 80, 120};
-        const QList<int> second{0, 100, 0, 100};
-        QTest::newRow("left, on the diagonal") << first << QPoint(0, 0) << 0;
-        QTest::newRow("top") << first << QPoint(1, 0) << 10;
-        QTest::newRow("right") << first << QPoint(3, 1) << 50;
-        QTest::newRow("bottom, the centre") << first << QPoint(2, 2) << 60;
-        QTest::newRow("second, top") << second << QPoint(2, 0) << 50;
-        QTest::newRow("second, right") << second << QPoint(3, 1) << 75;
+        // top: gx 200*10000/8 = 250000, gy (170-200)*10000/4 = -75000; (1000000 - 75000) / 10000
+        QTest::newRow("left cell, top") << QPoint(4, 1) << 92;
+        // s 3.5, 2 >= 4 - 3.5: right: gx (200+40-170)*1250 = 87500, gy (40-200)*2500 = -400000,
+        // base (170-40)*10000; (612500 - 800000 + 1300000) / 10000
+        QTest::newRow("left cell, right") << QPoint(7, 2) << 111;
+        // left: gx (170-100)*1250 = 87500, gy 100*2500 = 250000; (87500 + 500000) / 10000
+        QTest::newRow("left cell, left") << QPoint(1, 2) << 58;
+        // bottom: gx (40-100)*1250 = -75000, gy (140-170)*2500 = -75000, base 1300000;
+        // (-300000 - 225000 + 1300000) / 10000
+        QTest::newRow("left cell, bottom") << QPoint(4, 3) << 77;
+        // dy = s = 1, on the main diagonal: left; (175000 + 250000) / 10000
+        QTest::newRow("left cell, main diagonal") << QPoint(2, 1) << 42;
+        // dy = h - s = 1, on the other diagonal: right; (525000 - 400000 + 1300000) / 10000
+        QTest::newRow("left cell, other diagonal") << QPoint(6, 1) << 142;
+        // dx 4: top: gx (60-200)*1250 = -175000, gy (270-260)*2500 = 25000, base 2000000;
+        // (-700000 + 25000 + 2000000) / 10000
+        QTest::newRow("right cell, top") << QPoint(12, 1) << 132;
+        // dx 7: right: gx (300-270)*1250 = 37500, gy (240-60)*2500 = 450000, base (270-240)*10000;
+        // (262500 + 900000 + 300000) / 10000
+        QTest::newRow("right cell, right") << QPoint(15, 2) << 146;
+        // dx 1: left: gx (270-240)*1250 = 37500, gy (40-200)*2500 = -400000, base 2000000;
+        // (37500 - 1200000 + 2000000) / 10000
+        QTest::newRow("right cell, left") << QPoint(9, 3) << 83;
+        // dx 0, dy 0: left, the corner A
+        QTest::newRow("right cell, corner") << QPoint(8, 0) << 200;
     }
-    void interpolatedCells()
+    void smoothedPixels()
     {
-        QFETCH(QList<int>, corners);
         QFETCH(QPoint, at);
         QFETCH(int, value);
-        QCOMPARE(printPixel(corners[0], corners[1], corners[2], corners[3], at.x(), at.y(), 4, 4), value);
+        auto owned = std::make_unique<ScanVolume>();
+        ScanVolume &volume = *owned;
+        volume.slice_grid.allocate(2, 3);
+        const int16_t samples[2][3] = {{0, 200, 60}, {100, 40, 240}};
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < 3; ++column)
+                volume.slice_grid.at(row, column) = samples[row][column];
+        volume.grid_last_row = 0;
+        volume.grid_last_col = 1;
+        int cw = 0;
+        int ch = 0;
+        QImage image = whiteImage(QSize(16, 4));
+        RenderPrintImage(volume, image, true, cw, ch);
+        QCOMPARE(cw, 8);
+        QCOMPARE(ch, 4);
+        QCOMPARE(image.pixelColor(at), QColor(value, value, value));
     }
 
     void flatCellsWithoutSmoothing()
