@@ -12,11 +12,6 @@ constexpr int kMaximum = 128;
 
 }  // namespace
 
-void SmoothVolume(const uint8_t *source, long long sourceSize, uint8_t *target, long long targetSize)
-{
-    SmoothLayers(source, sourceSize, target, targetSize, kLastSmoothedLayer);
-}
-
 void SmoothLayers(const uint8_t *source, long long sourceSize, uint8_t *target, long long targetSize, int lastLayer)
 {
     // The farthest neighbour read is the next layer's byte of the last point.
