@@ -176,7 +176,6 @@ public:
     // Zoom steps taken from the start size, within the library's limits.
     int32_t zoom_steps = 0;
     QString last_dir;
-    QString install_dir;
     // The save dialog, which keeps its last name and file type between uses.
     FileDialogRequest SaveDialog1;
     // The scan browser's thumbnails, kept for the session.

@@ -146,8 +146,6 @@ void TForm1::readStartFile(SettingsStore &settings, bool &open_at_start)
 {
     if (const auto lastDir = settings.readString(SettingNames::LastDir))
         last_dir = *lastDir;
-    if (const auto installDir = settings.readString(SettingNames::InstallDir))
-        install_dir = *installDir;
     // The argument list arrives already split, so a file named on the command
     // line opens whether or not the installer stored its folder.
     TakeCommandLineFile(open_at_start);

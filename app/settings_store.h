@@ -14,7 +14,6 @@ namespace SettingNames {
 inline const QString FileName = QStringLiteral("FileName");
 inline const QString LastFile = QStringLiteral("Last_File");
 inline const QString LastDir = QStringLiteral("LastDir");
-inline const QString InstallDir = QStringLiteral("InstallDir");
 inline const QString Bright = QStringLiteral("Bright");
 inline const QString Level = QStringLiteral("Level");
 inline const QString Port = QStringLiteral("Port");
