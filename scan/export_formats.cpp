@@ -224,13 +224,6 @@ char *putAsciiLine(char *at, int slice, int depthRow, int sample)
 
 }  // namespace
 
-QByteArray asciiLine(int slice, int depthRow, int sample)
-{
-    QByteArray line(AsciiColumns::kLineLength, Qt::Uninitialized);
-    putAsciiLine(line.data(), slice, depthRow, sample);
-    return line;
-}
-
 QByteArray asciiLayerFile(const ScanVolume &volume, int layer)
 {
     QByteArray file(AsciiColumns::kLinesPerLayer * AsciiColumns::kLineLength, Qt::Uninitialized);

@@ -57,11 +57,9 @@ QByteArray seg2LayerFile(const ScanVolume &volume, int layer, const QDateTime &u
 // The same layer in the layout of the SEG-2 standard, for general seismic tools.
 QByteArray seg2StandardLayerFile(const ScanVolume &volume, int layer, const QDateTime &utc);
 
-// One line of an ASCII file: slice, depth row and sample, each as a number
-// with three decimals right-aligned in seven characters, "  0.000   5.000  42.000".
-QByteArray asciiLine(int slice, int depthRow, int sample);
-
-// The ASCII file of one layer: its 5120 lines, slice by slice, depth row by depth row.
+// The ASCII file of one layer: its 5120 lines, slice by slice, depth row by
+// depth row, each line the slice, depth row and sample as numbers with three
+// decimals right-aligned in seven characters, "  0.000   5.000  42.000".
 QByteArray asciiLayerFile(const ScanVolume &volume, int layer);
 
 // The sample of depth row d of a slice: trace byte d + 1.
