@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "jpeg_picture.h"
+#include "program_version.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +11,7 @@
 
 TForm_10::TForm_10() : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(QStringLiteral("about Velmora v1.5"));
+    setWindowTitle(QStringLiteral("about Velmora v") + QLatin1String(kProgramVersion));
 
     Image1 = new QLabel;
     Image1->setPixmap(QPixmap::fromImage(aboutPicture()));
@@ -23,7 +24,7 @@ TForm_10::TForm_10() : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint)
     ProductName->setFont(nameFont);
 
     Comments = new QLabel(QStringLiteral("software for M7340 Ultrasonic  Flaw Detector"));
-    Version = new QLabel(QStringLiteral("Program version: 1.5 (30.07.2001)"));
+    Version = new QLabel(QStringLiteral("Program version: %1 (30.07.2001)").arg(QLatin1String(kProgramVersion)));
     WebAddress = new QLabel(QStringLiteral("https://velmora.example"));
     WebAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -1,5 +1,6 @@
 #include "settings_store.h"
 
+#include "program_version.h"
 #include "scan_file_open.h"
 
 #include <QDir>
@@ -77,7 +78,7 @@ SettingsStore::SettingsStore() : settings_(storeChoice().storeFile, QSettings::I
 
 QString SettingsStore::filePath()
 {
-    return configHome() + QStringLiteral("/qrn/Velmora/1.5.ini");
+    return configHome() + QStringLiteral("/qrn/Velmora/%1.ini").arg(QLatin1String(kProgramVersion));
 }
 
 std::optional<QString> SettingsStore::fileProblem()

@@ -2,10 +2,12 @@
 // The subcommands of velmora-cli. Each takes its own arguments (after the
 // subcommand's name) and returns the exit status.
 
+#include "program_version.h"
+
 #include <QStringList>
 
 // The program's name and version, as documents the tool writes name their maker.
-inline const QString kProgramTitle = QStringLiteral("Velmora v1.5");
+inline const QString kProgramTitle = QStringLiteral("Velmora v") + QLatin1String(kProgramVersion);
 
 int runInfo(const QStringList &arguments);
 int runDump(const QStringList &arguments);

@@ -1,0 +1,3 @@
+#include "program_version.h"
+
+const char kProgramVersion[] = VELMORA_VERSION;
