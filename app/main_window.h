@@ -10,6 +10,7 @@
 #include "export_writers.h"
 #include "scan_volume.h"
 #include "page_composition.h"
+#include "scan_file_reader.h"
 #include "pointer_steps.h"
 #include "slice_renderer.h"
 #include "thumbnail_cache.h"
@@ -53,6 +54,12 @@ class SettingsStore;
 
 class TForm1 : public QWidget {
     Q_OBJECT
+signals:
+    // After each drawing of the slice pictures.
+    void sliceImageRedrawn();
+    // After each renewal of the 3-D picture.
+    void threeDPictureRenewed();
+
 public:
     // Creates the window; its start-up work (FormCreate) runs now. arguments
     // is the program's argument list, the program's own path first.
@@ -81,6 +88,9 @@ public:
     void Open1Click();
     // Opens path as a file chosen in the open dialog is opened.
     void OpenChosenFile(const QString &path);
+    // Shows the scan just received into scan_image and saved as
+    // current_file_name, as opening that file would.
+    void showReceivedScan();
     void browseScans();
     void writeReport();
     void toggleGateMaximum();
@@ -345,6 +355,19 @@ private:
     void saveLayerFiles(const QString &chosen, LayerFormat format);
     // Puts back the caption and the name of the scan shown after a file that was not loaded.
     void keepShownFile(const QString &caption);
+    void takeFileRead(const QString &path, const ScanFileRead &read, const QString &previousCaption);
+    void takeLoadedScan();
+    void refreshFromImageAsRead();
+    void refreshFromSmoothedImage();
+    // A redraw asked for while held runs once, when the work that held it ends.
+    struct HeldRedraw {
+        void (TForm1::*redraw)();
+        int holds = 0;
+        bool asked = false;
+    };
+    void holdingRedraws(HeldRedraw &held, const std::function<void()> &work);
+    // True, and the redraw is remembered, while held.
+    static bool heldBack(HeldRedraw &held);
     void reportMissingBytes(int firstMissing);
     void showGateNote();
     void drawCross(int x, int y);
@@ -397,6 +420,8 @@ private:
         bool operator==(const PictureRenewal &) const = default;
     };
     std::optional<PictureRenewal> renewed_;
+    HeldRedraw slice_redraw_{&TForm1::Image1Click};
+    HeldRedraw renewal_{&TForm1::Button3Click};
     PictureRenewal renewalOfControls() const;
     bool picture_dragged_ = false;
     DragSteps picture_drag_;

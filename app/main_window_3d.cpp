@@ -98,10 +98,13 @@ bool TForm1::waitUntilViewIdle()
 
 void TForm1::Button3Click()
 {
+    if (heldBack(renewal_))
+        return;
     renewed_ = renewalOfControls();
     renewVolume(d3d_, volume, renewed_->range, renewed_->threshold);
     idle_ticks = 0;
     showRenewalNote();
+    emit threeDPictureRenewed();
 }
 
 // One turn step; the angles are only tracked within their ranges, while the

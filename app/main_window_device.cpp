@@ -68,5 +68,5 @@ void TForm1::RxSpeedButton4Click()
         return;
     }
     volume.current_file_name = path;
-    OpenTGO();
+    showReceivedScan();
 }

@@ -4,10 +4,8 @@
 #include "dialog_seam.h"
 #include "finding_readout.h"
 #include "main_window.h"
-#include "scan_file_open.h"
 #include "scan_loader.h"
 
-#include <QFile>
 
 namespace {
 
@@ -22,31 +20,65 @@ void TForm1::OpenTGO()
     const QString previousCaption = windowTitle();
     showFileCaption();
     const QString path = volume.current_file_name;
-    QFile file(path);
-    if (const auto reason = openScanFile(file)) {
-        keepShownFile(previousCaption);
-        dialogs().showMessage({kApplicationTitle, QStringLiteral("Cannot open %1: %2").arg(path, *reason),
-                               MessageIcon::Error, MessageButtons::Ok});
-        return;
-    }
-    const ScanFileRead read = readScanFileInto(file, volume);
+    holdingRedraws(slice_redraw_, [&] {
+        const ScanFileLoad load = loadScanFile(path, volume, [&](const ScanFileRead &read) {
+            takeFileRead(path, read, previousCaption);
+            refreshFromImageAsRead();
+        });
+        if (load.openFailure) {
+            keepShownFile(previousCaption);
+            dialogs().showMessage({kApplicationTitle, QStringLiteral("Cannot open %1: %2").arg(path, *load.openFailure),
+                                   MessageIcon::Error, MessageButtons::Ok});
+            return;
+        }
+        refreshFromSmoothedImage();
+    });
+}
+
+void TForm1::showReceivedScan()
+{
+    showFileCaption();
+    takeLoadedScan();
+    holdingRedraws(slice_redraw_, [&] {
+        loadScanImage(volume, [this] { refreshFromImageAsRead(); });
+        refreshFromSmoothedImage();
+    });
+}
+
+void TForm1::takeFileRead(const QString &path, const ScanFileRead &read, const QString &previousCaption)
+{
     if (!read.magicMatches) {
         keepShownFile(previousCaption);
         dialogs().showMessage({kApplicationTitle, QStringLiteral("%1 is not a Velmora scan file.").arg(path),
                                MessageIcon::Error, MessageButtons::Ok});
-    } else {
-        shown_file_name_ = path;
-        Readout->setScanLoaded(true);
-        if (read.imageBytesRead < ScanLayout::kImageSize)
-            reportMissingBytes(read.imageBytesRead);
+        return;
     }
-    CheckBox4Click();
-    Image1Click();
-    // The 3-D picture is built from the image as read, before smoothing.
-    Button3Click();
-    file.close();
+    takeLoadedScan();
+    if (read.imageBytesRead < ScanLayout::kImageSize)
+        reportMissingBytes(read.imageBytesRead);
+}
+
+void TForm1::takeLoadedScan()
+{
+    shown_file_name_ = volume.current_file_name;
+    Readout->setScanLoaded(true);
+}
+
+// The views as a load leaves them: each handler asks for its redraw, and the
+// slice image is drawn once, after the smoothing; the 3-D picture is renewed
+// once, from the image as read.
+void TForm1::refreshFromImageAsRead()
+{
+    holdingRedraws(renewal_, [this] {
+        CheckBox4Click();
+        Image1Click();
+        Button3Click();
+    });
     ScrollBar1Change();
-    smoothLoadedImage(volume);
+}
+
+void TForm1::refreshFromSmoothedImage()
+{
     DrawAxisRulers();
     // the border read-outs follow the depth scale of the new header
     RxSlider2Change();

@@ -19,9 +19,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QScopeGuard>
 #include <QStatusBar>
 
 #include <new>
+#include <utility>
 
 ViewState TForm1::viewState() const
 {
@@ -44,6 +46,8 @@ ViewState TForm1::viewState() const
 void TForm1::Image1Click()
 {
     idle_ticks = 0;
+    if (heldBack(slice_redraw_))
+        return;
     SliceBitmaps bitmaps{image3Bitmap, image1Bitmap, image2Bitmap};
     try {
         renderSlice(volume, viewState(), geometry, bitmaps);
@@ -56,6 +60,26 @@ void TForm1::Image1Click()
     Readout->refresh();
     showGateNote();
     showRenewalNote();
+    emit sliceImageRedrawn();
+}
+
+void TForm1::holdingRedraws(HeldRedraw &held, const std::function<void()> &work)
+{
+    ++held.holds;
+    {
+        const auto release = qScopeGuard([&held] { --held.holds; });
+        work();
+    }
+    if (held.holds == 0 && std::exchange(held.asked, false))
+        (this->*held.redraw)();
+}
+
+bool TForm1::heldBack(HeldRedraw &held)
+{
+    if (held.holds == 0)
+        return false;
+    held.asked = true;
+    return true;
 }
 
 void TForm1::DrawAxisRulers()

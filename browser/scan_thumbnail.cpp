@@ -1,11 +1,9 @@
 #include "scan_thumbnail.h"
 
 #include "gate_maximum.h"
-#include "scan_file_open.h"
 #include "scan_loader.h"
 #include "slice_renderer.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -62,17 +60,15 @@ ScanThumbnail ThumbnailMaker::make(const QString &path, QSize size)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return {{}, QStringLiteral("not a regular file")};
-    QFile file(path);
-    if (const auto reason = openScanFile(file))
-        return {{}, QStringLiteral("cannot open: %1").arg(*reason)};
-    const ScanFileRead read = readScanFileInto(file, *volume_);
-    if (!read.magicMatches)
+    const ScanFileLoad load = loadScanFile(path, *volume_);
+    if (load.openFailure)
+        return {{}, QStringLiteral("cannot open: %1").arg(*load.openFailure)};
+    if (!load.isScanFile())
         return {{}, QStringLiteral("not a scan file")};
-    if (read.imageBytesRead < ScanLayout::kImageSize)
+    if (load.isShort())
         return {{}, QStringLiteral("the file ends after %1 of %2 image bytes")
-                        .arg(read.imageBytesRead)
+                        .arg(load.read.imageBytesRead)
                         .arg(ScanLayout::kImageSize)};
-    smoothLoadedImage(*volume_);
     const ViewState view = thumbnailView();
     SliceGeometry geometry;
     fillSliceGrid(*volume_, view, geometry);

@@ -1,6 +1,9 @@
 #include "scan_loader.h"
 
+#include "scan_file_open.h"
 #include "smooth_volume.h"
+
+#include <QFile>
 
 #include <algorithm>
 
@@ -35,4 +38,29 @@ QString missingBytesText(const QString &path, int firstMissing)
         .arg(ScanLayout::kImageSize - firstMissing)
         .arg(firstMissing)
         .arg(ScanLayout::kImageSize - 1);
+}
+
+ScanFileLoad loadScanFile(const QString &path, ScanVolume &volume, const BetweenReadAndSmoothing &between)
+{
+    ScanFileLoad load;
+    QFile file(path);
+    load.openFailure = openScanFile(file);
+    if (load.openFailure)
+        return load;
+    load.read = readScanFileInto(file, volume);
+    file.close();
+    if (between)
+        between(load.read);
+    smoothLoadedImage(volume);
+    return load;
+}
+
+void loadScanImage(ScanVolume &volume, const std::function<void()> &between)
+{
+    checkRange(0, ScanLayout::kImageSize, volume.raw_image.size());
+    checkRange(0, ScanLayout::kImageSize, volume.scan_image.size());
+    std::copy_n(volume.scan_image.data(), ScanLayout::kImageSize, volume.raw_image.data());
+    if (between)
+        between();
+    smoothLoadedImage(volume);
 }

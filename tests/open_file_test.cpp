@@ -1,6 +1,7 @@
 #include "main_window_run.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QVariant>
 #include <QTest>
 
@@ -168,6 +169,31 @@ private slots:
         QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 39) + 60]), 0);   // slice 39
         QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 10) + 127]), 0);  // trace byte 127
         QCOMPARE(int(window.volume.scan_image[TraceOffset(5, 10)]), 0);        // trace byte 0
+    }
+
+    // Each handler a load runs asks for a redraw; the slice pictures are drawn
+    // once, after the smoothing, and the 3-D picture renewed once.
+    void anOpenDrawsEachViewOnce_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("scan file") << bundledSample();
+        QTest::newRow("short file") << bundledSample().left(16 + 60000);
+        QTest::newRow("not a scan file") << QByteArray("not a scan at all");
+    }
+    void anOpenDrawsEachViewOnce()
+    {
+        QFETCH(QByteArray, bytes);
+        MainWindowRun run;
+        TForm1 &window = run.start();
+        window.volume.current_file_name = run.writeFile("opened.vlm", bytes);
+        QSignalSpy sliceDrawings(&window, &TForm1::sliceImageRedrawn);
+        run.d3d.calls().clear();
+        window.OpenTGO();
+        QCOMPARE(sliceDrawings.size(), 1);
+        QCOMPARE(run.d3d.calls().filter(QStringLiteral("d3dreview_")).size(), 1);
+        const QImage shown = window.image3Bitmap.copy();
+        window.Image1Click();
+        QCOMPARE(window.image3Bitmap, shown);
     }
 
     void openDialogAsksInTheLastFolder()

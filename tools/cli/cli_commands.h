@@ -26,6 +26,7 @@ struct WriteOutcome;
 
 // Opens a scan file for reading; reports why not (missing, a folder, a FIFO, no rights).
 bool openForReading(QFile &file);
+void reportCannotOpen(const QString &path, const QString &reason);
 // Reports that a file does not begin with the scan file magic.
 void reportNotAScanFile(const QString &path);
 

@@ -103,10 +103,15 @@ void reportFailure(const QString &message)
     std::fprintf(stderr, "velmora-cli: %s\n", nativePath(message).constData());
 }
 
+void reportCannotOpen(const QString &path, const QString &reason)
+{
+    reportFailure(QStringLiteral("cannot open %1: %2").arg(path, reason));
+}
+
 bool openForReading(QFile &file)
 {
     if (const auto reason = openScanFile(file)) {
-        reportFailure(QStringLiteral("cannot open %1: %2").arg(file.fileName(), *reason));
+        reportCannotOpen(file.fileName(), *reason);
         return false;
     }
     return true;

@@ -3,22 +3,19 @@
 #include "cli_commands.h"
 #include "scan_loader.h"
 
-#include <QFile>
-
 bool loadScan(const QString &path, ScanVolume &volume)
 {
     AllocateVolume(volume, {});
-    QFile file(path);
-    if (!openForReading(file))
+    const ScanFileLoad load = loadScanFile(path, volume);
+    if (load.openFailure) {
+        reportCannotOpen(path, *load.openFailure);
         return false;
-    const ScanFileRead read = readScanFileInto(file, volume);
-    if (!read.magicMatches) {
+    }
+    if (!load.isScanFile()) {
         reportNotAScanFile(path);
         return false;
     }
-    if (read.imageBytesRead < ScanLayout::kImageSize)
-        reportFailure(QStringLiteral("Ooops: ") + missingBytesText(path, read.imageBytesRead));
-    file.close();
-    smoothLoadedImage(volume);
+    if (load.isShort())
+        reportFailure(QStringLiteral("Ooops: ") + missingBytesText(path, load.read.imageBytesRead));
     return true;
 }
