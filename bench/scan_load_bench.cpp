@@ -19,14 +19,10 @@ void loadAndSmooth(benchmark::State &state)
     auto volume = std::make_unique<ScanVolume>();
     AllocateVolume(*volume, {});
     for (auto _ : state) {
-        QFile file(QStringLiteral(VELMORA_SAMPLE_SCAN));
-        if (!file.open(QIODevice::ReadOnly)) {
+        if (loadScanFile(QStringLiteral(VELMORA_SAMPLE_SCAN), *volume).openFailure) {
             state.SkipWithError("the sample scan cannot be opened");
             return;
         }
-        readScanFileInto(file, *volume);
-        file.close();
-        smoothLoadedImage(*volume);
         benchmark::DoNotOptimize(volume->scan_image.data());
     }
     state.SetBytesProcessed(state.iterations() * ScanFileFormat::kFileSize);
