@@ -182,6 +182,14 @@ WriteOutcome writeNewFileWhole(const QString &path, const std::function<bool(QFi
 
 }  // namespace
 
+WriteOutcome moveWithoutReplacing(const QString &from, const QString &to)
+{
+    if (moveWhereNoFileIs(nativePath(from), nativePath(to)))
+        return {};
+    const int error = errno;
+    return {false, qt_error_string(error), error == EEXIST};
+}
+
 WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write,
                             ExistingFile existing)
 {

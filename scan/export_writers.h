@@ -30,6 +30,10 @@ enum class ExistingFile { Replace, Keep };
 WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write,
                             ExistingFile existing = ExistingFile::Replace);
 
+// Renames from to to in one step, only where no file is at to: a file there
+// stays (fileAppeared).
+WriteOutcome moveWithoutReplacing(const QString &from, const QString &to);
+
 // The scan file: the 16-byte header, then bytes 0..131,071 of image.
 WriteOutcome saveScanImage(const QString &path, std::span<const uint8_t> image,
                            ExistingFile existing = ExistingFile::Replace);
