@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "program_messages.h"
 #include "save_choice.h"
+#include "scan_file_format.h"
 #include "slice_grid_text.h"
 
 #include <QClipboard>
@@ -16,7 +17,7 @@
 
 namespace {
 
-const QString kScanExtension = QStringLiteral("*.vlm");
+const QString kScanExtension = ScanFileFormat::text(ScanFileFormat::kPattern);
 
 QString foreignExtensionQuestion(const SaveChoice &choice)
 {

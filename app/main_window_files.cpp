@@ -4,6 +4,7 @@
 #include "dialog_seam.h"
 #include "finding_readout.h"
 #include "main_window.h"
+#include "scan_file_format.h"
 #include "scan_file_open.h"
 #include "scan_loader.h"
 
@@ -12,8 +13,8 @@
 namespace {
 
 const QString kOpenTitle = QStringLiteral("Load file");
-const QString kOpenFilter = QStringLiteral("File M7340|*.vlm");
-const QString kScanExtension = QStringLiteral("*.vlm");
+const QString kScanExtension = ScanFileFormat::text(ScanFileFormat::kPattern);
+const QString kOpenFilter = QStringLiteral("File M7340|") + kScanExtension;
 
 }  // namespace
 

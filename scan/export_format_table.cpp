@@ -17,7 +17,7 @@ QString exportExtension(const ExportFormat &format)
 {
     switch (format.kind) {
     case ExportFormat::Kind::ScanFile:
-        return QString::fromLatin1(ScanFileFormat::kExtension.data(), ScanFileFormat::kExtension.size());
+        return ScanFileFormat::text(ScanFileFormat::kExtension);
     case ExportFormat::Kind::Layers:
         return layerExtension(format.layers);
     case ExportFormat::Kind::Volume:

@@ -122,7 +122,7 @@ bool openForReading(QFile &file)
 void reportNotAScanFile(const QString &path)
 {
     reportFailure(QStringLiteral("%1 is not a scan file: it does not begin with \"%2\"")
-                      .arg(path, QString::fromLatin1(ScanFileFormat::kMagic.data(), ScanFileFormat::kMagic.size())));
+                      .arg(path, ScanFileFormat::text(ScanFileFormat::kMagic)));
 }
 
 bool fileWritten(const QString &path, const WriteOutcome &outcome)
