@@ -7,6 +7,7 @@
 #include "handler_guard.h"
 #include "key_preview.h"
 #include "library_start.h"
+#include "scan_file_format.h"
 #include "screen_fit.h"
 
 #include <QPrinter>
@@ -49,8 +50,8 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     setWindowTitle(kMainWindowCaption);
     SaveDialog1.kind = FileDialogRequest::Kind::Save;
     SaveDialog1.title = QStringLiteral("Save file");
-    SaveDialog1.filter = QStringLiteral(" VLM M7340 files|*.vlm");
-    SaveDialog1.defaultExtension = QStringLiteral("*.vlm");
+    SaveDialog1.filter = QStringLiteral(" VLM M7340 files|") + ScanFileFormat::text(ScanFileFormat::kPattern);
+    SaveDialog1.defaultExtension = ScanFileFormat::text(ScanFileFormat::kPattern);
     SaveDialog1.hideReadOnly = true;
     utc_clock = [] { return QDateTime::currentDateTimeUtc(); };
     setAcceptDrops(true);

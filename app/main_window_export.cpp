@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "program_messages.h"
 #include "save_choice.h"
+#include "scan_file_format.h"
 #include "slice_grid_text.h"
 
 #include <QClipboard>
@@ -13,41 +14,15 @@
 #include <QGuiApplication>
 #include <QScopeGuard>
 
-#include <algorithm>
-#include <iterator>
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("Save file");
-const QString kSaveFilters =
-    QStringLiteral("M7340 VLM files (*.vlm)|*.vlm|SEG2 files (*.dat)|*.dat|ASCII3COL files (*.asc)|*.asc"
-                   "|NumPy arrays (*.npy)|*.npy|NRRD volumes (*.nrrd)|*.nrrd|VTK image data (*.vti)|*.vti"
-                   "|CSV tables (*.csv)|*.csv");
-const QString kScanFilter = QStringLiteral("M7340 VLM files (*.vlm)|*.vlm");
-const QString kScanExtension = QStringLiteral("*.vlm");
-constexpr int kScanFileType = 1;
-
-// The forms of the file types, in the order of the filter.
-constexpr SavedForm kFileTypes[] = {SavedForm::ScanFile, SavedForm::Seg2, SavedForm::Ascii, SavedForm::Npy,
-                                    SavedForm::Nrrd,     SavedForm::Vti,  SavedForm::Csv};
-
-SavedForm formOfFileType(int filterIndex)
-{
-    return filterIndex >= 1 && filterIndex <= int(std::size(kFileTypes)) ? kFileTypes[filterIndex - 1]
-                                                                          : SavedForm::ScanFile;
-}
-
-// "M7340 VLM files (*.vlm)": the description of a form's file type in the filter.
-QString fileTypeName(SavedForm form)
-{
-    const int index = int(std::find(std::begin(kFileTypes), std::end(kFileTypes), form) - std::begin(kFileTypes));
-    return kSaveFilters.section(QLatin1Char('|'), 2 * index, 2 * index);
-}
+const QString kScanExtension = ScanFileFormat::text(ScanFileFormat::kPattern);
 
 QString foreignExtensionQuestion(const SaveChoice &choice)
 {
     QStringList extensions;
-    for (const SavedForm form : kFileTypes)
+    for (const SavedForm form : savedForms())
         extensions << savedFormExtension(form);
     const QString last = extensions.takeLast();
     return QStringLiteral("%1 ends in none of %2 or %3. Save it as %4 under this name?")
@@ -72,10 +47,10 @@ void TForm1::ToolButton9Click()
         && !asked(QStringLiteral("The scan is empty: every layer holds only zeros. Save it all the same?")))
         return;
     SaveDialog1.defaultExtension = kScanExtension;
-    SaveDialog1.filter = kSaveFilters;
-    SaveDialog1.filterIndex = kScanFileType;
+    SaveDialog1.filter = saveDataFilter();
+    SaveDialog1.filterIndex = fileTypeIndex(SavedForm::ScanFile);
     const auto restore = qScopeGuard([this] {
-        SaveDialog1.filter = kScanFilter;
+        SaveDialog1.filter = fileTypeFilter(SavedForm::ScanFile);
         SaveDialog1.defaultExtension = kScanExtension;
     });
     const auto chosen = dialogs().runFileDialog(SaveDialog1);
@@ -87,33 +62,24 @@ void TForm1::ToolButton9Click()
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    switch (choice.form) {
-    case SavedForm::ScanFile:
+    const ExportFormat format = savedFormRow(choice.form).format;
+    switch (format.kind) {
+    case ExportFormat::Kind::ScanFile:
         repaint();
         SaveScanFile(choice.path);
         break;
-    case SavedForm::Seg2:
-        SaveSEG2DATA(choice.path);
+    case ExportFormat::Kind::Layers:
+        // the dialog offers the instrument's SEG-2 files and the ASCII files
+        if (format.layers == LayerFormat::Seg2) {
+            SaveSEG2DATA(choice.path);
+        } else {
+            repaint();
+            SaveAsciiColumns(choice.path);
+        }
         break;
-    case SavedForm::Ascii:
+    case ExportFormat::Kind::Volume:
         repaint();
-        SaveAsciiColumns(choice.path);
-        break;
-    case SavedForm::Npy:
-        repaint();
-        SaveVolumeFile(choice.path, VolumeFormat::Npy);
-        break;
-    case SavedForm::Nrrd:
-        repaint();
-        SaveVolumeFile(choice.path, VolumeFormat::Nrrd);
-        break;
-    case SavedForm::Vti:
-        repaint();
-        SaveVolumeFile(choice.path, VolumeFormat::Vti);
-        break;
-    case SavedForm::Csv:
-        repaint();
-        SaveVolumeFile(choice.path, VolumeFormat::Csv);
+        SaveVolumeFile(choice.path, format.volume);
         break;
     }
 }

@@ -4,14 +4,14 @@
 #include "dialog_seam.h"
 #include "finding_readout.h"
 #include "main_window.h"
+#include "scan_file_format.h"
 #include "scan_loader.h"
-
 
 namespace {
 
 const QString kOpenTitle = QStringLiteral("Load file");
-const QString kOpenFilter = QStringLiteral("File M7340|*.vlm");
-const QString kScanExtension = QStringLiteral("*.vlm");
+const QString kScanExtension = ScanFileFormat::text(ScanFileFormat::kPattern);
+const QString kOpenFilter = QStringLiteral("File M7340|") + kScanExtension;
 
 }  // namespace
 

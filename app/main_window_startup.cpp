@@ -6,6 +6,7 @@
 #include "dialog_seam.h"
 #include "main_window.h"
 #include "program_messages.h"
+#include "scan_file_format.h"
 #include "screen_cursors.h"
 #include "screen_fit.h"
 #include "settings_store.h"
@@ -21,7 +22,7 @@ namespace {
 
 // Values written when any of them is missing from the store.
 namespace Defaults {
-const QString FileName = QStringLiteral("unnamed.vlm");
+const QString FileName = QStringLiteral("unnamed") + ScanFileFormat::text(ScanFileFormat::kExtension);
 constexpr int Light = 1;
 constexpr int Line = 0;
 constexpr int Solid = 1;

@@ -33,12 +33,7 @@ struct RenderedSample {
         ViewState view;
         view.axis = SliceAxis::Y;
         view.layer = 12;
-        QImage mainImage = makeSliceBitmap(557, 500);
-        QImage overview = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
-        QImage aScan = makeAScanBitmap();
-        SliceBitmaps bitmaps{mainImage, overview, aScan};
-        SliceGeometry geometry;
-        renderSlice(*volume, view, geometry, bitmaps);
+        renderSliceAt(*volume, view, QSize(557, 500));
         subject.axis = view.axis;
         subject.layer = view.layer;
         subject.smoothing = smoothing;

@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString kScanSuffix = QStringLiteral("vlm");
+const QString kScanExtension = ScanFileFormat::text(ScanFileFormat::kExtension);
 constexpr int kDepthCodeOffset = ScanFileFormat::kHeaderSize + ScanLayout::kDepthScaleByte;
 
 // The run of digits or of other characters that starts at `at`.
@@ -64,7 +64,7 @@ bool naturalLess(const QString &a, const QString &b)
 
 bool namedAsScan(const QString &name)
 {
-    return name.endsWith(QStringLiteral(".") + kScanSuffix, Qt::CaseInsensitive);
+    return name.endsWith(kScanExtension, Qt::CaseInsensitive);
 }
 
 // The names in a folder as the system holds them, also those that are not

@@ -1,12 +1,14 @@
 #include "receive_target.h"
 
+#include "scan_file_format.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
 
-const QString kScanSuffix = QStringLiteral(".vlm");
+const QString kScanSuffix = ScanFileFormat::text(ScanFileFormat::kExtension);
 
 // The stem with the first number from first on, written at least width
 // digits wide, that names no file in folder.

@@ -1,5 +1,7 @@
 #include "received_scan.h"
 
+#include "scan_file_format.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,9 +18,10 @@ const QString kOnlyZeros = QStringLiteral("Only zeros arrived: check the cable a
 QString freeRecoveryPath(const QString &target, const QDateTime &now)
 {
     const QString stem = QFileInfo(target).completeBaseName() + now.toString(QStringLiteral("-yyyyMMdd-HHmmss"));
-    QString path = QDir(recoveryFolder()).filePath(stem + QStringLiteral(".vlm"));
+    const QString extension = ScanFileFormat::text(ScanFileFormat::kExtension);
+    QString path = QDir(recoveryFolder()).filePath(stem + extension);
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(recoveryFolder()).filePath(QStringLiteral("%1-%2.vlm").arg(stem).arg(n));
+        path = QDir(recoveryFolder()).filePath(QStringLiteral("%1-%2").arg(stem).arg(n) + extension);
     return path;
 }
 

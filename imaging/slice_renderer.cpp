@@ -8,3 +8,12 @@ void renderSlice(ScanVolume &volume, const ViewState &view, SliceGeometry &geome
     drawMainImage(volume, view, geometry, bitmaps.mainImage);
     DrawAScan(volume, view, bitmaps.aScan);
 }
+
+RenderedSlice renderSliceAt(ScanVolume &volume, const ViewState &view, QSize size)
+{
+    RenderedSlice rendered{makeSliceBitmap(size.width(), size.height()),
+                           makeSliceBitmap(kOverviewWidth, kOverviewHeight), makeAScanBitmap(), {}};
+    SliceBitmaps bitmaps{rendered.mainImage, rendered.overview, rendered.aScan};
+    renderSlice(volume, view, rendered.geometry, bitmaps);
+    return rendered;
+}

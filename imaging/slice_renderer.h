@@ -49,6 +49,18 @@ QImage makeAScanBitmap();
 // Draws everything: grid, grey levels, overview, main image, A-scan.
 void renderSlice(ScanVolume &volume, const ViewState &view, SliceGeometry &geometry, SliceBitmaps &bitmaps);
 
+// The pictures and cell geometry of one render into fresh bitmaps.
+struct RenderedSlice {
+    QImage mainImage;
+    QImage overview;
+    QImage aScan;
+    SliceGeometry geometry;
+};
+
+// One render with a main image of the given size; the volume keeps the
+// slice's grey levels, as after renderSlice.
+RenderedSlice renderSliceAt(ScanVolume &volume, const ViewState &view, QSize size);
+
 // The parts of a render, in their order.
 void fillSliceGrid(ScanVolume &volume, const ViewState &view, SliceGeometry &geometry);
 void mapGreyLevels(SliceGrid &grid, int brightness);

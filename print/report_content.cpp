@@ -83,12 +83,9 @@ ReportSlice sliceOf(ScanVolume &scratch, ViewState view, const AxisText &text, c
     slice.caption = captionOf(text.axis, view, depthScaleFactor(scratch));
     slice.acrossUnit = text.across;
     slice.downUnit = text.down;
-    slice.image = makeSliceBitmap(kReportSliceSize.width(), kReportSliceSize.height());
-    QImage overview = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
-    QImage aScan = makeAScanBitmap();
-    SliceBitmaps bitmaps{slice.image, overview, aScan};
-    SliceGeometry geometry;
-    renderSlice(scratch, view, geometry, bitmaps);
+    const RenderedSlice rendered = renderSliceAt(scratch, view, kReportSliceSize);
+    const SliceGeometry &geometry = rendered.geometry;
+    slice.image = rendered.mainImage;
     slice.marks = axisRulerMarks(view.axis, geometry, depthScaleFactor(scratch));
     slice.cellsExtent = QSize(geometry.grid_pixel_width, geometry.grid_pixel_height);
     if (measured)

@@ -1,13 +1,20 @@
 #include "save_choice.h"
 
-#include "export_formats.h"
-#include "scan_file_format.h"
-#include "volume_formats.h"
-
 namespace {
 
-constexpr SavedForm kForms[] = {SavedForm::ScanFile, SavedForm::Seg2, SavedForm::Ascii, SavedForm::Npy,
-                                SavedForm::Nrrd,     SavedForm::Vti,  SavedForm::Csv};
+// The rows the dialog offers, a form each.
+const QList<const ExportFormatRow *> &offeredRows()
+{
+    static const QList<const ExportFormatRow *> rows = [] {
+        QList<const ExportFormatRow *> offered;
+        for (const ExportFormatRow &row : exportFormatRows()) {
+            if (!row.fileType.isEmpty())
+                offered << &row;
+        }
+        return offered;
+    }();
+    return rows;
+}
 
 // The extension of the file name in path, dot included; empty when there is none.
 QString typedExtension(const QString &path)
@@ -19,31 +26,57 @@ QString typedExtension(const QString &path)
 
 }  // namespace
 
+QList<SavedForm> savedForms()
+{
+    QList<SavedForm> forms;
+    for (int i = 0; i < offeredRows().size(); ++i)
+        forms << SavedForm(i);
+    return forms;
+}
+
+const ExportFormatRow &savedFormRow(SavedForm form)
+{
+    return *offeredRows().at(int(form));
+}
+
 QString savedFormExtension(SavedForm form)
 {
-    switch (form) {
-    case SavedForm::ScanFile:
-        return QString::fromLatin1(ScanFileFormat::kExtension.data(), ScanFileFormat::kExtension.size());
-    case SavedForm::Seg2:
-        return Seg2::kExtension;
-    case SavedForm::Ascii:
-        return AsciiColumns::kExtension;
-    case SavedForm::Npy:
-        return volumeExtension(VolumeFormat::Npy);
-    case SavedForm::Nrrd:
-        return volumeExtension(VolumeFormat::Nrrd);
-    case SavedForm::Vti:
-        return volumeExtension(VolumeFormat::Vti);
-    case SavedForm::Csv:
-        break;
-    }
-    return volumeExtension(VolumeFormat::Csv);
+    return savedFormRow(form).extension;
+}
+
+QString fileTypeName(SavedForm form)
+{
+    const ExportFormatRow &row = savedFormRow(form);
+    return row.fileType + QStringLiteral(" (*") + row.extension + QLatin1Char(')');
+}
+
+QString fileTypeFilter(SavedForm form)
+{
+    return fileTypeName(form) + QStringLiteral("|*") + savedFormExtension(form);
+}
+
+QString saveDataFilter()
+{
+    QStringList filters;
+    for (const SavedForm form : savedForms())
+        filters << fileTypeFilter(form);
+    return filters.join(QLatin1Char('|'));
+}
+
+int fileTypeIndex(SavedForm form)
+{
+    return int(form) + 1;
+}
+
+SavedForm formOfFileType(int filterIndex)
+{
+    return filterIndex >= 1 && filterIndex <= offeredRows().size() ? SavedForm(filterIndex - 1) : SavedForm::ScanFile;
 }
 
 std::optional<SavedForm> savedFormNamed(const QString &path)
 {
     const QString extension = typedExtension(path);
-    for (const SavedForm form : kForms) {
+    for (const SavedForm form : savedForms()) {
         if (!extension.isEmpty() && extension.compare(savedFormExtension(form), Qt::CaseInsensitive) == 0)
             return form;
     }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,31 @@ private slots:
         QVERIFY(save.recovery.ok);
         QCOMPARE(fileBytes(save.recoveryPath).size(), 131088);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"scan.vlm"});
+    }
+
+    // Scans kept in the same second are numbered after the time, each still a scan file.
+    void recoveriesOfOneSecondAreNumbered()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("weld.vlm");
+        QFile there(path);
+        QVERIFY(there.open(QIODevice::WriteOnly) && there.write("made meanwhile") == 14);
+        there.close();
+        const QDateTime now(QDate(2031, 5, 6), QTime(7, 8, 9));
+        const QStringList expected{"weld-20310506-070809.vlm", "weld-20310506-070809-2.vlm",
+                                   "weld-20310506-070809-3.vlm"};
+        for (const QString &name : expected)
+            QFile::remove(QDir(recoveryFolder()).filePath(name));
+        QStringList kept;
+        for (int i = 0; i < 3; ++i) {
+            auto volume = std::make_unique<ScanVolume>();
+            const ReceivedScanSave save = saveReceivedScan(*volume, receivedPattern(), path, ExistingFile::Keep, now);
+            QVERIFY(save.recovery.ok);
+            kept << QFileInfo(save.recoveryPath).fileName();
+        }
+        QCOMPARE(kept, expected);
+        for (const QString &name : expected)
+            QFile::remove(QDir(recoveryFolder()).filePath(name));
     }
 
     // A dead or stuck line sends zeros with right checksums: only an image

@@ -36,11 +36,6 @@ float VolumeBox::squareSide() const
     return std::max(std::min({slice_, pair_, layer_}), longest / 4);
 }
 
-int sliceOfRow(int row)
-{
-    return row * 2 / 3;
-}
-
 Span VolumeBox::rowSpan(int row) const
 {
     const int slice = sliceOfRow(row);

@@ -6,17 +6,17 @@
 // so that the picture keeps its size on the screen.
 
 #include "scene.h"
+#include "volume_rows.h"
 
 struct Vec3 {
     float x, y, z;
 };
 
-// The cells the host fills: volume rows 0..59 hold the slices (row y slice
-// y * 2 / 3, cut toward zero), planes 1..24 the layers.
+// The cells the host fills: the rows of the slices (volume_rows.h), planes
+// 1..24 the layers.
 constexpr int kShownSlices = 40;
 constexpr int kShownPairs = 64;
 constexpr int kShownLayers = 24;
-constexpr int kRowsOfSlices = 60;
 constexpr int kFirstLayerPlane = 1;
 
 // A stretch along one world axis.
@@ -58,6 +58,3 @@ private:
     float pair_ = 1.0f;
     float layer_ = 1.0f;
 };
-
-// The slice (0..39) a volume row shows.
-int sliceOfRow(int row);

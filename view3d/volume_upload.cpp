@@ -1,19 +1,8 @@
 #include "volume_upload.h"
 
+#include "volume_rows.h"
+
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-constexpr int kRowsPerLayer = 60;
-
-// Slice row of voxel row y: 60 rows over 40 slices, cut toward zero.
-int sliceRow(int y)
-{
-    return static_cast<int>(std::trunc(static_cast<long double>(y) / 3 * 2));
-}
-
-}  // namespace
 
 UploadRange uploadRangeOf(const ViewState &view)
 {
@@ -27,9 +16,9 @@ void uploadVolume(ScanVolume &volume, const UploadRange &range)
     const int firstPair = range.topBorder / 2;
     const int lastPair = range.bottomBorder / 2;
     for (int layer = range.firstLayer; layer <= range.lastLayer; ++layer) {
-        for (int y = 0; y < kRowsPerLayer; ++y) {
+        for (int y = 0; y < kRowsOfSlices; ++y) {
             const int trace = checkedAdd(checkedMul(layer, ScanLayout::kLayerStride),
-                                         checkedMul(sliceRow(y), ScanLayout::kTraceLength));
+                                         checkedMul(sliceOfRow(y), ScanLayout::kTraceLength));
             const int cells = checkedAdd(checkedMul(layer, VoxelLayout::kPlaneSize), y * VoxelLayout::kColumns);
             for (int j = firstPair; j <= lastPair; ++j) {
                 const int k = trace + 2 * j;

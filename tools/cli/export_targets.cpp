@@ -5,22 +5,6 @@
 
 namespace {
 
-struct NamedFormat {
-    const char *name;
-    ExportFormat format;
-};
-
-const NamedFormat kFormats[] = {
-    {"vlm", {ExportFormat::Kind::ScanFile}},
-    {"seg2", {ExportFormat::Kind::Layers, LayerFormat::Seg2}},
-    {"ascii", {ExportFormat::Kind::Layers, LayerFormat::Ascii}},
-    {"seg2-standard", {ExportFormat::Kind::Layers, LayerFormat::Seg2Standard}},
-    {"npy", {ExportFormat::Kind::Volume, {}, VolumeFormat::Npy}},
-    {"nrrd", {ExportFormat::Kind::Volume, {}, VolumeFormat::Nrrd}},
-    {"vti", {ExportFormat::Kind::Volume, {}, VolumeFormat::Vti}},
-    {"csv", {ExportFormat::Kind::Volume, {}, VolumeFormat::Csv}},
-};
-
 bool writeScanFile(ScanVolume &volume, const QString &output)
 {
     const WriteOutcome outcome = saveScanImagePrepared(output, volume, SavedScanFile::kFirstPrepared, SavedScanFile::kLastPrepared);
@@ -51,9 +35,9 @@ bool writeVolumeFile(const ScanVolume &volume, const QString &output, VolumeForm
 
 std::optional<ExportFormat> exportFormatNamed(const QString &name)
 {
-    for (const NamedFormat &named : kFormats) {
-        if (name == QLatin1String(named.name))
-            return named.format;
+    for (const ExportFormatRow &row : exportFormatRows()) {
+        if (name == row.name)
+            return row.format;
     }
     return std::nullopt;
 }
@@ -61,46 +45,15 @@ std::optional<ExportFormat> exportFormatNamed(const QString &name)
 std::optional<ExportFormat> exportFormatOfName(const QString &output)
 {
     const auto form = savedFormNamed(output);
-    if (!form)
-        return std::nullopt;
-    switch (*form) {
-    case SavedForm::ScanFile:
-        return ExportFormat{ExportFormat::Kind::ScanFile};
-    case SavedForm::Seg2:
-        return ExportFormat{ExportFormat::Kind::Layers, LayerFormat::Seg2};
-    case SavedForm::Ascii:
-        return ExportFormat{ExportFormat::Kind::Layers, LayerFormat::Ascii};
-    case SavedForm::Npy:
-        return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Npy};
-    case SavedForm::Nrrd:
-        return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Nrrd};
-    case SavedForm::Vti:
-        return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Vti};
-    case SavedForm::Csv:
-        break;
-    }
-    return ExportFormat{ExportFormat::Kind::Volume, {}, VolumeFormat::Csv};
+    return form ? std::optional(savedFormRow(*form).format) : std::nullopt;
 }
 
 QString exportFormatNames()
 {
     QStringList names;
-    for (const NamedFormat &named : kFormats)
-        names << QLatin1String(named.name);
+    for (const ExportFormatRow &row : exportFormatRows())
+        names << row.name;
     return names.join(QLatin1Char('|'));
-}
-
-QString exportExtension(const ExportFormat &format)
-{
-    switch (format.kind) {
-    case ExportFormat::Kind::ScanFile:
-        return savedFormExtension(SavedForm::ScanFile);
-    case ExportFormat::Kind::Layers:
-        return layerExtension(format.layers);
-    case ExportFormat::Kind::Volume:
-        break;
-    }
-    return volumeExtension(format.volume);
 }
 
 QStringList exportOutputs(const ExportFormat &format, const QString &chosen)

@@ -2,18 +2,11 @@
 // The formats of velmora-cli export and what one conversion writes: the
 // scan file, the 24 layer files of SEG-2 or ASCII, or one file for other tools.
 
-#include "export_writers.h"
+#include "export_format_table.h"
 
 #include <QStringList>
 
 #include <optional>
-
-struct ExportFormat {
-    enum class Kind { ScanFile, Layers, Volume };
-    Kind kind = Kind::ScanFile;
-    LayerFormat layers = LayerFormat::Seg2;
-    VolumeFormat volume = VolumeFormat::Npy;
-};
 
 // The format named on the command line (vlm, seg2, seg2-standard, ascii, npy,
 // nrrd, vti, csv); nullopt for any other name.
@@ -23,10 +16,6 @@ std::optional<ExportFormat> exportFormatNamed(const QString &name);
 std::optional<ExportFormat> exportFormatOfName(const QString &output);
 // The names, for the usage line: "vlm|seg2|…".
 QString exportFormatNames();
-
-// The extension of the name chosen for a format: the scan file's, the layer
-// files' or the file's own.
-QString exportExtension(const ExportFormat &format);
 
 // Every file that an export under the name chosen writes.
 QStringList exportOutputs(const ExportFormat &format, const QString &chosen);

@@ -60,7 +60,7 @@ int runInfo(const QStringList &arguments)
 
     printLine(QStringLiteral("file: %1").arg(path));
     printLine(QStringLiteral("size: %1 bytes").arg(file.size()));
-    printLine(QStringLiteral("magic: %1").arg(read.magicMatches ? QStringLiteral("VLMv1.0, matches")
+    printLine(QStringLiteral("magic: %1").arg(read.magicMatches ? ScanFileFormat::text(ScanFileFormat::kMagic) + QStringLiteral(", matches")
                                                                 : QStringLiteral("does not match")));
     if (!read.magicMatches) {
         reportNotAScanFile(path);

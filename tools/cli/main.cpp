@@ -2,6 +2,7 @@
 
 #include "cli_commands.h"
 
+#include "export_targets.h"
 #include "export_writers.h"
 #include "native_path.h"
 #include "scan_file_format.h"
@@ -14,49 +15,55 @@
 #include <exception>
 #include <functional>
 #include <new>
+#include <vector>
 #include <unistd.h>
 
 namespace {
 
 struct Command {
     const char *name;
-    const char *usage;
+    QString usage;
     std::function<int(const QStringList &)> run;
 };
 
-const Command kCommands[] = {
-    {"info", "info FILE", runInfo},
-    {"dump", "dump FILE --raw|--smoothed --output OUT.bin", runDump},
-    {"render",
-     "render FILE [view options] [--size WxH] [--image OUT.png] [--overview OUT.png] [--ascan OUT.png] "
-     "[--grid OUT.txt]",
-     runRender},
-    {"voxels", "voxels FILE [view options] --output OUT.bin", runVoxels},
-    {"view3d",
-     "view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS] [--frames on|off] [--size WxH] "
-     "--output OUT.png",
-     runView3d},
-    {"export",
-     "export FILE [view options] [--format FORMAT] --output NAME [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
-     "  velmora-cli export FILE... --format FORMAT --output-dir DIR [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
-     "    FORMAT: vlm|seg2|ascii|seg2-standard|npy|nrrd|vti|csv",
-     runExport},
-    {"receive",
-     "receive (--port N | --device PATH) [--adapter] --output FILE.vlm [--force] [--timeout SECONDS]",
-     runReceive},
-    {"print",
-     "print FILE [view options] [--size WxH] [--page WxH] [--margins L,R,T,B] [--info] --output OUT.png|OUT.pdf",
-     runPrint},
-    {"probe",
-     "probe FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
-     "[--json]",
-     runProbe},
-    {"report",
-     "report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
-     "[--turn DEG] [--tilt DEG] [--zoom STEPS] [--notes TEXT] --output OUT.pdf",
-     runReport},
-    {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
-};
+// Made at the first call: the format names come from a table of another file.
+const std::vector<Command> &commands()
+{
+    static const std::vector<Command> table{
+        {"info", "info FILE", runInfo},
+        {"dump", "dump FILE --raw|--smoothed --output OUT.bin", runDump},
+        {"render",
+         "render FILE [view options] [--size WxH] [--image OUT.png] [--overview OUT.png] [--ascan OUT.png] "
+         "[--grid OUT.txt]",
+         runRender},
+        {"voxels", "voxels FILE [view options] --output OUT.bin", runVoxels},
+        {"view3d",
+         "view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS] [--frames on|off] [--size WxH] "
+         "--output OUT.png",
+         runView3d},
+        {"export",
+         "export FILE [view options] [--format FORMAT] --output NAME [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
+         "  velmora-cli export FILE... --format FORMAT --output-dir DIR [--force] [--slice-pitch MM] [--layer-pitch MM]\n"
+         "    FORMAT: " + exportFormatNames(),
+         runExport},
+        {"receive",
+         "receive (--port N | --device PATH) [--adapter] --output FILE.vlm [--force] [--timeout SECONDS]",
+         runReceive},
+        {"print",
+         "print FILE [view options] [--size WxH] [--page WxH] [--margins L,R,T,B] [--info] --output OUT.png|OUT.pdf",
+         runPrint},
+        {"probe",
+         "probe FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
+         "[--json]",
+         runProbe},
+        {"report",
+         "report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
+         "[--turn DEG] [--tilt DEG] [--zoom STEPS] [--notes TEXT] --output OUT.pdf",
+         runReport},
+        {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
+    };
+    return table;
+}
 
 // The tool's standard error carries its own reports only; the notes of the
 // window system about the off-screen platform are of no use here.
@@ -69,8 +76,8 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext &, const QString &mess
 void printUsage()
 {
     std::fprintf(stderr, "usage: velmora-cli COMMAND ...\ncommands:\n");
-    for (const Command &command : kCommands)
-        std::fprintf(stderr, "  velmora-cli %s\n", command.usage);
+    for (const Command &command : commands())
+        std::fprintf(stderr, "  velmora-cli %s\n", command.usage.toUtf8().constData());
     std::fprintf(stderr, "view options, each set as its control would be set, in the order given:\n"
                          "  --view x|y|z  --slice S  --layer L  --depth P  --top N  --bottom N\n"
                          "  --first N  --last N  --brightness B  --threshold N  --smoothing\n"
@@ -120,7 +127,7 @@ bool openForReading(QFile &file)
 void reportNotAScanFile(const QString &path)
 {
     reportFailure(QStringLiteral("%1 is not a scan file: it does not begin with \"%2\"")
-                      .arg(path, QString::fromLatin1(ScanFileFormat::kMagic.data(), ScanFileFormat::kMagic.size())));
+                      .arg(path, ScanFileFormat::text(ScanFileFormat::kMagic)));
 }
 
 bool fileWritten(const QString &path, const WriteOutcome &outcome)
@@ -156,7 +163,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString name = arguments.takeFirst();
-    for (const Command &command : kCommands) {
+    for (const Command &command : commands()) {
         if (name == QLatin1String(command.name))
             return runGuarded(command, arguments);
     }

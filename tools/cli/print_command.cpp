@@ -93,12 +93,7 @@ int runPrint(const QStringList &arguments)
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))
         return 1;
-    QImage mainImage = makeSliceBitmap(size->width(), size->height());
-    QImage overview = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
-    QImage aScan = makeAScanBitmap();
-    SliceBitmaps bitmaps{mainImage, overview, aScan};
-    SliceGeometry geometry;
-    renderSlice(*volume, view, geometry, bitmaps);
+    renderSliceAt(*volume, view, *size);
 
     const QPageLayout pdfLayout = pdfPage(page);
     const QSize area = page && png ? *page : pdfLayout.paintRectPixels(kPdfResolution).size();

@@ -50,14 +50,9 @@ int runRender(const QStringList &arguments)
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))
         return 1;
-    QImage mainImage = makeSliceBitmap(size->width(), size->height());
-    QImage overview = makeSliceBitmap(kOverviewWidth, kOverviewHeight);
-    QImage aScan = makeAScanBitmap();
-    SliceBitmaps bitmaps{mainImage, overview, aScan};
-    SliceGeometry geometry;
-    renderSlice(*volume, view, geometry, bitmaps);
+    const RenderedSlice rendered = renderSliceAt(*volume, view, *size);
 
-    const bool written = writePicture(imagePath, mainImage) && writePicture(overviewPath, overview)
-                         && writePicture(aScanPath, aScan) && writeText(gridPath, sliceGridText(*volume));
+    const bool written = writePicture(imagePath, rendered.mainImage) && writePicture(overviewPath, rendered.overview)
+                         && writePicture(aScanPath, rendered.aScan) && writeText(gridPath, sliceGridText(*volume));
     return written ? 0 : 1;
 }
