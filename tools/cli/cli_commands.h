@@ -20,6 +20,7 @@ int runPrint(const QStringList &arguments);
 int runProbe(const QStringList &arguments);
 int runReport(const QStringList &arguments);
 int runContactSheet(const QStringList &arguments);
+int runIndications(const QStringList &arguments);
 
 class QFile;
 struct WriteOutcome;

@@ -60,6 +60,10 @@ const std::vector<Command> &commands()
          "report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
          "[--turn DEG] [--tilt DEG] [--zoom STEPS] [--notes TEXT] --output OUT.pdf",
          runReport},
+        {"indications",
+         "indications FILE [view options] [--level V] [--drop DB] [--min-samples N] [--slice-pitch MM] "
+         "[--layer-pitch MM] [--reference V] [--json|--csv] [--save]",
+         runIndications},
         {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
     };
     return table;

@@ -52,17 +52,26 @@ bool takeProbeOptions(CommandLine &line, ProbeOptions &options)
             return false;
         }
     }
-    if (!takePitch(line, QStringLiteral("--slice-pitch"), options.probe.slicePitch)
-        || !takePitch(line, QStringLiteral("--layer-pitch"), options.probe.layerPitch))
+    return takeProbeGeometry(line, options.probe) && takeReference(line, options.reference);
+}
+
+bool takeProbeGeometry(CommandLine &line, ProbeGeometry &probe)
+{
+    return takePitch(line, QStringLiteral("--slice-pitch"), probe.slicePitch)
+        && takePitch(line, QStringLiteral("--layer-pitch"), probe.layerPitch);
+}
+
+bool takeReference(CommandLine &line, std::optional<int> &reference)
+{
+    const auto text = line.takeValue(QStringLiteral("--reference"));
+    if (!text)
+        return true;
+    bool ok = false;
+    const int value = text->toInt(&ok);
+    if (!ok || value < 1 || value > kHighestSample) {
+        reportFailure(QStringLiteral("--reference takes a sample value 1..255, not \"%1\"").arg(*text));
         return false;
-    if (const auto reference = line.takeValue(QStringLiteral("--reference"))) {
-        bool ok = false;
-        const int value = reference->toInt(&ok);
-        if (!ok || value < 1 || value > kHighestSample) {
-            reportFailure(QStringLiteral("--reference takes a sample value 1..255, not \"%1\"").arg(*reference));
-            return false;
-        }
-        options.reference = value;
     }
+    reference = value;
     return true;
 }

@@ -18,3 +18,8 @@ bool takePitch(CommandLine &line, const QString &name, std::optional<double> &pi
 // Takes --measure-to S,L,P, --slice-pitch MM, --layer-pitch MM and
 // --reference V; false, with the reason reported, for a malformed one.
 bool takeProbeOptions(CommandLine &line, ProbeOptions &options);
+
+// Takes --slice-pitch MM and --layer-pitch MM.
+bool takeProbeGeometry(CommandLine &line, ProbeGeometry &probe);
+// Takes --reference V, a sample value 1..255.
+bool takeReference(CommandLine &line, std::optional<int> &reference);

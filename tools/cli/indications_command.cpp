@@ -1,0 +1,98 @@
+// velmora-cli indications FILE [view options] [--level V] [--drop DB]
+// [--min-samples N] [--slice-pitch MM] [--layer-pitch MM] [--reference V]
+// [--json|--csv] [--save]: the indications of a scan as the window's table
+// finds them; --save keeps them in the scan's inspection file.
+
+#include "cli_commands.h"
+
+#include "command_line.h"
+#include "inspection_file.h"
+#include "inspection_findings.h"
+#include "probe_options.h"
+#include "scan_loading.h"
+
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kLowestDropDb = 1;
+constexpr int kHighestDropDb = 60;
+
+std::optional<IndicationSearch> takeSearch(CommandLine &line, const ViewState &view)
+{
+    IndicationSearch search = searchOfView(view);
+    const auto level = line.takeInteger(QStringLiteral("--level"), search.level, 1, 255);
+    const auto drop = line.takeReal(QStringLiteral("--drop"), static_cast<float>(search.dropDb), kLowestDropDb,
+                                    kHighestDropDb);
+    const auto minSamples = line.takeInteger(QStringLiteral("--min-samples"), search.minSamples, 1,
+                                             ScanLayout::kLayerCount * ScanLayout::kSlicesPerLayer *
+                                                 ScanLayout::kTraceLength);
+    if (!level || !drop || !minSamples)
+        return std::nullopt;
+    search.level = *level;
+    search.dropDb = *drop;
+    search.minSamples = *minSamples;
+    return search;
+}
+
+void printOutput(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+}
+
+// Keeps the findings in the scan's inspection file, with the record and the
+// comments of the one there; a file that is not this scan's stays untouched.
+bool saveFindings(const QString &file, InspectionFindings &findings)
+{
+    const InspectionRead before = readInspectionFile(file);
+    if (before.status == InspectionRead::Status::Refused || before.status == InspectionRead::Status::OtherScan) {
+        reportFailure(before.problem + QStringLiteral("; nothing is saved"));
+        return false;
+    }
+    Inspection inspection = before.inspection;
+    findings.indications =
+        keepingComments(findings.indications, findingsFrom(inspection.findings).indications);
+    const QJsonObject kept = findingsObject(findings);
+    for (auto it = kept.begin(); it != kept.end(); ++it)
+        inspection.findings.insert(it.key(), it.value());
+    return fileWritten(inspectionFilePath(file), writeInspectionFile(file, inspection));
+}
+
+}  // namespace
+
+int runIndications(const QStringList &arguments)
+{
+    CommandLine line(arguments);
+    ViewState view;
+    line.takeViewOptions(view);
+    InspectionFindings findings;
+    const auto search = takeSearch(line, view);
+    const bool scaleRead = takeProbeGeometry(line, findings.scale.probe) && takeReference(line, findings.scale.reference);
+    const bool json = line.takeFlag(QStringLiteral("--json"));
+    const bool csv = line.takeFlag(QStringLiteral("--csv"));
+    const bool save = line.takeFlag(QStringLiteral("--save"));
+    const QString file = line.takeFile();
+    if (line.failed() || !search || !scaleRead)
+        return 2;
+    if (json && csv) {
+        reportFailure(QStringLiteral("--json and --csv: choose one"));
+        return 2;
+    }
+
+    auto volume = std::make_unique<ScanVolume>();
+    if (!loadScan(file, *volume))
+        return 1;
+    findings.search = *search;
+    findings.scale.depthScale = depthScaleFactor(*volume);
+    findings.indications = findIndications(*volume, findings.search);
+    if (save && !saveFindings(file, findings))
+        return 1;
+    if (csv)
+        printOutput(indicationCsv(findings.indications, findings.scale));
+    else
+        printOutput(QJsonDocument(findingsObject(findings)).toJson(QJsonDocument::Indented));
+    return 0;
+}
