@@ -57,3 +57,10 @@ std::vector<Indication> keepingComments(std::vector<Indication> found, const std
     numberIndications(found);
     return found;
 }
+
+void keepFindingsIn(Inspection &inspection, const InspectionFindings &findings)
+{
+    const QJsonObject kept = findingsObject(findings);
+    for (auto it = kept.begin(); it != kept.end(); ++it)
+        inspection.findings.insert(it.key(), it.value());
+}

@@ -4,6 +4,7 @@
 // reference) and the indications with their comments.
 
 #include "indication_table.h"
+#include "inspection_file.h"
 
 #include <QJsonObject>
 
@@ -18,6 +19,9 @@ struct InspectionFindings {
 QJsonObject findingsObject(const InspectionFindings &findings);
 // The findings back; absent or malformed parts keep their defaults.
 InspectionFindings findingsFrom(const QJsonObject &object);
+
+// Puts the findings into an inspection, beside what else it keeps.
+void keepFindingsIn(Inspection &inspection, const InspectionFindings &findings);
 
 // A new search's indications in place of the found ones kept before: a found
 // indication whose peak is where a kept one's was takes its comment, and the

@@ -64,7 +64,7 @@ FindingReadout::FindingReadout(TForm1 &window) : QObject(&window), window_(windo
     PlotWindow->resize(kPlotWindowSize);
     ThresholdValue = showValueBeside(window_.RxSlider3);
     BrightnessValue = showValueBeside(window_.RxSlider1);
-    window_.Image3->setOverlay([this](QPainter &painter) {
+    window_.Image3->addOverlay([this](QPainter &painter) {
         if (measurePoint_)
             drawMeasureOverlay(painter, measureLine(window_.viewState(), *measurePoint_, window_.geometry));
     });

@@ -4,6 +4,7 @@
 #include "bitmap_view.h"
 #include "drag_line.h"
 #include "finding_readout.h"
+#include "indication_keeper.h"
 #include "handler_guard.h"
 #include "key_preview.h"
 #include "library_start.h"
@@ -66,6 +67,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     createRightPanel();
     createBottomPanel();
     Readout = new FindingReadout(*this);
+    Indications = new IndicationKeeper(*this);
     createRenewalNote();
     connectControls();
     runGuarded([this] { FormCreate(); });

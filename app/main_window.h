@@ -34,6 +34,7 @@ class AvailableAreaFit;
 class BitmapView;
 class DragLine;
 class FindingReadout;
+class IndicationKeeper;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -288,6 +289,8 @@ public:
 
     // The readings of the finding at the cursor.
     FindingReadout *Readout = nullptr;
+    // The indications of the scan shown and its inspection record.
+    IndicationKeeper *Indications = nullptr;
     // Over the 3-D picture while the controls differ from its last renewal.
     QLabel *RenewalNote = nullptr;
 

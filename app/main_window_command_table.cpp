@@ -4,6 +4,7 @@
 
 #include "command_table.h"
 #include "finding_readout.h"
+#include "indication_keeper.h"
 #include "main_window.h"
 
 namespace {
@@ -18,6 +19,12 @@ template <void (FindingReadout::*handler)()>
 void readoutRuns(TForm1 &window)
 {
     (window.Readout->*handler)();
+}
+
+template <void (IndicationKeeper::*handler)()>
+void keeperRuns(TForm1 &window)
+{
+    (window.Indications->*handler)();
 }
 
 }  // namespace
@@ -52,6 +59,8 @@ const std::vector<MainCommand> &TForm1::commandTable()
          .does = "Save data"},
         {.id = "report", .menu = File, .menuText = "&Report…", .keyHandling = MenuShortcut,
          .key = Qt::CTRL | Qt::Key_I, .run = windowRuns<&TForm1::writeReport>},
+        {.id = "inspection-record", .menu = File, .menuText = "Inspection re&cord…",
+         .run = keeperRuns<&IndicationKeeper::editRecord>},
         {.id = "exit", .menu = File, .separated = true, .menuText = "E&xit", .menuItem = &TForm1::Exit1,
          .toolButton = &TForm1::ToolButton8, .icon = ToolIcon::Exit, .buttonText = "Exit", .toolTip = "Exit",
          .keyHandling = MenuShortcut, .key = Qt::CTRL | Qt::Key_Q, .run = windowRuns<&TForm1::Exit1Click>},
@@ -75,6 +84,8 @@ const std::vector<MainCommand> &TForm1::commandTable()
          .run = readoutRuns<&FindingReadout::clearReference>},
         {.id = "clear-measure-point", .menu = Readings, .onSliceImage = true, .menuText = "Clear &measure point",
          .keyHandling = MenuShortcut, .key = Qt::Key_Escape, .run = readoutRuns<&FindingReadout::clearMeasurePoint>},
+        {.id = "indications", .menu = Readings, .separated = true, .menuText = "&Indications…",
+         .keyHandling = MenuShortcut, .key = Qt::CTRL | Qt::Key_L, .run = keeperRuns<&IndicationKeeper::showTable>},
         {.id = "trace-plot", .menu = Readings, .separated = true, .menuText = "&Trace plot window",
          .keyHandling = MenuShortcut, .key = Qt::CTRL | Qt::Key_T, .run = readoutRuns<&FindingReadout::showPlotWindow>},
 

@@ -4,6 +4,7 @@
 #include "application_title.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
+#include "indication_keeper.h"
 #include "main_window.h"
 #include "system_power.h"
 
@@ -19,6 +20,7 @@ void TForm1::N1Click()
     shown_file_name_.clear();
     setWindowTitle(kMainWindowCaption);
     Readout->setScanLoaded(false);
+    Indications->scanShown({});
     Image1Click();
     d3d_.d3dreview_(1);
 }

@@ -3,6 +3,7 @@
 #include "application_title.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
+#include "indication_keeper.h"
 #include "main_window.h"
 #include "scan_file_format.h"
 #include "scan_loader.h"
@@ -62,6 +63,7 @@ void TForm1::takeLoadedScan()
 {
     shown_file_name_ = volume.current_file_name;
     Readout->setScanLoaded(true);
+    Indications->scanShown(shown_file_name_);
 }
 
 // The views as a load leaves them: each handler asks for its redraw, and the

@@ -4,6 +4,7 @@
 #include "application_title.h"
 #include "com_ports.h"
 #include "dialog_seam.h"
+#include "indication_keeper.h"
 #include "main_window.h"
 #include "program_messages.h"
 #include "scan_file_format.h"
@@ -245,6 +246,7 @@ void TForm1::FormClose()
     if (closed_)
         return;
     closed_ = true;
+    Indications->leaveScan();
     ReleaseVolumeArrays(volume);
     writeClosingSettings();
     d3d_.d3dclose_();

@@ -66,6 +66,11 @@ const StoreChoice &storeChoice()
 
 }  // namespace
 
+QString SettingNames::recordField(const char *key)
+{
+    return QStringLiteral("Record_%1").arg(QLatin1String(key));
+}
+
 QString SettingNames::comDevice(int n)
 {
     return QStringLiteral("Com%1Device").arg(n);

@@ -30,6 +30,8 @@ inline const QString LayerPitch = QStringLiteral("LayerPitch");
 // the user, not read back (the picture always starts from the start view).
 inline const QString TurnAngle = QStringLiteral("TurnAngle");
 inline const QString TiltAngle = QStringLiteral("TiltAngle");
+// The record fields offered again for the next scan's inspection, by their keys in the inspection file.
+QString recordField(const char *key);
 // The device that stands for COM<n> (n = 1..4) on this system.
 QString comDevice(int n);
 }  // namespace SettingNames

@@ -97,10 +97,14 @@ InspectionRead parseInspection(const QString &path, const QByteArray &bytes)
     const QJsonValue version = object.value(kVersionKey);
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
         return refused(path, QStringLiteral("its version is missing or not a whole number"));
-    if (version.toDouble() > InspectionFileFormat::kVersion)
-        return refused(path, QStringLiteral("it is of version %1, newer than the version %2 this program reads")
-                                 .arg(version.toDouble())
-                                 .arg(InspectionFileFormat::kVersion));
+    if (version.toDouble() > InspectionFileFormat::kVersion) {
+        InspectionRead read = refused(path, QStringLiteral("it is of version %1, newer than the version %2 this "
+                                                           "program reads")
+                                                .arg(version.toDouble())
+                                                .arg(InspectionFileFormat::kVersion));
+        read.newer = true;
+        return read;
+    }
     InspectionRead read;
     read.status = InspectionRead::Status::Read;
     read.inspection.scan = scanFrom(object.value(kScanKey).toObject());

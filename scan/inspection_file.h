@@ -70,6 +70,7 @@ struct InspectionRead {
     Status status = Status::None;
     Inspection inspection;
     QString problem;  // why it is not used, for a message
+    bool newer = false;  // refused for a version newer than this program reads
 };
 
 QString inspectionFilePath(const QString &scanPath);

@@ -221,7 +221,8 @@ private slots:
         const QList<QAction *> menus = window.MainMenu1->actions();
         QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About", "&Help"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…", "E&xit"}));
+                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…",
+                              "Inspection re&cord…", "E&xit"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"&Gate maximum"});
         QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"IR setup", "Probe geometry\u2026"}));
         QStringList hints;
@@ -378,7 +379,7 @@ private slots:
         QCOMPARE(previewKeys, (QStringList{"1", "F2", "F3", "F4"}));
         QStringList menuKeys = listed.values("Menus");
         menuKeys.sort();
-        QCOMPARE(menuKeys, (QStringList{"Ctrl+B", "Ctrl+G", "Ctrl+I", "Ctrl+Q", "Ctrl+R", "Ctrl+Shift+R", "Ctrl+T", "Esc"}));
+        QCOMPARE(menuKeys, (QStringList{"Ctrl+B", "Ctrl+G", "Ctrl+I", "Ctrl+L", "Ctrl+Q", "Ctrl+R", "Ctrl+Shift+R", "Ctrl+T", "Esc"}));
     }
 
     // Every caption and read-out of the panels shows its whole text, the

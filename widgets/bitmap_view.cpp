@@ -16,13 +16,13 @@ void BitmapView::paintEvent(QPaintEvent *)
         painter.drawImage(rect(), bitmap_);
     else
         painter.drawImage(0, 0, bitmap_);
-    if (overlay_)
-        overlay_(painter);
+    for (const Overlay &overlay : overlays_)
+        overlay(painter);
 }
 
-void BitmapView::setOverlay(Overlay overlay)
+void BitmapView::addOverlay(Overlay overlay)
 {
-    overlay_ = std::move(overlay);
+    overlays_.push_back(std::move(overlay));
     update();
 }
 

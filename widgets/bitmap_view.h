@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class BitmapView : public QWidget {
     Q_OBJECT
@@ -17,7 +18,8 @@ public:
     BitmapView(QWidget *parent, const QImage &bitmap, Fit fit);
 
     using Overlay = std::function<void(QPainter &)>;
-    void setOverlay(Overlay overlay);
+    // Overlays are painted in the order they were added.
+    void addOverlay(Overlay overlay);
 
 signals:
     void mousePressed(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
@@ -29,5 +31,5 @@ protected:
 private:
     const QImage &bitmap_;
     Fit fit_;
-    Overlay overlay_;
+    std::vector<Overlay> overlays_;
 };

@@ -55,9 +55,7 @@ bool saveFindings(const QString &file, InspectionFindings &findings)
     Inspection inspection = before.inspection;
     findings.indications =
         keepingComments(findings.indications, findingsFrom(inspection.findings).indications);
-    const QJsonObject kept = findingsObject(findings);
-    for (auto it = kept.begin(); it != kept.end(); ++it)
-        inspection.findings.insert(it.key(), it.value());
+    keepFindingsIn(inspection, findings);
     return fileWritten(inspectionFilePath(file), writeInspectionFile(file, inspection));
 }
 

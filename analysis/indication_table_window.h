@@ -1,0 +1,65 @@
+#pragma once
+// The indication table window: a row per indication with its number,
+// position, peak, sizes and comment (editable), sortable by any column; the
+// finder's level (in % of full scale or in dB to the reference), drop and
+// least size; and the commands Find, Add at cursor, Delete and Save, which
+// the window's owner carries out.
+
+#include "indication_table.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+class IndicationTableWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit IndicationTableWindow(QWidget *parent = nullptr);
+
+    void setIndications(std::vector<Indication> indications, const IndicationScale &scale);
+    const std::vector<Indication> &indications() const { return indications_; }
+
+    // The controls show the search's level, drop and least size; the level
+    // in dB is offered only with a reference.
+    void setSearch(const IndicationSearch &search, std::optional<int> reference);
+    // The search as the controls hold it, over the gate and layers of within.
+    IndicationSearch search(IndicationSearch within) const;
+
+    // Removes the selected rows' indications.
+    void deleteSelected();
+
+signals:
+    void findRequested();
+    void addRequested();
+    void saveRequested();
+    void indicationChosen(const Indication &indication);
+    // A comment was edited or an indication deleted.
+    void indicationsEdited();
+
+private:
+    void fillTable();
+    void commentEdited(int row, int column);
+    void rowClicked(int row);
+    int indexOfRow(int row) const;
+
+    std::vector<Indication> indications_;
+    IndicationScale scale_;
+    std::optional<int> reference_;
+    bool filling_ = false;
+    QTableWidget *table_;
+    QDoubleSpinBox *level_;
+    QComboBox *levelUnit_;
+    QComboBox *drop_;
+    QSpinBox *minSamples_;
+};
+
+// The sample level of a level in % of full scale, or in dB to a reference.
+int levelOfPercent(double percent);
+int levelOfDecibels(double decibels, int reference);
