@@ -1,3 +1,4 @@
+#include "indication_overlay.h"
 #include "indication_table.h"
 #include "indications.h"
 
@@ -196,6 +197,49 @@ private slots:
         const QJsonObject unknown = indicationObject(findIndications(*volume, searchAt(50, 2)).at(0), scale);
         QVERIFY(unknown.value("length_mm").isNull());
         QVERIFY(unknown.value("width_mm").isNull());
+    }
+
+    // Cells of 4 x 3 pixels; the drop extent covers slices 10..11, layers
+    // 23..24 and trace bytes 20..21. View X lays out layers across and depth
+    // rows (byte - 1) down, view Y slices across, view Z slices across and
+    // layers down.
+    void theOutlineCoversTheCellsTheSliceCuts_data()
+    {
+        QTest::addColumn<int>("axis");
+        QTest::addColumn<int>("at");  // slice (X), layer (Y) or depth position (Z)
+        QTest::addColumn<bool>("gateMaximum");
+        QTest::addColumn<QRect>("outline");
+        QTest::newRow("X through slice 10") << int(SliceAxis::X) << 10 << false << QRect(QPoint(88, 57), QPoint(95, 62));
+        QTest::newRow("X past the extent") << int(SliceAxis::X) << 12 << false << QRect();
+        QTest::newRow("Y through layer 24") << int(SliceAxis::Y) << 24 << false << QRect(QPoint(40, 57), QPoint(47, 62));
+        QTest::newRow("Z at byte 21") << int(SliceAxis::Z) << 21 << false << QRect(QPoint(40, 66), QPoint(47, 71));
+        QTest::newRow("Z above the extent") << int(SliceAxis::Z) << 5 << false << QRect();
+        QTest::newRow("Z gate maximum") << int(SliceAxis::Z) << 5 << true << QRect(QPoint(40, 66), QPoint(47, 71));
+    }
+    void theOutlineCoversTheCellsTheSliceCuts()
+    {
+        QFETCH(int, axis);
+        QFETCH(int, at);
+        QFETCH(bool, gateMaximum);
+        QFETCH(QRect, outline);
+        Indication indication;
+        indication.number = 3;
+        indication.drop = {10, 11, 23, 24, 20, 21};
+        ViewState view;
+        view.axis = SliceAxis(axis);
+        view.slice = view.axis == SliceAxis::X ? at : 0;
+        view.layer = view.axis == SliceAxis::Y ? at : 1;
+        view.depth = view.axis == SliceAxis::Z ? at : 1;
+        view.showGateMaximum = gateMaximum;
+        SliceGeometry geometry;
+        geometry.cell_width = 4;
+        geometry.cell_height = 3;
+        const std::vector<IndicationMark> marks = indicationMarks({indication}, view, geometry);
+        QCOMPARE(marks.empty(), outline.isNull());
+        if (!marks.empty()) {
+            QCOMPARE(marks[0].outline, outline);
+            QCOMPARE(marks[0].number, 3);
+        }
     }
 };
 

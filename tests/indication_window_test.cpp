@@ -1,0 +1,188 @@
+#include "main_window_run.h"
+
+#include "bitmap_view.h"
+#include "indication_keeper.h"
+#include "indication_table_window.h"
+#include "inspection_file.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+// Layer 24 keeps the file's values through the smoothing: one indication,
+// peak 120 at slice 10, trace byte 20, with 70 and 90 beside it.
+QByteArray scanWithOneIndication()
+{
+    QByteArray image(131072, '\0');
+    const auto at = [](int slice, int byte) { return 5120 + 23 * 5120 + slice * 128 + byte; };
+    image[at(10, 20)] = char(120);
+    image[at(10, 21)] = char(70);
+    image[at(11, 20)] = char(90);
+    return QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + image;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct IndicationRun : MainWindowRun {
+    QString scan;
+
+    TForm1 &openScan()
+    {
+        TForm1 &window = start();
+        scan = writeFile("weld.vlm", scanWithOneIndication());
+        window.OpenChosenFile(scan);
+        return window;
+    }
+
+    IndicationTableWindow &table() { return *window->Indications->Table; }
+
+    void press(const QString &text)
+    {
+        for (QPushButton *button : table().findChildren<QPushButton *>()) {
+            if (button->text() == text)
+                return button->click();
+        }
+        QFAIL(qPrintable(QStringLiteral("no button %1").arg(text)));
+    }
+};
+
+}  // namespace
+
+class IndicationWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findListsTheIndicationAndAClickMovesTheCursorToItsPeak()
+    {
+        IndicationRun run;
+        TForm1 &window = run.openScan();
+        menuItem(window, "indications")->trigger();
+        run.press("&Find");
+        QCOMPARE(run.table().indications().size(), std::size_t(1));
+        auto *cells = run.table().findChild<QTableWidget *>();
+        QCOMPARE(cells->rowCount(), 1);
+        QCOMPARE(cells->item(0, 1)->data(Qt::DisplayRole).toInt(), 11);  // slice 10 shown as 11
+        QCOMPARE(cells->item(0, 2)->data(Qt::DisplayRole).toInt(), 24);
+        emit cells->cellClicked(0, 0);
+        QCOMPARE(window.ScrollBar2->value(), 10);
+        QCOMPARE(window.ScrollBar3->value(), 24);
+        QCOMPARE(window.ScrollBar1->value(), 20);
+        QVERIFY(window.Indications->modified());
+    }
+
+    // The outline is drawn over the image on screen; the bitmap that is
+    // copied, saved and printed stays as the renderer left it.
+    void theOutlineIsDrawnOverTheImageNotIntoIt()
+    {
+        IndicationRun run;
+        TForm1 &window = run.openScan();
+        run.press("&Find");
+        window.RadioButton1->click();  // view Y cuts layer 24 at the cursor
+        window.ScrollBar3->setValue(24);
+        const QImage onScreen = window.Image3->grab().toImage();
+        const QColor outline(255, 160, 0);
+        int outlined = 0;
+        int inBitmap = 0;
+        for (int y = 0; y < onScreen.height(); ++y) {
+            for (int x = 0; x < onScreen.width(); ++x) {
+                outlined += onScreen.pixelColor(x, y) == outline;
+                if (x < window.image3Bitmap.width() && y < window.image3Bitmap.height())
+                    inBitmap += window.image3Bitmap.pixelColor(x, y) == outline;
+            }
+        }
+        QVERIFY(outlined > 0);
+        QCOMPARE(inBitmap, 0);
+    }
+
+    void leavingAskedAndAnsweredNoWritesNothing_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("No") << false;
+        QTest::newRow("Yes") << true;
+    }
+    void leavingAskedAndAnsweredNoWritesNothing()
+    {
+        QFETCH(bool, save);
+        IndicationRun run;
+        TForm1 &window = run.openScan();
+        run.press("&Find");
+        run.dialogs.messageAnswers.push_back(save ? MessageAnswer::Yes : MessageAnswer::No);
+        window.N1Click();
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY(run.dialogs.messages[0].text.contains(run.scan));
+        QCOMPARE(QFile::exists(run.scan + ".json"), save);
+        if (save) {
+            const QJsonObject saved = QJsonDocument::fromJson(fileBytes(run.scan + ".json")).object();
+            QCOMPARE(saved.value("indications").toArray().size(), 1);
+        }
+    }
+
+    void theInspectionOfTheScanOpensWithIt()
+    {
+        IndicationRun run;
+        const QString scan = run.writeFile("weld.vlm", scanWithOneIndication());
+        const QJsonObject kept{{"number", 1},          {"peak", 120},          {"peak_layer", 24},
+                               {"peak_slice", 11},     {"peak_byte", 20},      {"samples", 1},
+                               {"slice_first", 11},    {"slice_last", 11},     {"layer_first", 24},
+                               {"layer_last", 24},     {"byte_first", 20},     {"byte_last", 20},
+                               {"drop_slice_first", 11}, {"drop_slice_last", 11}, {"drop_layer_first", 24},
+                               {"drop_layer_last", 24}, {"drop_byte_first", 20}, {"drop_byte_last", 20},
+                               {"comment", "porosity"}, {"origin", "added"}};
+        Inspection inspection;
+        inspection.record.inspector = QStringLiteral("B. Sonde");
+        inspection.findings.insert("indications", QJsonArray{kept});
+        QVERIFY(writeInspectionFile(scan, inspection).ok);
+        TForm1 &window = run.start();
+        window.OpenChosenFile(scan);
+        QVERIFY(run.dialogs.messages.isEmpty());
+        QCOMPARE(window.Indications->inspection().record.inspector, QStringLiteral("B. Sonde"));
+        QCOMPARE(window.Indications->indications().size(), std::size_t(1));
+        QCOMPARE(window.Indications->indications()[0].comment, QStringLiteral("porosity"));
+        QVERIFY(window.Indications->indications()[0].added);
+    }
+
+    void anInspectionOfAnotherScanIsOfferedToBeKeptAside_data()
+    {
+        QTest::addColumn<bool>("keepAside");
+        QTest::newRow("kept aside") << true;
+        QTest::newRow("left") << false;
+    }
+    void anInspectionOfAnotherScanIsOfferedToBeKeptAside()
+    {
+        QFETCH(bool, keepAside);
+        IndicationRun run;
+        const QString scan = run.writeFile("weld.vlm", scanWithOneIndication());
+        const QByteArray other = QJsonDocument(QJsonObject{
+            {"format", "velmora-inspection"}, {"version", 1},
+            {"scan", QJsonObject{{"file", "weld.vlm"}, {"sha256", QString(64, 'b')}, {"size", 131088}}}}).toJson();
+        run.writeFile("weld.vlm.json", other);
+        run.dialogs.messageAnswers.push_back(keepAside ? MessageAnswer::Yes : MessageAnswer::No);
+        TForm1 &window = run.start();
+        window.OpenChosenFile(scan);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY(run.dialogs.messages[0].text.contains("made for another scan"));
+        QCOMPARE(fileBytes(scan + ".json.old"), keepAside ? other : QByteArray());
+        run.press("&Find");
+        run.press("&Save");
+        if (keepAside) {
+            QVERIFY(QJsonDocument::fromJson(fileBytes(scan + ".json")).object().contains("indications"));
+        } else {
+            QCOMPARE(run.dialogs.messages.size(), 2);
+            QVERIFY(run.dialogs.messages[1].text.contains("is not saved over"));
+            QCOMPARE(fileBytes(scan + ".json"), other);
+        }
+    }
+};
+
+QTEST_MAIN(IndicationWindowTest)
+#include "indication_window_test.moc"
