@@ -28,6 +28,14 @@ QFont tableFont(bool header = false)
 
 constexpr int kTextFlags = Qt::AlignTop | Qt::TextWordWrap;
 
+QStringList titlesOf(const QList<ReportColumn> &columns)
+{
+    QStringList titles;
+    for (const ReportColumn &column : columns)
+        titles << column.title;
+    return titles;
+}
+
 }  // namespace
 
 IndicationPages::IndicationPages(const ReportIndications &indications, QSizeF area, QPaintDevice &device)
@@ -116,12 +124,7 @@ void IndicationPages::paintPart(QPainter &painter, const Placed &placed, const Q
         painter.drawText(band.adjusted(0, mm(6), 0, 0), Qt::AlignLeft | Qt::AlignTop, indications_.search);
         break;
     case Part::TableHeader:
-        paintCells(painter, band, [this] {
-            QStringList titles;
-            for (const ReportColumn &column : indications_.columns)
-                titles << column.title;
-            return titles;
-        }(), true);
+        paintCells(painter, band, titlesOf(indications_.columns), true);
         break;
     case Part::Row:
         paintCells(painter, band, indications_.rows[placed.index], false);
