@@ -1,4 +1,5 @@
-// The inspection report: notes, a file name, then the PDF.
+// The inspection report: notes, a file name, then the PDF, with the
+// inspection file beside the scan when there is one.
 
 #include "application_title.h"
 #include "dialog_seam.h"
@@ -53,7 +54,11 @@ void TForm1::writeReport()
     inputs.probe = Readout->probeGeometry();
     inputs.notes = notes.notes();
     inputs.picture3d = reportThreeDPicture();
+    ReportInspectionRead inspection = reportInspectionOf(shown_file_name_);
+    inputs.inspection = std::move(inspection.inspection);
     const WriteOutcome outcome = writeInspectionReport(chosen->path, inspectionReportOf(volume, viewState(), inputs));
     if (!outcome.ok)
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(chosen->path, outcome.error));
+    else if (!inspection.problem.isEmpty())
+        showErrorMessage(inspection.problem + QLatin1Char('.'));
 }

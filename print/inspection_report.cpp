@@ -1,31 +1,16 @@
 #include "inspection_report.h"
 
-#include "measure_overlay.h"
 #include "pdf_page.h"
+#include "report_drawing.h"
+#include "report_indication_pages.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 
+using namespace ReportPage;
+
 namespace {
-
-constexpr int kResolution = 300;  // device pixels per inch of the PDF page
-constexpr qreal kMarginMm = 12;
-constexpr qreal kGapMm = 4;
-constexpr qreal kLineMm = 4.6;
-
-qreal mm(qreal millimetres)
-{
-    return millimetres * kResolution / 25.4;
-}
-
-QFont textFont(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // The page's content area, handed from section to section downwards.
 class PageCursor {
@@ -46,7 +31,7 @@ private:
 
 void drawFields(QPainter &painter, const QRectF &band, const QList<ReportField> &fields, int columns)
 {
-    painter.setFont(textFont(8));
+    painter.setFont(reportFont(8));
     const int rows = (fields.size() + columns - 1) / columns;
     const qreal columnWidth = band.width() / columns;
     const qreal nameWidth = columnWidth * 0.42;
@@ -61,51 +46,9 @@ void drawFields(QPainter &painter, const QRectF &band, const QList<ReportField> 
     }
 }
 
-// The rulers drawn as lines and text beside the picture, from the marks the
-// program's rulers are drawn from, scaled as the picture is. Marks past the
-// last cell, where the picture holds no data, are left out: a depth scale
-// there would claim depths the scan does not reach.
-void drawRulers(QPainter &painter, const QRectF &picture, qreal scale, const ReportSlice &slice)
-{
-    const AxisRulerMarks &marks = slice.marks;
-    const auto downInside = [&](int y) { return y <= slice.cellsExtent.height(); };
-    const auto acrossInside = [&](int x) { return x - kRulerWidth <= slice.cellsExtent.width(); };
-    painter.setPen(QPen(Qt::black, 0));
-    painter.setFont(textFont(5));
-    const qreal leftEdge = picture.left();
-    const qreal bottomEdge = picture.bottom();
-    for (int y : marks.leftMinor)
-        if (downInside(y))
-            painter.drawLine(QPointF(leftEdge - mm(0.8), picture.top() + y * scale), QPointF(leftEdge, picture.top() + y * scale));
-    for (int y : marks.leftMajor)
-        if (downInside(y))
-            painter.drawLine(QPointF(leftEdge - mm(1.6), picture.top() + y * scale), QPointF(leftEdge, picture.top() + y * scale));
-    for (const RulerLabel &label : marks.leftLabels) {
-        if (!downInside(label.topLeft.y() - 1))
-            continue;
-        const QRectF box(leftEdge - mm(8), picture.top() + (label.topLeft.y() - 1) * scale, mm(6.2), mm(2.5));
-        painter.drawText(box, Qt::AlignRight | Qt::AlignTop, label.text);
-    }
-    // The bottom ruler's columns count from the left ruler's left edge.
-    const qreal origin = picture.left() - kRulerWidth * scale;
-    for (int x : marks.bottomMinor)
-        if (acrossInside(x))
-            painter.drawLine(QPointF(origin + x * scale, bottomEdge), QPointF(origin + x * scale, bottomEdge + mm(0.8)));
-    for (int x : marks.bottomMajor)
-        if (acrossInside(x))
-            painter.drawLine(QPointF(origin + x * scale, bottomEdge), QPointF(origin + x * scale, bottomEdge + mm(1.6)));
-    for (const RulerLabel &label : marks.bottomLabels) {
-        if (!acrossInside(label.topLeft.x() + 10))
-            continue;
-        const qreal x = origin + (label.topLeft.x() + 10) * scale;
-        painter.drawText(QRectF(x - mm(4), bottomEdge + mm(1.7), mm(8), mm(2.5)), Qt::AlignHCenter | Qt::AlignTop,
-                         label.text);
-    }
-}
-
 void drawLines(QPainter &painter, const QRectF &band, const QStringList &lines, int columns)
 {
-    painter.setFont(textFont(8));
+    painter.setFont(reportFont(8));
     painter.setPen(Qt::black);
     const int rows = (lines.size() + columns - 1) / columns;
     const qreal columnWidth = band.width() / columns;
@@ -119,32 +62,6 @@ void drawLines(QPainter &painter, const QRectF &band, const QStringList &lines, 
 qreal linesHeightMm(qsizetype count, int columns)
 {
     return ((count + columns - 1) / columns) * kLineMm;
-}
-
-void drawSlice(QPainter &painter, const QRectF &cell, const ReportSlice &slice)
-{
-    painter.setPen(Qt::black);
-    painter.setFont(textFont(7, true));
-    painter.drawText(QRectF(cell.topLeft(), QSizeF(cell.width(), mm(4))), Qt::AlignLeft | Qt::AlignVCenter,
-                     slice.caption);
-    const QRectF room = cell.adjusted(mm(8.5), mm(4.5), 0, -mm(8.5));
-    const QSizeF size = QSizeF(slice.image.size()).scaled(room.size(), Qt::KeepAspectRatio);
-    const QRectF picture(room.topLeft(), size);
-    painter.drawImage(picture, slice.image);
-    const qreal scale = picture.width() / slice.image.width();
-    if (slice.measureLine) {
-        painter.save();
-        painter.translate(picture.topLeft());
-        painter.scale(scale, scale);
-        drawMeasureOverlay(painter, *slice.measureLine);
-        painter.restore();
-    }
-    drawRulers(painter, picture, scale, slice);
-    painter.setFont(textFont(5.5));
-    painter.setPen(Qt::darkGray);
-    const QRectF units(picture.left(), picture.bottom() + mm(4.3), picture.width(), mm(2.6));
-    painter.drawText(units, Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("across: %1, down: %2").arg(slice.acrossUnit, slice.downUnit));
 }
 
 void drawPicture(QPainter &painter, const QRectF &room, const QImage &picture)
@@ -174,19 +91,19 @@ void drawTracePlotAtScreenScale(QPainter &painter, const QRectF &room, const Tra
 void drawNotes(QPainter &painter, const QRectF &band, const QString &notes)
 {
     painter.setPen(Qt::black);
-    painter.setFont(textFont(8, true));
+    painter.setFont(reportFont(8, true));
     painter.drawText(QRectF(band.topLeft(), QSizeF(band.width(), mm(kLineMm))), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Notes"));
-    painter.setFont(textFont(8));
+    painter.setFont(reportFont(8));
     const QRectF text = band.adjusted(0, mm(kLineMm), 0, 0);
     painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      notes.isEmpty() ? QStringLiteral("(none)") : notes);
 }
 
-void paintPage(QPainter &painter, const QRectF &area, const InspectionReport &report)
+void paintFirstPage(QPainter &painter, const QRectF &area, const InspectionReport &report)
 {
-    PageCursor page(area);
-    painter.setFont(textFont(13, true));
+    PageCursor page(area.adjusted(0, 0, 0, -mm(kFooterMm)));
+    painter.setFont(reportFont(13, true));
     painter.drawText(page.take(7), Qt::AlignLeft | Qt::AlignVCenter, report.heading);
     drawFields(painter, page.take(linesHeightMm(report.titleBlock.size(), 2)), report.titleBlock, 2);
 
@@ -194,7 +111,7 @@ void paintPage(QPainter &painter, const QRectF &area, const InspectionReport &re
     const qreal sliceWidth = (slices.width() - 2 * mm(kGapMm)) / 3;
     for (int i = 0; i < 3; ++i) {
         const QRectF cell(slices.left() + i * (sliceWidth + mm(kGapMm)), slices.top(), sliceWidth, slices.height());
-        drawSlice(painter, cell, report.slices[static_cast<size_t>(i)]);
+        drawReportSlice(painter, cell, report.slices[static_cast<size_t>(i)]);
     }
 
     const QRectF pictures = page.take(82);
@@ -217,8 +134,20 @@ bool paintInspectionReport(QPagedPaintDevice &device, const InspectionReport &re
         return false;
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect area = device.pageLayout().paintRectPixels(kResolution);
-    paintPage(painter, QRectF(0, 0, area.width(), area.height()), report);
+    const QRect paintRect = device.pageLayout().paintRectPixels(kResolution);
+    const QRectF area(0, 0, paintRect.width(), paintRect.height());
+    std::optional<IndicationPages> more;
+    if (report.indications)
+        more.emplace(*report.indications, area.size(), device);
+    const int pages = 1 + (more ? more->count() : 0);
+    paintFirstPage(painter, area, report);
+    drawPageFooter(painter, area, report.fileName, 1, pages);
+    for (int page = 2; page <= pages; ++page) {
+        if (!device.newPage())
+            return false;
+        more->paint(painter, page - 2, area);
+        drawPageFooter(painter, area, report.fileName, page, pages);
+    }
     return painter.end();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
-// The inspection report: one A4 portrait page that holds what an inspection
-// delivers about a scan. The page is a document, not a picture of one: its
-// texts are text, its pictures are embedded losslessly at their own size.
+// The inspection report: A4 portrait pages that hold what an inspection
+// delivers about a scan. The first page gives the scan, the view, its slices
+// and the readings; with an inspection, the pages after it give the
+// indication table, the first indications in their slices and the signature
+// block. The pages are a document, not pictures of one: their texts are text,
+// their pictures are embedded losslessly at their own size.
 
 #include "axis_rulers.h"
 #include "export_writers.h"
@@ -9,6 +12,7 @@
 
 #include <QImage>
 #include <QLineF>
+#include <QRectF>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,6 +28,12 @@ struct ReportField {
     QString value;
 };
 
+// The drop extent of an indication over its slice picture, in the picture's pixels.
+struct ReportOutline {
+    QRectF box;
+    QString label;
+};
+
 // One slice as the renderer drew it, with the marks of its rulers.
 struct ReportSlice {
     QString caption;
@@ -33,6 +43,23 @@ struct ReportSlice {
     AxisRulerMarks marks;
     QSize cellsExtent;  // the pixels the cells fill, from the image's top left
     std::optional<QLineF> measureLine;  // in the image's pixels
+    std::optional<ReportOutline> outline;
+};
+
+struct ReportColumn {
+    QString title;
+    qreal width;  // relative to the other columns'
+    Qt::Alignment alignment;
+};
+
+// What the pages after the first give of an inspection.
+struct ReportIndications {
+    QString search;  // how the indications were found, one line
+    QList<ReportColumn> columns;
+    QList<QStringList> rows;  // the cells of an indication a row, all of them
+    QList<ReportSlice> pictures;
+    QString inspector;
+    QString date;
 };
 
 struct InspectionReport {
@@ -44,10 +71,12 @@ struct InspectionReport {
     TracePlot trace;
     QStringList readings;  // one reading a line
     QString notes;
+    QString fileName;  // at the foot of every page, beside its number
+    std::optional<ReportIndications> indications;
 };
 
-// Paints the page on a device whose page layout is A4 portrait at 300 dpi.
+// Paints the pages on a device whose page layout is A4 portrait at 300 dpi.
 bool paintInspectionReport(QPagedPaintDevice &device, const InspectionReport &report);
 
-// Writes the report as a one-page PDF through the atomic writer.
+// Writes the report as a PDF through the atomic writer.
 WriteOutcome writeInspectionReport(const QString &path, const InspectionReport &report);

@@ -1,7 +1,7 @@
 #include "report_content.h"
 
 #include "measure_overlay.h"
-#include "slice_renderer.h"
+#include "report_indications.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -31,10 +31,28 @@ QString onOff(bool on)
     return on ? QStringLiteral("on") : QStringLiteral("off");
 }
 
+// The record's fields as the title block names them; its notes go with the report's.
+QList<ReportField> recordFieldsOf(const InspectionRecord &record)
+{
+    return {
+        {QStringLiteral("Component / weld"), record.component},
+        {QStringLiteral("Location"), record.location},
+        {QStringLiteral("Inspector"), record.inspector},
+        {QStringLiteral("Certification"), record.certification},
+        {QStringLiteral("Procedure"), record.procedure},
+        {QStringLiteral("Instrument"), record.instrument},
+        {QStringLiteral("Probe"), record.probe},
+        {QStringLiteral("Couplant"), record.couplant},
+        {QStringLiteral("Calibration block"), record.calibrationBlock},
+        {QStringLiteral("Inspected"), record.date},
+    };
+}
+
 QList<ReportField> titleBlockOf(const ScanVolume &volume, const ViewState &view, const ReportInputs &inputs)
 {
     const int factor = depthScaleFactor(volume);
-    return {
+    const QList<ReportField> record = inputs.inspection ? recordFieldsOf(inputs.inspection->record) : QList<ReportField>();
+    return record + QList<ReportField>{
         {QStringLiteral("Program"), inputs.programTitle},
         {QStringLiteral("File"), QFileInfo(inputs.fileName).fileName()},
         {QStringLiteral("Folder"), QFileInfo(inputs.fileName).absolutePath()},
@@ -79,15 +97,11 @@ ReportSlice sliceOf(ScanVolume &scratch, ViewState view, const AxisText &text, c
 {
     const bool measured = inputs.measurePoint && view.axis == text.axis;
     view.axis = text.axis;
-    ReportSlice slice;
+    SliceGeometry geometry;
+    ReportSlice slice = renderedReportSlice(scratch, view, geometry);
     slice.caption = captionOf(text.axis, view, depthScaleFactor(scratch));
     slice.acrossUnit = text.across;
     slice.downUnit = text.down;
-    const RenderedSlice rendered = renderSliceAt(scratch, view, kReportSliceSize);
-    const SliceGeometry &geometry = rendered.geometry;
-    slice.image = rendered.mainImage;
-    slice.marks = axisRulerMarks(view.axis, geometry, depthScaleFactor(scratch));
-    slice.cellsExtent = QSize(geometry.grid_pixel_width, geometry.grid_pixel_height);
     if (measured)
         slice.measureLine = measureLine(view, *inputs.measurePoint, geometry);
     return slice;
@@ -102,10 +116,44 @@ QStringList readingLinesOf(const FindingReadings &readings)
     return lines + readingsLines(readings);
 }
 
+// The probe geometry and the reference the inspection was sized with, where
+// the report is not given its own; the record's notes before the report's.
+ReportInputs withInspection(ReportInputs inputs, int depthScale)
+{
+    if (!inputs.inspection)
+        return inputs;
+    IndicationScale &scale = inputs.inspection->findings.scale;
+    if (!inputs.probe.slicePitch)
+        inputs.probe.slicePitch = scale.probe.slicePitch;
+    if (!inputs.probe.layerPitch)
+        inputs.probe.layerPitch = scale.probe.layerPitch;
+    if (!inputs.reference)
+        inputs.reference = scale.reference;
+    scale.probe = inputs.probe;
+    scale.reference = inputs.reference;
+    scale.depthScale = depthScale;
+    const QString &recordNotes = inputs.inspection->record.notes;
+    if (!recordNotes.isEmpty())
+        inputs.notes = inputs.notes.isEmpty() ? recordNotes : recordNotes + QStringLiteral("\n\n") + inputs.notes;
+    return inputs;
+}
+
 }  // namespace
 
-InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &view, const ReportInputs &inputs)
+ReportSlice renderedReportSlice(ScanVolume &scratch, const ViewState &view, SliceGeometry &geometry)
 {
+    const RenderedSlice rendered = renderSliceAt(scratch, view, kReportSliceSize);
+    geometry = rendered.geometry;
+    ReportSlice slice;
+    slice.image = rendered.mainImage;
+    slice.marks = axisRulerMarks(view.axis, geometry, depthScaleFactor(scratch));
+    slice.cellsExtent = QSize(geometry.grid_pixel_width, geometry.grid_pixel_height);
+    return slice;
+}
+
+InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &view, const ReportInputs &given)
+{
+    const ReportInputs inputs = withInspection(given, depthScaleFactor(volume));
     InspectionReport report;
     report.creator = inputs.programTitle;
     report.heading = inputs.programTitle + QStringLiteral(" inspection report");
@@ -126,5 +174,8 @@ InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &v
     report.trace.readings.clear();  // the report gives them once, in its own table
     report.readings = readingLinesOf(readings);
     report.notes = inputs.notes;
+    report.fileName = QFileInfo(inputs.fileName).fileName();
+    if (inputs.inspection)
+        report.indications = reportIndicationsOf(*scratch, view, *inputs.inspection);
     return report;
 }

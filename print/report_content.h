@@ -4,6 +4,8 @@
 
 #include "finding_readings.h"
 #include "inspection_report.h"
+#include "report_inspection.h"
+#include "slice_renderer.h"
 
 #include <QDateTime>
 
@@ -17,6 +19,9 @@ struct ReportInputs {
     ProbeGeometry probe;
     QImage picture3d;       // the 3-D picture as the library drew it
     QString notes;
+    // The record and the indications the report gives on its pages after
+    // the first; without them the report is the first page alone.
+    std::optional<ReportInspection> inspection;
 };
 
 // The size the report's slice pictures are drawn at.
@@ -24,6 +29,10 @@ constexpr QSize kReportSliceSize{557, 500};
 // The size the report's 3-D picture is drawn at, in either layout: the 3-D
 // area at the window's design size.
 constexpr QSize kReportThreeDSize{580, 547};
+
+// One slice of the view as the report draws it: rendered at kReportSliceSize
+// into scratch, with its rulers' marks; geometry takes its cells.
+ReportSlice renderedReportSlice(ScanVolume &scratch, const ViewState &view, SliceGeometry &geometry);
 
 // Renders the three slices through the cursor into a copy of the volume, so
 // the grey levels of the slice on screen stay as they were.

@@ -1,6 +1,7 @@
 // velmora-cli report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM]
 // [--layer-pitch MM] [--reference V] [--turn DEG] [--tilt DEG] [--zoom STEPS]
-// [--notes TEXT] --output OUT.pdf: the inspection report of the program.
+// [--notes TEXT] --output OUT.pdf: the inspection report of the program, with
+// the record and the indications of the scan's inspection file when it has one.
 
 #include "cli_commands.h"
 
@@ -43,6 +44,10 @@ int runReport(const QStringList &arguments)
     inputs.measurePoint = options.measurePoint;
     inputs.probe = options.probe;
     inputs.notes = notes.value_or(QString());
+    ReportInspectionRead inspection = reportInspectionOf(file);
+    if (!inspection.problem.isEmpty())
+        reportFailure(inspection.problem);
+    inputs.inspection = std::move(inspection.inspection);
     inputs.picture3d = drawThreeDPicture(*volume, view, options.probe, *turn, kReportThreeDSize);
     const InspectionReport report = inspectionReportOf(*volume, view, inputs);
     return fileWritten(*output, writeInspectionReport(*output, report)) ? 0 : 1;
