@@ -43,7 +43,7 @@ int runReport(const QStringList &arguments)
     inputs.measurePoint = options.measurePoint;
     inputs.probe = options.probe;
     inputs.notes = notes.value_or(QString());
-    inputs.picture3d = drawThreeDPicture(*volume, view, options.probe, *turn, kReportThreeDSize);
+    inputs.picture3d = drawThreeDPicture(*volume, view, options.probe, *turn, kReportThreeDSize, {});
     const InspectionReport report = inspectionReportOf(*volume, view, inputs);
     return fileWritten(*output, writeInspectionReport(*output, report)) ? 0 : 1;
 }
