@@ -159,6 +159,27 @@ private slots:
         QVERIFY(colouredPixels(snapshot()) > 0);
     }
 
+    // A marked box shows in its colour until a call with no boxes clears it;
+    // a new start shows none either.
+    void markedBoxesShowUntilCleared()
+    {
+        const QRgb markColour = qRgb(255, 0, 255);
+        std::vector<int16_t> volume(kEntries, 0);
+        startOffScreen(volume);
+        d3dreview_(1);
+        const QImage unmarked = snapshot();
+        const int32_t boxes[] = {20, 29, 10, 20, 5, 9};
+        const int32_t numbers[] = {3};
+        d3dmarks_(1, boxes, numbers);
+        QVERIFY(boundsOf(snapshot(), markColour).width() > 10);
+        d3dmarks_(0, boxes, numbers);
+        QCOMPARE(snapshot(), unmarked);
+        d3dmarks_(1, boxes, numbers);
+        startOffScreen(volume);
+        d3dreview_(1);
+        QCOMPARE(snapshot(), unmarked);
+    }
+
     void framesFollowTypeAndZone()
     {
         std::vector<int16_t> volume(kEntries, 0);

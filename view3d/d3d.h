@@ -71,6 +71,13 @@ D3D_API void d3ddepthscale_(int32_t millimetresPer16Samples);
  * millimetres (depth by the depth scale), else one unit a slice, a layer and
  * a sample pair. */
 D3D_API void d3dpitches_(float sliceMillimetres, float layerMillimetres);
+/* Boxes drawn over the volume, each outlined and labelled with its number:
+ * count boxes of six values each, in the volume's rows, sample pairs and
+ * planes: first and last row (0..59), first and last pair (0..63, pair j in
+ * cell 64 - j as above), first and last plane (1..24), a stretch past them
+ * cut to them; numbers holds one number a box. The library keeps copies;
+ * count 0 clears them. */
+D3D_API void d3dmarks_(int32_t count, const int32_t *boxes, const int32_t *numbers);
 /* Repaints the picture. */
 D3D_API void d3dupdate_(void);
 /* Releases the library; a second call does nothing. */

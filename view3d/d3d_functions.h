@@ -21,6 +21,7 @@ struct D3dFunctions {
     std::function<void(int32_t)> d3dorient_ = ::d3dorient_;
     std::function<void(int32_t)> d3ddepthscale_ = ::d3ddepthscale_;
     std::function<void(float, float)> d3dpitches_ = ::d3dpitches_;
+    std::function<void(int32_t, const int32_t *, const int32_t *)> d3dmarks_ = ::d3dmarks_;
     std::function<void()> d3dupdate_ = ::d3dupdate_;
     std::function<void()> d3dclose_ = ::d3dclose_;
 };

@@ -6,12 +6,15 @@
 #include "frame_renderer.h"
 #include "scene.h"
 #include "viewport_widget.h"
+#include "volume_box.h"
 #include "volume_cells.h"
 
 #include <QPointer>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,19 @@ void changed()
 void readVolume(Library &lib)
 {
     lib.scene.cells = readVisibleCells(lib.volume, lib.highestIndex + 1, lib.scene.threshold);
+}
+
+// A box as the host gives it, each stretch ordered and kept to the cells shown.
+Mark markOf(const int32_t *box, int32_t number)
+{
+    const auto stretch = [](int32_t a, int32_t b, int lowest, int highest) {
+        const int first = std::clamp<int32_t>(std::min(a, b), lowest, highest);
+        return std::pair{first, std::clamp<int32_t>(std::max(a, b), first, highest)};
+    };
+    const auto [firstRow, lastRow] = stretch(box[0], box[1], 0, kRowsOfSlices - 1);
+    const auto [firstPair, lastPair] = stretch(box[2], box[3], 0, kShownPairs - 1);
+    const auto [firstPlane, lastPlane] = stretch(box[4], box[5], kFirstLayerPlane, kFirstLayerPlane + kShownLayers - 1);
+    return {firstRow, lastRow, firstPair, lastPair, firstPlane, lastPlane, number};
 }
 
 }  // namespace
@@ -157,6 +173,16 @@ void d3dpitches_(float sliceMillimetres, float layerMillimetres)
         return;
     scene.slicePitch = slice;
     scene.layerPitch = layer;
+    changed();
+}
+
+void d3dmarks_(int32_t count, const int32_t *boxes, const int32_t *numbers)
+{
+    std::vector<Mark> &marks = library().scene.marks;
+    marks.clear();
+    if (count > 0 && boxes && numbers)
+        for (int32_t i = 0; i < count; ++i)
+            marks.push_back(markOf(boxes + 6 * i, numbers[i]));
     changed();
 }
 

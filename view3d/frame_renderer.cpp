@@ -1,6 +1,7 @@
 #include "frame_renderer.h"
 
 #include "amplitude_colours.h"
+#include "mark_painter.h"
 #include "projection.h"
 
 #include <QPainter>
@@ -192,6 +193,7 @@ void FrameRenderer::render(const Scene &scene, QImage &frame)
     overlay_.update(scene, frame.size());
     overlay_.applyTo(frame);
     paintCursor(scene, frame);
+    paintMarks(scene, frame);
 }
 
 // A gradient from a dark blue-grey at the top to nearly black at the foot,

@@ -34,6 +34,15 @@ enum CellSide : uint8_t {
     kBack = 32,
 };
 
+// A box drawn over the volume with its number: rows, sample pairs and
+// planes, first and last of each.
+struct Mark {
+    int firstRow, lastRow;
+    int firstPair, lastPair;
+    int firstPlane, lastPlane;
+    int number;
+};
+
 struct Scene {
     // The volume as read at the last review: the cells above the threshold.
     std::vector<VisibleCell> cells;
@@ -60,6 +69,7 @@ struct Scene {
     // Millimetres from slice to slice and from layer to layer; 0 unknown.
     float slicePitch = 0.0f;
     float layerPitch = 0.0f;
+    std::vector<Mark> marks;
 };
 
 // Zoom factors stay within these limits.

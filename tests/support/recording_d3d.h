@@ -2,7 +2,7 @@
 // A recording double of the 3-D library: every call is written to a log as
 // its name and arguments ("d3drotate_(0,-24,6)"); with forward set, the call
 // also reaches the real library. The depth scales, which come with every
-// renewal, and the pitches are kept apart from the log.
+// renewal, the pitches and the marked boxes are kept apart from the log.
 
 #include "d3d_functions.h"
 
@@ -15,7 +15,7 @@ class RecordingD3d {
 public:
     explicit RecordingD3d(bool forward = false)
         : log_(std::make_shared<QStringList>()), depthScales_(std::make_shared<QList<int>>()),
-          pitches_(std::make_shared<QStringList>()), forward_(forward)
+          pitches_(std::make_shared<QStringList>()), marks_(std::make_shared<QStringList>()), forward_(forward)
     {
     }
 
@@ -63,6 +63,18 @@ public:
             if (forward)
                 real.d3dpitches_(slice, layer);
         };
+        auto marks = marks_;
+        f.d3dmarks_ = [=](int32_t count, const int32_t *boxes, const int32_t *numbers) {
+            QStringList entry;
+            for (int32_t i = 0; i < count; ++i) {
+                const int32_t *b = boxes + 6 * i;
+                entry.append(QStringLiteral("%1-%2/%3-%4/%5-%6:%7")
+                                 .arg(b[0]).arg(b[1]).arg(b[2]).arg(b[3]).arg(b[4]).arg(b[5]).arg(numbers[i]));
+            }
+            marks->append(entry.join(QLatin1Char(' ')));
+            if (forward)
+                real.d3dmarks_(count, boxes, numbers);
+        };
         f.d3dupdate_ = [=] { record(log, QStringLiteral("d3dupdate_"), forward, [&] { real.d3dupdate_(); }); };
         f.d3dclose_ = [=] { record(log, QStringLiteral("d3dclose_"), forward, [&] { real.d3dclose_(); }); };
         return f;
@@ -72,6 +84,9 @@ public:
     QList<int> &depthScales() { return *depthScales_; }
     // "slice,layer" of every d3dpitches_.
     QStringList &pitches() { return *pitches_; }
+    // Every d3dmarks_ as its boxes "rows/pairs/planes:number" (each a first-last
+    // stretch), space-separated; "" for one that clears them.
+    QStringList &marks() { return *marks_; }
 
     // The calls without the repaints, which come whenever the window paints.
     QStringList callsWithoutRepaints() const
@@ -93,5 +108,6 @@ private:
     std::shared_ptr<QStringList> log_;
     std::shared_ptr<QList<int>> depthScales_;
     std::shared_ptr<QStringList> pitches_;
+    std::shared_ptr<QStringList> marks_;
     bool forward_;
 };

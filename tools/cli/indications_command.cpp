@@ -10,6 +10,7 @@
 #include "inspection_findings.h"
 #include "probe_options.h"
 #include "scan_loading.h"
+#include "search_options.h"
 
 #include <QJsonDocument>
 
@@ -17,26 +18,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int kLowestDropDb = 1;
-constexpr int kHighestDropDb = 60;
-
-std::optional<IndicationSearch> takeSearch(CommandLine &line, const ViewState &view)
-{
-    IndicationSearch search = searchOfView(view);
-    const auto level = line.takeInteger(QStringLiteral("--level"), search.level, 1, 255);
-    const auto drop = line.takeReal(QStringLiteral("--drop"), static_cast<float>(search.dropDb), kLowestDropDb,
-                                    kHighestDropDb);
-    const auto minSamples = line.takeInteger(QStringLiteral("--min-samples"), search.minSamples, 1,
-                                             ScanLayout::kLayerCount * ScanLayout::kSlicesPerLayer *
-                                                 ScanLayout::kTraceLength);
-    if (!level || !drop || !minSamples)
-        return std::nullopt;
-    search.level = *level;
-    search.dropDb = *drop;
-    search.minSamples = *minSamples;
-    return search;
-}
 
 void printOutput(const QByteArray &bytes)
 {
@@ -67,7 +48,7 @@ int runIndications(const QStringList &arguments)
     ViewState view;
     line.takeViewOptions(view);
     InspectionFindings findings;
-    const auto search = takeSearch(line, view);
+    const auto search = takeIndicationSearch(line, view);
     const bool scaleRead = takeProbeGeometry(line, findings.scale.probe) && takeReference(line, findings.scale.reference);
     const bool json = line.takeFlag(QStringLiteral("--json"));
     const bool csv = line.takeFlag(QStringLiteral("--csv"));

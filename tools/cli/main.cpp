@@ -39,7 +39,7 @@ const std::vector<Command> &commands()
         {"voxels", "voxels FILE [view options] --output OUT.bin", runVoxels},
         {"view3d",
          "view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS] [--frames on|off] [--size WxH] "
-         "--output OUT.png",
+         "[--indications [--level V] [--drop DB] [--min-samples N]] --output OUT.png",
          runView3d},
         {"export",
          "export FILE [view options] [--format FORMAT] --output NAME [--force] [--slice-pitch MM] [--layer-pitch MM]\n"

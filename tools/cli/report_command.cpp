@@ -48,7 +48,10 @@ int runReport(const QStringList &arguments)
     if (!inspection.problem.isEmpty())
         reportFailure(inspection.problem);
     inputs.inspection = std::move(inspection.inspection);
-    inputs.picture3d = drawThreeDPicture(*volume, view, options.probe, *turn, kReportThreeDSize);
+    // the 3-D picture shows the indications' boxes, as the window's does
+    const std::vector<Indication> boxes =
+        inputs.inspection ? inputs.inspection->findings.indications : std::vector<Indication>{};
+    inputs.picture3d = drawThreeDPicture(*volume, view, options.probe, *turn, kReportThreeDSize, boxes);
     const InspectionReport report = inspectionReportOf(*volume, view, inputs);
     return fileWritten(*output, writeInspectionReport(*output, report)) ? 0 : 1;
 }

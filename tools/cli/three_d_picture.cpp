@@ -2,6 +2,7 @@
 
 #include "cli_commands.h"
 #include "cursor_position.h"
+#include "indication_boxes.h"
 #include "library_start.h"
 
 #include <cmath>
@@ -36,7 +37,7 @@ std::optional<TurnOptions> takeTurnOptions(CommandLine &line)
 }
 
 QImage drawThreeDPicture(ScanVolume &volume, const ViewState &view, const ProbeGeometry &probe, const TurnOptions &turn,
-                         QSize size)
+                         QSize size, const std::vector<Indication> &indications)
 {
     const D3dFunctions d3d;
     LibraryStart start;
@@ -49,6 +50,7 @@ QImage drawThreeDPicture(ScanVolume &volume, const ViewState &view, const ProbeG
     showPitches(d3d, probe);
     d3d.d3dorient_(libraryOrientation(view.axis));
     renewVolume(d3d, volume, uploadRangeOf(view), view.threshold);
+    showIndicationBoxes(d3d, indications);
     d3d.d3drotate_(0.0f, turn.turn, turn.tilt);
     for (int step = 0; step < std::abs(turn.zoomSteps); ++step) {
         const float by = turn.zoomSteps > 0 ? kZoomStep : -kZoomStep;

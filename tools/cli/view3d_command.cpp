@@ -1,7 +1,9 @@
 // velmora-cli view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS]
 // [--frames on|off] [--slice-pitch MM] [--layer-pitch MM] [--size WxH]
-// --output OUT.png: the 3-D picture drawn off screen by the 3-D library after
-// its start, one renewal and the given turn.
+// [--indications [--level V] [--drop DB] [--min-samples N]] --output OUT.png:
+// the 3-D picture drawn off screen by the 3-D library after its start, one
+// renewal and the given turn; with --indications, the boxes of the
+// indications found over it.
 
 #include "cli_commands.h"
 
@@ -10,6 +12,7 @@
 #include "png_file.h"
 #include "probe_options.h"
 #include "scan_loading.h"
+#include "search_options.h"
 #include "three_d_picture.h"
 
 #include <QImage>
@@ -26,10 +29,12 @@ int runView3d(const QStringList &arguments)
     const bool pitchesRead = takePitch(line, QStringLiteral("--slice-pitch"), probe.slicePitch)
                              && takePitch(line, QStringLiteral("--layer-pitch"), probe.layerPitch);
     const auto size = line.takeSize(QStringLiteral("--size"), kDesignThreeDArea, kLargestThreeDSide);
+    const bool withIndications = line.takeFlag(QStringLiteral("--indications"));
+    const auto search = withIndications ? takeIndicationSearch(line, view) : IndicationSearch{};
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QString file = line.takeFile();
-    if (line.failed() || !turn || !pitchesRead || !size || !output) {
-        if (!line.failed() && turn && pitchesRead)
+    if (line.failed() || !turn || !pitchesRead || !search || !size || !output) {
+        if (!line.failed() && turn && pitchesRead && search)
             reportFailure(QStringLiteral("usage: velmora-cli view3d FILE [view options] ... --output OUT.png"));
         return 2;
     }
@@ -37,6 +42,7 @@ int runView3d(const QStringList &arguments)
     if (!loadScan(file, *volume))
         return 1;
 
-    const QImage picture = drawThreeDPicture(*volume, view, probe, *turn, *size);
+    const auto indications = withIndications ? findIndications(*volume, *search) : std::vector<Indication>{};
+    const QImage picture = drawThreeDPicture(*volume, view, probe, *turn, *size, indications);
     return fileWritten(*output, savePngFile(*output, picture.convertToFormat(QImage::Format_RGB888))) ? 0 : 1;
 }
