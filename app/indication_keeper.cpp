@@ -4,6 +4,7 @@
 #include "bitmap_view.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
+#include "indication_boxes.h"
 #include "indication_overlay.h"
 #include "indication_table_window.h"
 #include "inspection_record_dialog.h"
@@ -32,7 +33,8 @@ void tell(const QString &text, MessageIcon icon)
 
 }  // namespace
 
-IndicationKeeper::IndicationKeeper(TForm1 &window) : QObject(&window), window_(window)
+IndicationKeeper::IndicationKeeper(TForm1 &window, const D3dFunctions &d3d)
+    : QObject(&window), window_(window), d3d_(d3d)
 {
     Table = new IndicationTableWindow(&window);
     Table->setObjectName(QStringLiteral("IndicationTable"));
@@ -205,6 +207,7 @@ void IndicationKeeper::tableEdited()
     findings_.indications = Table->indications();
     modified_ = true;
     window_.Image3->update();
+    showIndicationBoxes(d3d_, findings_.indications);
 }
 
 void IndicationKeeper::showIndications()
@@ -212,6 +215,16 @@ void IndicationKeeper::showIndications()
     Table->setSearch(findings_.search, window_.Readout->reference());
     Table->setIndications(findings_.indications, scale());
     window_.Image3->update();
+    showIndicationBoxes(d3d_, findings_.indications);
+}
+
+std::optional<ReportInspection> IndicationKeeper::reportInspection() const
+{
+    if (findings_.indications.empty() && inspection_.record == InspectionRecord{})
+        return std::nullopt;
+    ReportInspection shown{inspection_.record, findings_};
+    shown.findings.scale = scale();
+    return shown;
 }
 
 IndicationScale IndicationKeeper::scale() const

@@ -4,7 +4,9 @@
 // in the indication table window, drawn over the slice image, and saved
 // back. Leaving a scan with changes that are not saved asks first.
 
+#include "d3d_functions.h"
 #include "inspection_findings.h"
+#include "report_inspection.h"
 
 #include <QObject>
 
@@ -16,7 +18,7 @@ class TForm1;
 class IndicationKeeper : public QObject {
     Q_OBJECT
 public:
-    explicit IndicationKeeper(TForm1 &window);
+    IndicationKeeper(TForm1 &window, const D3dFunctions &d3d);
 
     // Commands
     void showTable();
@@ -30,6 +32,9 @@ public:
     const std::vector<Indication> &indications() const { return findings_.indications; }
     const Inspection &inspection() const { return inspection_; }
     bool modified() const { return modified_; }
+    // What the report shows of the inspection; none while there is neither
+    // an indication nor a record.
+    std::optional<ReportInspection> reportInspection() const;
     IndicationTableWindow *Table;
 
 private:
@@ -45,6 +50,7 @@ private:
     InspectionRecord recordOfLastInspection() const;
 
     TForm1 &window_;
+    const D3dFunctions &d3d_;
     QString scanPath_;
     Inspection inspection_;
     InspectionFindings findings_;

@@ -67,7 +67,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     createRightPanel();
     createBottomPanel();
     Readout = new FindingReadout(*this);
-    Indications = new IndicationKeeper(*this);
+    Indications = new IndicationKeeper(*this, d3d_);
     createRenewalNote();
     connectControls();
     runGuarded([this] { FormCreate(); });

@@ -1,9 +1,10 @@
 // The inspection report: notes, a file name, then the PDF, with the
-// inspection file beside the scan when there is one.
+// indications and the record of the scan as the window holds them.
 
 #include "application_title.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
+#include "indication_keeper.h"
 #include "main_window.h"
 #include "report_content.h"
 #include "report_notes_dialog.h"
@@ -54,11 +55,8 @@ void TForm1::writeReport()
     inputs.probe = Readout->probeGeometry();
     inputs.notes = notes.notes();
     inputs.picture3d = reportThreeDPicture();
-    ReportInspectionRead inspection = reportInspectionOf(shown_file_name_);
-    inputs.inspection = std::move(inspection.inspection);
+    inputs.inspection = Indications->reportInspection();
     const WriteOutcome outcome = writeInspectionReport(chosen->path, inspectionReportOf(volume, viewState(), inputs));
     if (!outcome.ok)
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(chosen->path, outcome.error));
-    else if (!inspection.problem.isEmpty())
-        showErrorMessage(inspection.problem + QLatin1Char('.'));
 }

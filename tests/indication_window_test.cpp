@@ -104,6 +104,18 @@ private slots:
         QCOMPARE(inBitmap, 0);
     }
 
+    // Slices 10..11 are rows 15..17 of the 3-D volume ((3s + 1) / 2 ..
+    // (3s + 2) / 2), bytes 20..21 sample pair 10, layer 24 plane 24.
+    void theBoxesFollowTheIndicationsIntoTheThreeDPicture()
+    {
+        IndicationRun run;
+        TForm1 &window = run.openScan();
+        run.press("&Find");
+        QCOMPARE(run.d3d.marks().last(), QStringLiteral("15-17/10-10/24-24:1"));
+        window.N1Click();
+        QCOMPARE(run.d3d.marks().last(), QString());
+    }
+
     void leavingAskedAndAnsweredNoWritesNothing_data()
     {
         QTest::addColumn<bool>("save");
