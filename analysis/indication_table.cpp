@@ -69,16 +69,35 @@ const QStringList &indicationFieldNames()
         "drop_slice_last",  "drop_layer_first",   "drop_layer_last",  "drop_depth_first_mm",
         "drop_depth_last_mm", "length_mm",        "width_mm",         "height_mm",
         "comment",          "origin",             "peak_byte",        "byte_first",
-        "byte_last",        "drop_byte_first",    "drop_byte_last",
+        "byte_last",        "drop_byte_first",    "drop_byte_last",  "peak_dac_percent",
+        "peak_dac_db",      "class",
     };
     return names;
+}
+
+std::optional<double> evaluationLevelOf(const Indication &indication, const IndicationScale &scale)
+{
+    if (scale.dac)
+        return againstDac(indication.peak, depthMillimetresThousandth(indication.peakAt.byte, scale.depthScale),
+                          *scale.dac)
+            .decibels;
+    if (scale.reference)
+        return decibelsAgainst(indication.peak, *scale.reference);
+    return std::nullopt;
 }
 
 QJsonObject indicationObject(const Indication &indication, const IndicationScale &scale)
 {
     const int T = scale.depthScale;
+    const AgainstDac dac = scale.dac ? againstDac(indication.peak, depthMillimetresThousandth(indication.peakAt.byte, T),
+                                                  *scale.dac)
+                                     : AgainstDac{};
+    const std::optional<double> level = evaluationLevelOf(indication, scale);
     const Amplitude peak = amplitudeOf(indication.peak);
     const IndicationSizes sizes = sizesOf(indication, scale);
+    const QJsonValue evaluation = scale.levels && level
+                                      ? QJsonValue(evaluationClass(*level, sizes.lengthMm, *scale.levels))
+                                      : QJsonValue(QJsonValue::Null);
     const SampleBox &region = indication.region;
     const SampleBox &drop = indication.drop;
     return {
@@ -114,6 +133,9 @@ QJsonObject indicationObject(const Indication &indication, const IndicationScale
         {"byte_last", region.byteLast},
         {"drop_byte_first", drop.byteFirst},
         {"drop_byte_last", drop.byteLast},
+        {"peak_dac_percent", optionalNumber(dac.percent)},
+        {"peak_dac_db", optionalNumber(dac.decibels)},
+        {"class", evaluation},
     };
 }
 
@@ -174,6 +196,10 @@ QJsonObject searchObject(const IndicationSearch &search, const IndicationScale &
         {"depth_scale", scale.depthScale},
         {"slice_pitch", optionalNumber(scale.probe.slicePitch)},
         {"layer_pitch", optionalNumber(scale.probe.layerPitch)},
+        {"dac", scale.dac ? QJsonValue(dacCurveText(*scale.dac)) : QJsonValue(QJsonValue::Null)},
+        {"recording_db", scale.levels ? QJsonValue(scale.levels->recordingDb) : QJsonValue(QJsonValue::Null)},
+        {"acceptance_db", scale.levels ? QJsonValue(scale.levels->acceptanceDb) : QJsonValue(QJsonValue::Null)},
+        {"max_length_mm", scale.levels ? optionalNumber(scale.levels->maxLengthMm) : QJsonValue(QJsonValue::Null)},
     };
 }
 

@@ -3,6 +3,7 @@
 // inspection file, velmora-cli indications and the report give them.
 // Millimetres are kept to a thousandth, percent and decibels to a tenth.
 
+#include "dac_curve.h"
 #include "indications.h"
 #include "probe_geometry.h"
 
@@ -17,7 +18,13 @@ struct IndicationScale {
     int depthScale = 10;  // T: millimetres per 16 trace bytes
     ProbeGeometry probe;
     std::optional<int> reference;
+    std::optional<DacCurve> dac;
+    std::optional<EvaluationLevels> levels;
 };
+
+// The level an indication is classed by: its peak in dB to the DAC, else in
+// dB to the reference; none without either.
+std::optional<double> evaluationLevelOf(const Indication &indication, const IndicationScale &scale);
 
 struct IndicationSizes {
     std::optional<double> lengthMm;  // along the slices; unknown without the slice pitch

@@ -40,6 +40,10 @@ InspectionFindings findingsFrom(const QJsonObject &object)
     scale.probe.layerPitch = optionalNumber(search.value("layer_pitch"));
     if (const QJsonValue reference = search.value("reference"); reference.isDouble())
         scale.reference = reference.toInt();
+    scale.dac = parseDacCurve(search.value("dac").toString());
+    if (search.value("recording_db").isDouble() && search.value("acceptance_db").isDouble())
+        scale.levels = EvaluationLevels{search.value("recording_db").toDouble(), search.value("acceptance_db").toDouble(),
+                                        optionalNumber(search.value("max_length_mm"))};
     findings.indications = indicationsFrom(object.value(kIndicationsKey).toArray());
     return findings;
 }

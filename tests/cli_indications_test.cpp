@@ -64,6 +64,21 @@ private slots:
         QCOMPARE(field("origin"), QStringLiteral("found"));
     }
 
+    // Peak 120 at 125 mm; DAC 240 at 100 mm and 120 at 150 mm gives 180 at
+    // 125 mm: 66.7 %DAC, 20 log10(120 / 180) = -3.52 dB, above -10: reject.
+    void theDacReadsAndClassesThePeak()
+    {
+        CliFolder folder;
+        const QString scan = folder.write("weld.vlm", scanWithOneIndication());
+        const CliOutcome outcome = runCli({"indications", scan, "--level", "50", "--dac", "100:240,150:120",
+                                           "--recording-db", "-14", "--acceptance-db", "-10"});
+        QCOMPARE(outcome.status, 0);
+        const QJsonObject row = jsonOf(outcome.out.toUtf8()).value("indications").toArray()[0].toObject();
+        QCOMPARE(row.value("peak_dac_percent").toDouble(), 66.7);
+        QCOMPARE(row.value("peak_dac_db").toDouble(), -3.5);
+        QCOMPARE(row.value("class").toString(), QStringLiteral("reject"));
+    }
+
     void savingKeepsTheCommentsInTheInspectionFile()
     {
         CliFolder folder;
@@ -115,6 +130,9 @@ private slots:
         QTest::newRow("min-samples -1") << QStringList{"--min-samples", "-1"} << "--min-samples";
         QTest::newRow("reference 0") << QStringList{"--reference", "0"} << "--reference";
         QTest::newRow("both tables") << QStringList{"--json", "--csv"} << "choose one";
+        QTest::newRow("a DAC not a curve") << QStringList{"--dac", "110:60,50:100"} << "must increase";
+        QTest::newRow("a DAC value 0") << QStringList{"--dac", "50:0"} << "--dac";
+        QTest::newRow("acceptance without recording") << QStringList{"--acceptance-db", "-10"} << "both of them";
     }
     void optionsOutOfRangeAreRefused()
     {

@@ -49,7 +49,9 @@ int runIndications(const QStringList &arguments)
     line.takeViewOptions(view);
     InspectionFindings findings;
     const auto search = takeIndicationSearch(line, view);
-    const bool scaleRead = takeProbeGeometry(line, findings.scale.probe) && takeReference(line, findings.scale.reference);
+    const bool scaleRead = takeProbeGeometry(line, findings.scale.probe) &&
+                           takeReference(line, findings.scale.reference) && takeDacCurve(line, findings.scale.dac) &&
+                           takeEvaluationLevels(line, findings.scale.levels);
     const bool json = line.takeFlag(QStringLiteral("--json"));
     const bool csv = line.takeFlag(QStringLiteral("--csv"));
     const bool save = line.takeFlag(QStringLiteral("--save"));

@@ -62,7 +62,8 @@ const std::vector<Command> &commands()
          runReport},
         {"indications",
          "indications FILE [view options] [--level V] [--drop DB] [--min-samples N] [--slice-pitch MM] "
-         "[--layer-pitch MM] [--reference V] [--json|--csv] [--save]",
+         "[--layer-pitch MM] [--reference V] [--dac D:V,...] [--recording-db R --acceptance-db A [--max-length MM]] "
+         "[--json|--csv] [--save]",
          runIndications},
         {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
     };

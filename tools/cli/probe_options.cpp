@@ -1,6 +1,7 @@
 #include "probe_options.h"
 
 #include "cli_commands.h"
+#include "decimal_text.h"
 
 namespace {
 
@@ -73,5 +74,36 @@ bool takeReference(CommandLine &line, std::optional<int> &reference)
         return false;
     }
     reference = value;
+    return true;
+}
+
+bool takeDacCurve(CommandLine &line, std::optional<DacCurve> &dac)
+{
+    const auto text = line.takeValue(QStringLiteral("--dac"));
+    if (!text)
+        return true;
+    QString reason;
+    dac = parseDacCurve(*text, &reason);
+    if (!dac)
+        reportFailure(QStringLiteral("--dac takes depth:value pairs, D:V,D:V,...: %1").arg(reason));
+    return dac.has_value();
+}
+
+bool takeEvaluationLevels(CommandLine &line, std::optional<EvaluationLevels> &levels)
+{
+    const auto recording = line.takeValue(QStringLiteral("--recording-db"));
+    const auto acceptance = line.takeValue(QStringLiteral("--acceptance-db"));
+    const auto length = line.takeValue(QStringLiteral("--max-length"));
+    if (!recording && !acceptance && !length)
+        return true;
+    const auto recordingDb = recording ? parseDecimal(*recording) : std::nullopt;
+    const auto acceptanceDb = acceptance ? parseDecimal(*acceptance) : std::nullopt;
+    const auto lengthMm = length ? parseDecimal(*length) : std::nullopt;
+    if (!recordingDb || !acceptanceDb || (length && (!lengthMm || *lengthMm <= 0))) {
+        reportFailure(QStringLiteral("--recording-db R and --acceptance-db A take dB, both of them, and "
+                                     "--max-length a positive number of millimetres"));
+        return false;
+    }
+    levels = EvaluationLevels{*recordingDb, *acceptanceDb, lengthMm};
     return true;
 }

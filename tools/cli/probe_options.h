@@ -3,6 +3,7 @@
 // measure point, the probe geometry and the reference level.
 
 #include "command_line.h"
+#include "dac_curve.h"
 #include "finding_readings.h"
 
 struct ProbeOptions {
@@ -23,3 +24,8 @@ bool takeProbeOptions(CommandLine &line, ProbeOptions &options);
 bool takeProbeGeometry(CommandLine &line, ProbeGeometry &probe);
 // Takes --reference V, a sample value 1..255.
 bool takeReference(CommandLine &line, std::optional<int> &reference);
+
+// Takes --dac D:V,D:V,...; false, with the reason reported, for one that is not a curve.
+bool takeDacCurve(CommandLine &line, std::optional<DacCurve> &dac);
+// Takes --recording-db R and --acceptance-db A (both or neither) and --max-length MM.
+bool takeEvaluationLevels(CommandLine &line, std::optional<EvaluationLevels> &levels);
