@@ -135,6 +135,13 @@ FindingReadings readFinding(const ScanVolume &volume, const ViewState &view, std
     return readings;
 }
 
+void readAgainstDac(FindingReadings &readings, const DacCurve &curve, int scaleFactor)
+{
+    const auto depthOf = [scaleFactor](int depth) { return depth * static_cast<double>(scaleFactor) / 16.0; };
+    readings.amplitudeDac = againstDac(readings.amplitude.value, depthOf(readings.cursor.depth), curve);
+    readings.peakDac = againstDac(readings.peak.value, depthOf(readings.peak.depthPosition), curve);
+}
+
 QList<ReadingField> readingFields(const FindingReadings &readings)
 {
     QList<ReadingField> fields{
@@ -153,6 +160,12 @@ QList<ReadingField> readingFields(const FindingReadings &readings)
         fields.append({QStringLiteral("reference"), *readings.reference});
         fields.append({QStringLiteral("amplitude_delta_db"), optionalNumber(readings.amplitudeDeltaDb)});
         fields.append({QStringLiteral("gate_peak_delta_db"), optionalNumber(readings.peakDeltaDb)});
+    }
+    if (readings.amplitudeDac && readings.peakDac) {
+        fields.append({QStringLiteral("amplitude_dac_percent"), optionalNumber(readings.amplitudeDac->percent)});
+        fields.append({QStringLiteral("amplitude_dac_db"), optionalNumber(readings.amplitudeDac->decibels)});
+        fields.append({QStringLiteral("gate_peak_dac_percent"), optionalNumber(readings.peakDac->percent)});
+        fields.append({QStringLiteral("gate_peak_dac_db"), optionalNumber(readings.peakDac->decibels)});
     }
     if (const auto &measurement = readings.measurement) {
         fields.append({QStringLiteral("delta_slice"), measurement->deltaSlice});

@@ -4,6 +4,7 @@
 // from the cursor to a measure point. The window's read-outs and velmora-cli
 // probe both show what this computes.
 
+#include "dac_curve.h"
 #include "gate_peak.h"
 #include "probe_geometry.h"
 #include "scan_volume.h"
@@ -62,10 +63,16 @@ struct FindingReadings {
     std::optional<double> peakDeltaDb;
     std::optional<Measurement> measurement;
     bool pitchesKnown = false;
+    // Against the DAC, at the cursor's depth and at the gate peak's.
+    std::optional<AgainstDac> amplitudeDac;
+    std::optional<AgainstDac> peakDac;
 };
 
 FindingReadings readFinding(const ScanVolume &volume, const ViewState &view, std::optional<int> reference,
                             const std::optional<VolumePoint> &measurePoint, const ProbeGeometry &probe);
+
+// Adds the readings against the DAC, at depth position x T / 16 mm.
+void readAgainstDac(FindingReadings &readings, const DacCurve &curve, int scaleFactor);
 
 // The readings by name, in their order; an absent dB is a null value.
 struct ReadingField {

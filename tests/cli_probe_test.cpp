@@ -55,6 +55,13 @@ private slots:
                            "amplitude_db: -inf", "gate_peak: 0", "gate_peak_percent: 0.0", "gate_peak_db: -inf",
                            "gate_peak_depth_mm: 112.5", "reference: 32", "amplitude_delta_db: -inf",
                            "gate_peak_delta_db: -inf"};
+        // DAC 128 at 10 mm, 32 at 100 mm: 122 at the cursor's 15.625 mm, 38.67
+        // at the peak's 93.75 mm
+        QTest::newRow("against a DAC")
+            << kCursor + QStringList{"--dac", "10:128,100:32"}
+            << cursorLines + wholeGate
+                   + QStringList{"amplitude_dac_percent: 52.5", "amplitude_dac_db: -5.6",
+                                 "gate_peak_dac_percent: 331.0", "gate_peak_dac_db: 10.4"};
         QTest::newRow("measurement with both pitches")
             << kCursor + QStringList{"--measure-to", "3,4,21", "--slice-pitch", "2", "--layer-pitch", "5"}
             << cursorLines + wholeGate

@@ -54,7 +54,7 @@ const std::vector<Command> &commands()
          runPrint},
         {"probe",
          "probe FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
-         "[--json]",
+         "[--dac D:V,...] [--json]",
          runProbe},
         {"report",
          "report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "

@@ -48,7 +48,8 @@ int runProbe(const QStringList &arguments)
     ViewState view;
     line.takeViewOptions(view);
     ProbeOptions options;
-    const bool optionsRead = takeProbeOptions(line, options);
+    std::optional<DacCurve> dac;
+    const bool optionsRead = takeProbeOptions(line, options) && takeDacCurve(line, dac);
     const bool json = line.takeFlag(QStringLiteral("--json"));
     const QString file = line.takeFile();
     if (line.failed() || !optionsRead)
@@ -57,8 +58,10 @@ int runProbe(const QStringList &arguments)
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))
         return 1;
-    const FindingReadings readings =
+    FindingReadings readings =
         readFinding(*volume, view, options.reference, options.measurePoint, options.probe);
+    if (dac)
+        readAgainstDac(readings, *dac, depthScaleFactor(*volume));
     const QList<ReadingField> fields = readingFields(readings);
     if (json)
         printJson(fields);
