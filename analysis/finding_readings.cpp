@@ -62,6 +62,16 @@ QString referenceText(const FindingReadings &readings)
         .arg(decibelText(readings.amplitudeDeltaDb, true), decibelText(readings.peakDeltaDb, true));
 }
 
+QString dacText(const FindingReadings &readings)
+{
+    const auto percent = [](const AgainstDac &dac) {
+        return dac.percent ? tenthText(*dac.percent) + QStringLiteral(" %DAC") : QStringLiteral("0 %DAC");
+    };
+    return QStringLiteral("DAC %1, %2, peak %3, %4")
+        .arg(percent(*readings.amplitudeDac), decibelText(readings.amplitudeDac->decibels, true),
+             percent(*readings.peakDac), decibelText(readings.peakDac->decibels, true));
+}
+
 QVariant optionalNumber(const std::optional<double> &value)
 {
     return value ? QVariant(*value) : QVariant();
@@ -184,6 +194,8 @@ QStringList readingsLines(const FindingReadings &readings)
                       QStringLiteral("Gate peak at %1 mm").arg(tenthText(readings.peakDepthMm))};
     if (readings.reference)
         lines << referenceText(readings);
+    if (readings.amplitudeDac && readings.peakDac)
+        lines << dacText(readings);
     if (readings.measurement)
         lines << deltaText(*readings.measurement) << distanceText(*readings.measurement);
     return lines;
@@ -196,6 +208,8 @@ QString readingsSummary(const FindingReadings &readings)
                           .arg(amplitudeText(readings.peakAmplitude), tenthText(readings.peakDepthMm))};
     if (readings.reference)
         parts << referenceText(readings);
+    if (readings.amplitudeDac && readings.peakDac)
+        parts << dacText(readings);
     if (readings.measurement)
         parts << deltaText(*readings.measurement) + QStringLiteral(", ") + distanceText(*readings.measurement);
     return parts.join(QStringLiteral("  |  "));

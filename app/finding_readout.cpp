@@ -86,6 +86,8 @@ void FindingReadout::refresh()
     if (measurePoint_ && view.axis != measureAxis_)
         measurePoint_.reset();
     readings_ = readFinding(window_.volume, view, reference_, measurePoint_, probe_);
+    if (dac_)
+        readAgainstDac(readings_, *dac_, depthScaleFactor(window_.volume));
     // with no scan shown there is nothing to read: no readings, no plot
     if (scanLoaded_) {
         const TracePlot plot = tracePlotOf(window_.volume, view, readings_);
@@ -163,6 +165,44 @@ void FindingReadout::clearReference()
     refresh();
 }
 
+void FindingReadout::addDacPoint()
+{
+    if (!scanLoaded_ || readings_.peak.value == 0) {
+        tell(QStringLiteral("No echo in the gate: no DAC point added"));
+        return;
+    }
+    std::vector<DacPoint> points = dac_ ? dac_->points() : std::vector<DacPoint>{};
+    const double depth = readings_.peak.depthPosition * static_cast<double>(depthScaleFactor(window_.volume)) / 16.0;
+    points.push_back({depth, readings_.peak.value});
+    QString reason;
+    const auto curve = DacCurve::through(std::move(points), &reason);
+    if (!curve) {
+        tell(QStringLiteral("No DAC point added: %1").arg(reason));
+        return;
+    }
+    dac_ = curve;
+    writeSettings();
+    refresh();
+}
+
+void FindingReadout::removeLastDacPoint()
+{
+    if (!dac_)
+        return;
+    std::vector<DacPoint> points = dac_->points();
+    points.pop_back();
+    dac_ = DacCurve::through(std::move(points));
+    writeSettings();
+    refresh();
+}
+
+void FindingReadout::clearDac()
+{
+    dac_.reset();
+    writeSettings();
+    refresh();
+}
+
 void FindingReadout::editProbeGeometry()
 {
     ProbeGeometryDialog dialog(&window_, probe_);
@@ -212,6 +252,7 @@ void FindingReadout::readSettings()
     const SettingsStore settings;
     reference_ = storedReference(settings);
     probe_ = {storedPitch(settings, SettingNames::SlicePitch), storedPitch(settings, SettingNames::LayerPitch)};
+    dac_ = parseDacCurve(settings.readString(SettingNames::DacPoints).value_or(QString()));
 }
 
 void FindingReadout::writeSettings() const
@@ -220,5 +261,6 @@ void FindingReadout::writeSettings() const
     settings.writeString(SettingNames::Reference, reference_ ? QString::number(*reference_) : QString());
     settings.writeString(SettingNames::SlicePitch, pitchText(probe_.slicePitch));
     settings.writeString(SettingNames::LayerPitch, pitchText(probe_.layerPitch));
+    settings.writeString(SettingNames::DacPoints, dac_ ? dacCurveText(*dac_) : QString());
     settings.close();
 }

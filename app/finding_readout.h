@@ -32,11 +32,16 @@ public:
     void setReference();
     void clearReference();
     void editProbeGeometry();
+    // The DAC: a point at the gate peak's depth and value, the last point taken back, none.
+    void addDacPoint();
+    void removeLastDacPoint();
+    void clearDac();
     void showPlotWindow();
 
     const std::optional<VolumePoint> &measurePoint() const { return measurePoint_; }
     const std::optional<int> &reference() const { return reference_; }
     const ProbeGeometry &probeGeometry() const { return probe_; }
+    const std::optional<DacCurve> &dac() const { return dac_; }
     bool scanLoaded() const { return scanLoaded_; }
 
     QLabel *StatusSection;
@@ -67,5 +72,6 @@ private:
     SliceAxis measureAxis_ = SliceAxis::X;
     std::optional<int> reference_;
     ProbeGeometry probe_;
+    std::optional<DacCurve> dac_;
     FindingReadings readings_;
 };

@@ -26,6 +26,8 @@ inline const QString Solid = QStringLiteral("Solid");
 inline const QString Reference = QStringLiteral("Reference");
 inline const QString SlicePitch = QStringLiteral("SlicePitch");
 inline const QString LayerPitch = QStringLiteral("LayerPitch");
+// The last DAC calibration, "depth:value,depth:value,…" in mm and sample values.
+inline const QString DacPoints = QStringLiteral("DacPoints");
 // Where the 3-D picture stood at close, as tracked in degrees: a record for
 // the user, not read back (the picture always starts from the start view).
 inline const QString TurnAngle = QStringLiteral("TurnAngle");

@@ -224,6 +224,32 @@ private slots:
         QVERIFY(!run.section().contains(QStringLiteral("Ref ")));
     }
 
+    // The gate peak of the whole trace is the point; read against a curve of
+    // one point, the peak is 100 %DAC at every depth. A second point at the
+    // same depth is not a curve and is refused.
+    void aDacPointIsTakenAtTheGatePeakAndKept()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        window.ScrollBar2->setValue(20);
+        window.ScrollBar3->setValue(12);
+        int largest = 0;
+        for (int byte = 1; byte < 128; ++byte)
+            largest = std::max(largest, sampleAt(window, 20, 12, byte));
+        QVERIFY(largest > 0);
+        menuItem(window, "add-dac-point")->trigger();
+        QVERIFY2(run.section().contains(QStringLiteral("peak 100.0 %DAC, +0.0 dB")), qPrintable(run.section()));
+        const QString stored = run.environment.stored(QStringLiteral("DacPoints")).toString();
+        QVERIFY2(stored.endsWith(QStringLiteral(":%1").arg(largest)) && !stored.contains(','), qPrintable(stored));
+        menuItem(window, "add-dac-point")->trigger();
+        QCOMPARE(window.Readout->dac()->points().size(), std::size_t(1));
+        QCOMPARE(run.environment.stored(QStringLiteral("DacPoints")).toString(), stored);
+        menuItem(window, "remove-dac-point")->trigger();
+        QVERIFY(!window.Readout->dac());
+        QCOMPARE(run.environment.stored(QStringLiteral("DacPoints")).toString(), QString());
+        QVERIFY(!run.section().contains(QStringLiteral("DAC")));
+    }
+
     void brokenSettingsReadAsUnknown_data()
     {
         QTest::addColumn<QString>("reference");
