@@ -75,24 +75,16 @@ const QStringList &indicationFieldNames()
     return names;
 }
 
-std::optional<double> evaluationLevelOf(const Indication &indication, const IndicationScale &scale)
-{
-    if (scale.dac)
-        return againstDac(indication.peak, depthMillimetresThousandth(indication.peakAt.byte, scale.depthScale),
-                          *scale.dac)
-            .decibels;
-    if (scale.reference)
-        return decibelsAgainst(indication.peak, *scale.reference);
-    return std::nullopt;
-}
-
 QJsonObject indicationObject(const Indication &indication, const IndicationScale &scale)
 {
     const int T = scale.depthScale;
     const AgainstDac dac = scale.dac ? againstDac(indication.peak, depthMillimetresThousandth(indication.peakAt.byte, T),
                                                   *scale.dac)
                                      : AgainstDac{};
-    const std::optional<double> level = evaluationLevelOf(indication, scale);
+    const std::optional<double> deltaDb =
+        scale.reference ? decibelsAgainst(indication.peak, *scale.reference) : std::nullopt;
+    // an indication is classed by its peak in dB to the DAC, else to the reference
+    const std::optional<double> level = scale.dac ? dac.decibels : deltaDb;
     const Amplitude peak = amplitudeOf(indication.peak);
     const IndicationSizes sizes = sizesOf(indication, scale);
     const QJsonValue evaluation = scale.levels && level
@@ -105,8 +97,7 @@ QJsonObject indicationObject(const Indication &indication, const IndicationScale
         {"peak", indication.peak},
         {"peak_percent", peak.percent},
         {"peak_db", optionalNumber(peak.decibels)},
-        {"peak_delta_db",
-         optionalNumber(scale.reference ? decibelsAgainst(indication.peak, *scale.reference) : std::nullopt)},
+        {"peak_delta_db", optionalNumber(deltaDb)},
         {"peak_slice", indication.peakAt.slice + 1},
         {"peak_layer", indication.peakAt.layer},
         {"peak_depth_mm", depthMillimetresThousandth(indication.peakAt.byte, T)},

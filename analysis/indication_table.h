@@ -22,10 +22,6 @@ struct IndicationScale {
     std::optional<EvaluationLevels> levels;
 };
 
-// The level an indication is classed by: its peak in dB to the DAC, else in
-// dB to the reference; none without either.
-std::optional<double> evaluationLevelOf(const Indication &indication, const IndicationScale &scale);
-
 struct IndicationSizes {
     std::optional<double> lengthMm;  // along the slices; unknown without the slice pitch
     std::optional<double> widthMm;   // across the layers; unknown without the layer pitch
