@@ -69,6 +69,14 @@ QString dacCurveText(const DacCurve &curve)
     return pairs.join(QLatin1Char(','));
 }
 
+QString dacPointsText(const DacCurve &curve)
+{
+    QStringList points;
+    for (const DacPoint &point : curve.points())
+        points << QStringLiteral("%1 at %2 mm").arg(point.value).arg(QString::number(point.depthMm, 'g', 10));
+    return points.join(QStringLiteral(", "));
+}
+
 AgainstDac againstDac(int value, double depthMm, const DacCurve &curve)
 {
     if (value <= 0)
@@ -84,4 +92,13 @@ QString evaluationClass(double levelDb, std::optional<double> lengthMm, const Ev
     if (levelDb > levels.acceptanceDb || (recorded && tooLong))
         return QStringLiteral("reject");
     return recorded ? QStringLiteral("record") : QStringLiteral("below");
+}
+
+QString evaluationLevelsText(const EvaluationLevels &levels)
+{
+    QString text = QStringLiteral("recording %1 dB, acceptance %2 dB")
+                       .arg(QString::number(levels.recordingDb, 'g', 10), QString::number(levels.acceptanceDb, 'g', 10));
+    if (levels.maxLengthMm)
+        text += QStringLiteral(", length limit %1 mm").arg(QString::number(*levels.maxLengthMm, 'g', 10));
+    return text;
 }

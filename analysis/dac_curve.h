@@ -30,9 +30,14 @@ private:
     std::vector<DacPoint> points_;
 };
 
+// The curve and the lines 6 and 12 dB below it, as the plots draw them.
+constexpr double kDacLinesDb[] = {0, -6, -12};
+
 // "D:V,D:V,..." as the command line and the settings write it.
 std::optional<DacCurve> parseDacCurve(const QString &text, QString *reason = nullptr);
 QString dacCurveText(const DacCurve &curve);
+// The points for a reader: "200 at 50 mm, 100 at 110 mm".
+QString dacPointsText(const DacCurve &curve);
 
 struct AgainstDac {
     std::optional<double> percent;   // 100 v / DAC(d), to a tenth; none for v = 0
@@ -45,6 +50,9 @@ struct EvaluationLevels {
     double acceptanceDb = -10;
     std::optional<double> maxLengthMm;
 };
+
+// "recording -14 dB, acceptance -10 dB, length limit 20 mm".
+QString evaluationLevelsText(const EvaluationLevels &levels);
 
 // "reject" above the acceptance level, or at the recording level and over
 // the length limit; "record" at the recording level; else "below".

@@ -179,6 +179,7 @@ QJsonObject searchObject(const IndicationSearch &search, const IndicationScale &
 {
     return {
         {"level", search.level},
+        {"level_dac_db", search.dacLevel ? QJsonValue(search.dacLevel->decibels) : QJsonValue(QJsonValue::Null)},
         {"drop_db", search.dropDb},
         {"min_samples", search.minSamples},
         {"gate", QJsonObject{{"top", search.topBorder}, {"bottom", search.bottomBorder}}},

@@ -2,6 +2,7 @@
 
 #include "finding_readings.h"
 
+#include <QBrush>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
@@ -29,11 +30,23 @@ constexpr Column kColumns[] = {
     {"No.", "number"},          {"Slice", "peak_slice"},        {"Layer", "peak_layer"},
     {"Depth mm", "peak_depth_mm"}, {"Peak %", "peak_percent"},  {"dB", "peak_db"},
     {"ΔdB", "peak_delta_db"},   {"Length mm", "length_mm"},     {"Width mm", "width_mm"},
-    {"Height mm", "height_mm"}, {"Comment", "comment"},
+    {"Height mm", "height_mm"}, {"dB DAC", "peak_dac_db"},       {"Class", "class"},
+    {"Comment", "comment"},
 };
-constexpr int kCommentColumn = 10;
+constexpr int kCommentColumn = 12;
 constexpr int kPercentUnit = 0;
 constexpr int kDecibelUnit = 1;
+constexpr int kDacDecibelUnit = 2;
+
+// The rows of rejected and recorded indications stand out.
+QBrush brushOfClass(const QJsonValue &evaluation)
+{
+    if (evaluation == QJsonValue(QStringLiteral("reject")))
+        return QColor(255, 205, 205);
+    if (evaluation == QJsonValue(QStringLiteral("record")))
+        return QColor(255, 240, 185);
+    return {};
+}
 constexpr double kDrops[] = {6, 12, 20};
 
 QTableWidgetItem *itemOf(const QJsonValue &value)
@@ -85,9 +98,10 @@ IndicationTableWindow::IndicationTableWindow(QWidget *parent) : QWidget(parent, 
     level_->setDecimals(1);
     level_->setRange(0.1, 200.8);
     levelUnit_ = new QComboBox(this);
-    levelUnit_->addItems({QStringLiteral("% of full scale"), QStringLiteral("dB to the reference")});
+    levelUnit_->addItems(
+        {QStringLiteral("% of full scale"), QStringLiteral("dB to the reference"), QStringLiteral("dB to the DAC")});
     connect(levelUnit_, &QComboBox::currentIndexChanged, this, [this](int unit) {
-        level_->setRange(unit == kDecibelUnit ? -40.0 : 0.1, unit == kDecibelUnit ? 40.0 : 200.8);
+        level_->setRange(unit == kPercentUnit ? 0.1 : -40.0, unit == kPercentUnit ? 200.8 : 40.0);
     });
     drop_ = new QComboBox(this);
     for (const double drop : kDrops)
@@ -133,17 +147,26 @@ void IndicationTableWindow::setIndications(std::vector<Indication> indications, 
     fillTable();
 }
 
-void IndicationTableWindow::setSearch(const IndicationSearch &search, std::optional<int> reference)
+void IndicationTableWindow::setSearch(const IndicationSearch &search, std::optional<int> reference,
+                                      const std::optional<DacCurve> &dac)
 {
     reference_ = reference;
-    auto *unitModel = qobject_cast<QStandardItemModel *>(levelUnit_->model());
-    if (unitModel)
+    dac_ = dac;
+    if (auto *unitModel = qobject_cast<QStandardItemModel *>(levelUnit_->model())) {
         unitModel->item(kDecibelUnit)->setEnabled(reference.has_value());
-    if (!reference || levelUnit_->currentIndex() == kPercentUnit) {
+        unitModel->item(kDacDecibelUnit)->setEnabled(dac.has_value());
+    }
+    const int unit = levelUnit_->currentIndex();
+    if (search.dacLevel && dac) {
+        levelUnit_->setCurrentIndex(kDacDecibelUnit);
+        level_->setValue(search.dacLevel->decibels);
+    } else if (unit == kDacDecibelUnit && dac) {
+        // the level typed against the DAC stays until a search is made with it
+    } else if (unit == kDecibelUnit && reference) {
+        level_->setValue(decibelsAgainst(search.level, *reference).value_or(0));
+    } else {
         levelUnit_->setCurrentIndex(kPercentUnit);
         level_->setValue(amplitudeOf(search.level).percent);
-    } else {
-        level_->setValue(decibelsAgainst(search.level, *reference).value_or(0));
     }
     const int drop = drop_->findData(search.dropDb);
     drop_->setCurrentIndex(drop >= 0 ? drop : 0);
@@ -152,8 +175,14 @@ void IndicationTableWindow::setSearch(const IndicationSearch &search, std::optio
 
 IndicationSearch IndicationTableWindow::search(IndicationSearch within) const
 {
-    const bool inDecibels = levelUnit_->currentIndex() == kDecibelUnit && reference_;
-    within.level = inDecibels ? levelOfDecibels(level_->value(), *reference_) : levelOfPercent(level_->value());
+    const int unit = levelUnit_->currentIndex();
+    within.dacLevel.reset();
+    if (unit == kDacDecibelUnit && dac_)
+        within.dacLevel = DacLevel{*dac_, level_->value()};
+    else if (unit == kDecibelUnit && reference_)
+        within.level = levelOfDecibels(level_->value(), *reference_);
+    else
+        within.level = levelOfPercent(level_->value());
     within.dropDb = drop_->currentData().toDouble();
     within.minSamples = minSamples_->value();
     return within;
@@ -171,6 +200,7 @@ void IndicationTableWindow::fillTable()
             item->setData(Qt::UserRole, row);
             if (column != kCommentColumn)
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            item->setBackground(brushOfClass(fields.value(QStringLiteral("class"))));
             table_->setItem(row, column, item);
         }
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The indication table window: a row per indication with its number,
-// position, peak, sizes and comment (editable), sortable by any column; the
-// finder's level (in % of full scale or in dB to the reference), drop and
+// position, peak, sizes, dB to the DAC, class (its row coloured) and comment
+// (editable), sortable by any column; the finder's level (in % of full
+// scale, in dB to the reference or in dB to the DAC), drop and
 // least size; and the commands Find, Add at cursor, Delete and Save, which
 // the window's owner carries out.
 
@@ -27,8 +28,9 @@ public:
     const std::vector<Indication> &indications() const { return indications_; }
 
     // The controls show the search's level, drop and least size; the level
-    // in dB is offered only with a reference.
-    void setSearch(const IndicationSearch &search, std::optional<int> reference);
+    // in dB to the reference is offered only with a reference, in dB to the
+    // DAC only with a DAC.
+    void setSearch(const IndicationSearch &search, std::optional<int> reference, const std::optional<DacCurve> &dac);
     // The search as the controls hold it, over the gate and layers of within.
     IndicationSearch search(IndicationSearch within) const;
 
@@ -52,6 +54,7 @@ private:
     std::vector<Indication> indications_;
     IndicationScale scale_;
     std::optional<int> reference_;
+    std::optional<DacCurve> dac_;
     bool filling_ = false;
     QTableWidget *table_;
     QDoubleSpinBox *level_;

@@ -19,7 +19,8 @@ public:
           lastByte_(std::clamp(search.bottomBorder + 1, 0, ScanLayout::kTraceLength - 1)),
           bytes_(std::max(0, lastByte_ - firstByte_ + 1)),
           layers_(std::max(0, lastLayer_ - firstLayer_ + 1)),
-          values_(static_cast<std::size_t>(layers_) * kSlices * bytes_)
+          values_(static_cast<std::size_t>(layers_) * kSlices * bytes_),
+          countingLevels_(countingLevelsOf(search, depthScaleFactor(volume)))
     {
         checkRange(0, ScanLayout::kImageSize, volume.scan_image.size());
         const uint8_t *image = volume.scan_image.data();
@@ -33,6 +34,8 @@ public:
 
     int size() const { return static_cast<int>(values_.size()); }
     int value(int at) const { return values_[static_cast<std::size_t>(at)]; }
+    // Whether the sample reaches the search's detection level at its depth.
+    bool counts(int at) const { return value(at) >= countingLevels_[static_cast<std::size_t>(at % bytes_)]; }
 
     std::optional<int> indexOf(const SamplePoint &point) const
     {
@@ -48,9 +51,10 @@ public:
         return {firstLayer_ + at / (kSlices * bytes_), at / bytes_ % kSlices, firstByte_ + at % bytes_};
     }
 
-    // The samples of value at least level that touch start by faces, start
-    // first; each is marked in seen.
-    void grow(int start, int level, std::vector<uint8_t> &seen, std::vector<int> &region) const
+    // The samples that count and touch start by faces, start first; each is
+    // marked in seen.
+    template <class Counts>
+    void grow(int start, Counts counts, std::vector<uint8_t> &seen, std::vector<int> &region) const
     {
         region.clear();
         region.push_back(start);
@@ -61,7 +65,7 @@ public:
             const int byte = point.byte - firstByte_;
             const int layer = point.layer - firstLayer_;
             const auto visit = [&](bool inside, int neighbour) {
-                if (inside && !seen[static_cast<std::size_t>(neighbour)] && value(neighbour) >= level) {
+                if (inside && !seen[static_cast<std::size_t>(neighbour)] && counts(neighbour)) {
                     seen[static_cast<std::size_t>(neighbour)] = 1;
                     region.push_back(neighbour);
                 }
@@ -77,8 +81,24 @@ public:
 
 private:
     static constexpr int kSlices = ScanLayout::kSlicesPerLayer;
+    static constexpr int kAboveEverySample = 256;
 
     int index(int layer, int slice, int byte) const { return (layer * kSlices + slice) * bytes_ + byte; }
+
+    // The least value that counts at each trace byte of the gate.
+    std::vector<int> countingLevelsOf(const IndicationSearch &search, int depthScale) const
+    {
+        std::vector<int> levels(static_cast<std::size_t>(std::max(bytes_, 1)), search.level);
+        if (!search.dacLevel)
+            return levels;
+        const double factor = std::pow(10.0, search.dacLevel->decibels / 20.0);
+        for (int byte = 0; byte < bytes_; ++byte) {
+            const double dac = search.dacLevel->curve.at((firstByte_ + byte) * static_cast<double>(depthScale) / 16.0);
+            levels[static_cast<std::size_t>(byte)] =
+                std::clamp(static_cast<int>(std::ceil(dac * factor - 1e-9)), 1, kAboveEverySample);
+        }
+        return levels;
+    }
 
     int firstLayer_;
     int lastLayer_;
@@ -87,6 +107,7 @@ private:
     int bytes_;
     int layers_;
     std::vector<uint8_t> values_;
+    std::vector<int> countingLevels_;
 };
 
 SampleBox boxOf(const SampleSpace &space, const std::vector<int> &samples)
@@ -120,7 +141,8 @@ int peakOf(const SampleSpace &space, const std::vector<int> &samples)
 SampleBox dropBox(const SampleSpace &space, int peak, double dropDb, std::vector<int> &scratch)
 {
     std::vector<uint8_t> seen(static_cast<std::size_t>(space.size()), 0);
-    space.grow(peak, dropLevel(space.value(peak), dropDb), seen, scratch);
+    const int level = dropLevel(space.value(peak), dropDb);
+    space.grow(peak, [&space, level](int at) { return space.value(at) >= level; }, seen, scratch);
     return boxOf(space, scratch);
 }
 
@@ -154,9 +176,9 @@ std::vector<Indication> findIndications(const ScanVolume &volume, const Indicati
     std::vector<int> drop;
     std::vector<Indication> found;
     for (int at = 0; at < space.size(); ++at) {
-        if (seen[static_cast<std::size_t>(at)] || space.value(at) < search.level)
+        if (seen[static_cast<std::size_t>(at)] || !space.counts(at))
             continue;
-        space.grow(at, search.level, seen, region);
+        space.grow(at, [&space](int sample) { return space.counts(sample); }, seen, region);
         if (static_cast<int>(region.size()) < search.minSamples)
             continue;
         const int peak = peakOf(space, region);

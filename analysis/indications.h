@@ -4,6 +4,7 @@
 // as shown (scan_image), every slice, the shown layers, and in each trace the
 // depth gate of the readings (trace bytes topBorder + 1 .. bottomBorder + 1).
 
+#include "dac_curve.h"
 #include "scan_volume.h"
 #include "view_state.h"
 
@@ -12,8 +13,16 @@
 #include <optional>
 #include <vector>
 
+// A detection level against the DAC: a sample counts when
+// 20 log10(v / DAC(its depth)) is at least decibels.
+struct DacLevel {
+    DacCurve curve;
+    double decibels = 0;
+};
+
 struct IndicationSearch {
     int level = 64;         // a sample of this value or more is a candidate (1..255)
+    std::optional<DacLevel> dacLevel;  // in place of level
     double dropDb = 6;      // the drop that sizes an indication
     int minSamples = 2;     // smaller regions are passed over
     // The samples looked at, as in the view: gate rows and shown layers.

@@ -41,6 +41,8 @@ InspectionFindings findingsFrom(const QJsonObject &object)
     if (const QJsonValue reference = search.value("reference"); reference.isDouble())
         scale.reference = reference.toInt();
     scale.dac = parseDacCurve(search.value("dac").toString());
+    if (const QJsonValue level = search.value("level_dac_db"); level.isDouble() && scale.dac)
+        s.dacLevel = DacLevel{*scale.dac, level.toDouble()};
     if (search.value("recording_db").isDouble() && search.value("acceptance_db").isDouble())
         scale.levels = EvaluationLevels{search.value("recording_db").toDouble(), search.value("acceptance_db").toDouble(),
                                         optionalNumber(search.value("max_length_mm"))};

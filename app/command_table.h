@@ -37,6 +37,7 @@ struct MainCommand {
     CommandMenu menu = CommandMenu::NoMenu;
     bool onSliceImage = false;  // also in the slice image's pop-up menu
     bool separated = false;     // a separator before it, unless it heads a menu
+    const char *submenu = nullptr;  // the title of the submenu of its menu it stands in
     const char *menuText = nullptr;
     bool checkable = false;
     QAction *TForm1::*menuItem = nullptr;

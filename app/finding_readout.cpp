@@ -2,7 +2,11 @@
 
 #include "bitmap_view.h"
 #include "command_table.h"
+#include "dac_overlay.h"
+#include "dac_points_dialog.h"
+#include "decimal_text.h"
 #include "dialog_seam.h"
+#include "evaluation_levels_dialog.h"
 #include "main_layout.h"
 #include "main_window.h"
 #include "measure_overlay.h"
@@ -11,6 +15,7 @@
 #include "settings_store.h"
 #include "trace_plot_view.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -47,6 +52,27 @@ QString pitchText(const std::optional<double> &pitch)
     return pitch ? QString::number(*pitch, 'g', 10) : QString();
 }
 
+std::optional<double> storedNumber(const SettingsStore &settings, const QString &name)
+{
+    return parseDecimal(settings.readString(name).value_or(QString()));
+}
+
+// Both levels, or none; a length limit only with them.
+std::optional<EvaluationLevels> storedLevels(const SettingsStore &settings)
+{
+    const auto recording = storedNumber(settings, SettingNames::RecordingDb);
+    const auto acceptance = storedNumber(settings, SettingNames::AcceptanceDb);
+    if (!recording || !acceptance)
+        return std::nullopt;
+    const auto length = storedNumber(settings, SettingNames::MaxLengthMm);
+    return EvaluationLevels{*recording, *acceptance, length && *length > 0 ? length : std::nullopt};
+}
+
+QString numberText(const std::optional<double> &number)
+{
+    return number ? QString::number(*number, 'g', 10) : QString();
+}
+
 }  // namespace
 
 FindingReadout::FindingReadout(TForm1 &window) : QObject(&window), window_(window)
@@ -68,8 +94,17 @@ FindingReadout::FindingReadout(TForm1 &window) : QObject(&window), window_(windo
         if (measurePoint_)
             drawMeasureOverlay(painter, measureLine(window_.viewState(), *measurePoint_, window_.geometry));
     });
+    window_.Image2->addOverlay([this](QPainter &painter) {
+        if (dac_ && scanLoaded_)
+            drawDacOverAScan(painter, window_.Image2->size(), *dac_, depthScaleFactor(window_.volume));
+    });
     window_.Panel1->installEventFilter(this);
     readSettings();
+}
+
+std::optional<DacCurve> FindingReadout::sliceGain() const
+{
+    return timeCorrectedGain_ ? dac_ : std::nullopt;
 }
 
 QLabel *FindingReadout::showValueBeside(QSlider *slider)
@@ -90,7 +125,7 @@ void FindingReadout::refresh()
         readAgainstDac(readings_, *dac_, depthScaleFactor(window_.volume));
     // with no scan shown there is nothing to read: no readings, no plot
     if (scanLoaded_) {
-        const TracePlot plot = tracePlotOf(window_.volume, view, readings_);
+        const TracePlot plot = tracePlotOf(window_.volume, view, readings_, dac_);
         PanelPlot->showPlot(plot);
         PlotWindow->showPlot(plot);
         showInSection(readingsSummary(readings_));
@@ -180,9 +215,7 @@ void FindingReadout::addDacPoint()
         tell(QStringLiteral("No DAC point added: %1").arg(reason));
         return;
     }
-    dac_ = curve;
-    writeSettings();
-    refresh();
+    takeDac(curve);
 }
 
 void FindingReadout::removeLastDacPoint()
@@ -191,16 +224,53 @@ void FindingReadout::removeLastDacPoint()
         return;
     std::vector<DacPoint> points = dac_->points();
     points.pop_back();
-    dac_ = DacCurve::through(std::move(points));
-    writeSettings();
-    refresh();
+    takeDac(DacCurve::through(std::move(points)));
 }
 
 void FindingReadout::clearDac()
 {
-    dac_.reset();
+    takeDac(std::nullopt);
+}
+
+void FindingReadout::editDacPoints()
+{
+    DacPointsDialog dialog(&window_, dac_);
+    if (dialogs().runModal(dialog) == QDialog::Accepted)
+        takeDac(dialog.curve());
+}
+
+// The slices change with the DAC only when they are drawn through its gain.
+void FindingReadout::takeDac(std::optional<DacCurve> dac)
+{
+    dac_ = std::move(dac);
     writeSettings();
-    refresh();
+    if (timeCorrectedGain_)
+        window_.Image1Click();
+    else
+        refresh();
+    window_.Image2->update();
+    emit evaluationChanged();
+}
+
+void FindingReadout::editEvaluationLevels()
+{
+    EvaluationLevelsDialog dialog(&window_, levels_);
+    if (dialogs().runModal(dialog) != QDialog::Accepted)
+        return;
+    levels_ = dialog.levels();
+    writeSettings();
+    emit evaluationChanged();
+}
+
+void FindingReadout::toggleTimeCorrectedGain()
+{
+    timeCorrectedGain_ = !timeCorrectedGain_;
+    if (auto *item = window_.findChild<QAction *>(QStringLiteral("tcg")))
+        item->setChecked(timeCorrectedGain_);
+    if (timeCorrectedGain_ && !dac_)
+        tell(QStringLiteral("TCG is on, but there is no DAC to correct by: the slices are as recorded"));
+    writeSettings();
+    window_.Image1Click();
 }
 
 void FindingReadout::editProbeGeometry()
@@ -253,6 +323,10 @@ void FindingReadout::readSettings()
     reference_ = storedReference(settings);
     probe_ = {storedPitch(settings, SettingNames::SlicePitch), storedPitch(settings, SettingNames::LayerPitch)};
     dac_ = parseDacCurve(settings.readString(SettingNames::DacPoints).value_or(QString()));
+    levels_ = storedLevels(settings);
+    timeCorrectedGain_ = settings.readInteger(SettingNames::TimeCorrectedGain).value_or(0) == 1;
+    if (auto *item = window_.findChild<QAction *>(QStringLiteral("tcg")))
+        item->setChecked(timeCorrectedGain_);
 }
 
 void FindingReadout::writeSettings() const
@@ -262,5 +336,11 @@ void FindingReadout::writeSettings() const
     settings.writeString(SettingNames::SlicePitch, pitchText(probe_.slicePitch));
     settings.writeString(SettingNames::LayerPitch, pitchText(probe_.layerPitch));
     settings.writeString(SettingNames::DacPoints, dac_ ? dacCurveText(*dac_) : QString());
+    settings.writeString(SettingNames::RecordingDb,
+                         numberText(levels_ ? std::optional(levels_->recordingDb) : std::nullopt));
+    settings.writeString(SettingNames::AcceptanceDb,
+                         numberText(levels_ ? std::optional(levels_->acceptanceDb) : std::nullopt));
+    settings.writeString(SettingNames::MaxLengthMm, numberText(levels_ ? levels_->maxLengthMm : std::nullopt));
+    settings.writeInteger(SettingNames::TimeCorrectedGain, timeCorrectedGain_ ? 1 : 0);
     settings.close();
 }

@@ -2,7 +2,10 @@
 // The readings of a finding in the main window: a section of the status bar
 // after the cursor's status line, the trace plot in the control panel (or in
 // a window of its own), the two-point measurement drawn over the slice image,
-// the reference level and the probe geometry, both kept in the settings.
+// the DAC curve drawn over the A-scan, and what the readings are taken
+// against: the reference level, the probe geometry, the DAC, the evaluation
+// levels and whether the slices are drawn through the DAC's gain, all kept in
+// the settings.
 
 #include "finding_readings.h"
 
@@ -36,12 +39,19 @@ public:
     void addDacPoint();
     void removeLastDacPoint();
     void clearDac();
+    void editDacPoints();
+    void editEvaluationLevels();
+    void toggleTimeCorrectedGain();
     void showPlotWindow();
 
     const std::optional<VolumePoint> &measurePoint() const { return measurePoint_; }
     const std::optional<int> &reference() const { return reference_; }
     const ProbeGeometry &probeGeometry() const { return probe_; }
     const std::optional<DacCurve> &dac() const { return dac_; }
+    const std::optional<EvaluationLevels> &evaluationLevels() const { return levels_; }
+    bool timeCorrectedGain() const { return timeCorrectedGain_; }
+    // The DAC the slices are drawn through: none with the gain off.
+    std::optional<DacCurve> sliceGain() const;
     bool scanLoaded() const { return scanLoaded_; }
 
     QLabel *StatusSection;
@@ -54,6 +64,8 @@ public:
 signals:
     // The probe geometry dialog was confirmed.
     void probeGeometryChanged();
+    // The DAC or the evaluation levels changed.
+    void evaluationChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,6 +77,7 @@ private:
     void writeSettings() const;
     void tell(const QString &note);
     void showInSection(const QString &text);
+    void takeDac(std::optional<DacCurve> dac);
 
     TForm1 &window_;
     bool scanLoaded_ = false;
@@ -73,5 +86,7 @@ private:
     std::optional<int> reference_;
     ProbeGeometry probe_;
     std::optional<DacCurve> dac_;
+    std::optional<EvaluationLevels> levels_;
+    bool timeCorrectedGain_ = false;
     FindingReadings readings_;
 };

@@ -47,11 +47,12 @@ IndicationKeeper::IndicationKeeper(TForm1 &window, const D3dFunctions &d3d)
         drawIndicationMarks(painter, indicationMarks(findings_.indications, window_.viewState(), window_.geometry));
     });
     findings_.search = searchOfView(window_.viewState());
+    connect(window_.Readout, &FindingReadout::evaluationChanged, this, &IndicationKeeper::showIndications);
 }
 
 void IndicationKeeper::showTable()
 {
-    Table->setSearch(findings_.search, window_.Readout->reference());
+    Table->setSearch(findings_.search, window_.Readout->reference(), window_.Readout->dac());
     Table->setIndications(findings_.indications, scale());
     Table->show();
     Table->raise();
@@ -212,7 +213,7 @@ void IndicationKeeper::tableEdited()
 
 void IndicationKeeper::showIndications()
 {
-    Table->setSearch(findings_.search, window_.Readout->reference());
+    Table->setSearch(findings_.search, window_.Readout->reference(), window_.Readout->dac());
     Table->setIndications(findings_.indications, scale());
     window_.Image3->update();
     showIndicationBoxes(d3d_, findings_.indications);
@@ -229,7 +230,9 @@ std::optional<ReportInspection> IndicationKeeper::reportInspection() const
 
 IndicationScale IndicationKeeper::scale() const
 {
-    return {depthScaleFactor(window_.volume), window_.Readout->probeGeometry(), window_.Readout->reference()};
+    const FindingReadout &readout = *window_.Readout;
+    return {depthScaleFactor(window_.volume), readout.probeGeometry(), readout.reference(), readout.dac(),
+            readout.evaluationLevels()};
 }
 
 InspectionRecord IndicationKeeper::recordOfLastInspection() const

@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -47,9 +48,21 @@ void TForm1::createMenus()
     };
     for (const auto &[place, title] : menus) {
         QWidget *menu = place == CommandMenu::MenuBar ? static_cast<QWidget *>(MainMenu1) : MainMenu1->addMenu(title);
-        for (const auto &[command, item] : items)
-            if (command->menu == place)
+        std::map<QString, QMenu *> submenus;
+        for (const auto &[command, item] : items) {
+            if (command->menu != place)
+                continue;
+            if (!command->submenu) {
                 placeMenuItem(menu, *command, item);
+                continue;
+            }
+            QMenu *&submenu = submenus[QString::fromUtf8(command->submenu)];
+            if (!submenu) {
+                submenu = new QMenu(QString::fromUtf8(command->submenu), menu);
+                placeMenuItem(menu, *command, submenu->menuAction());
+            }
+            submenu->addAction(item);
+        }
     }
     for (const auto &[command, item] : items)
         if (command->onSliceImage)

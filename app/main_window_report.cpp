@@ -53,6 +53,9 @@ void TForm1::writeReport()
     inputs.reference = Readout->reference();
     inputs.measurePoint = Readout->measurePoint();
     inputs.probe = Readout->probeGeometry();
+    inputs.dac = Readout->dac();
+    inputs.levels = Readout->evaluationLevels();
+    inputs.timeCorrectedGain = Readout->timeCorrectedGain();
     inputs.notes = notes.notes();
     inputs.picture3d = reportThreeDPicture();
     inputs.inspection = Indications->reportInspection();

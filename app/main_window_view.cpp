@@ -8,6 +8,7 @@
 #include "dialog_seam.h"
 #include "drag_line.h"
 #include "finding_readout.h"
+#include "gained_render.h"
 #include "library_start.h"
 #include "main_window.h"
 #include "program_messages.h"
@@ -50,7 +51,7 @@ void TForm1::Image1Click()
         return;
     SliceBitmaps bitmaps{image3Bitmap, image1Bitmap, image2Bitmap};
     try {
-        renderSlice(volume, viewState(), geometry, bitmaps);
+        renderSliceThroughGain(volume, viewState(), geometry, bitmaps, Readout->sliceGain());
     } catch (const std::bad_alloc &) {
         showErrorMessage(kNotEnoughMemory);
     }

@@ -28,6 +28,12 @@ inline const QString SlicePitch = QStringLiteral("SlicePitch");
 inline const QString LayerPitch = QStringLiteral("LayerPitch");
 // The last DAC calibration, "depth:value,depth:value,…" in mm and sample values.
 inline const QString DacPoints = QStringLiteral("DacPoints");
+// The evaluation levels in dB and the length limit in mm; empty when not set.
+inline const QString RecordingDb = QStringLiteral("RecordingDb");
+inline const QString AcceptanceDb = QStringLiteral("AcceptanceDb");
+inline const QString MaxLengthMm = QStringLiteral("MaxLengthMm");
+// 1 when the slice pictures are drawn through the DAC's gain.
+inline const QString TimeCorrectedGain = QStringLiteral("TimeCorrectedGain");
 // Where the 3-D picture stood at close, as tracked in degrees: a record for
 // the user, not read back (the picture always starts from the start view).
 inline const QString TurnAngle = QStringLiteral("TurnAngle");

@@ -20,6 +20,7 @@ const QColor kGateColour(255, 236, 160);
 const QColor kPeakColour(220, 0, 0);
 const QColor kCursorColour(0, 90, 255);
 const QColor kReferenceColour(160, 0, 160);
+const QColor kDacColour(230, 110, 0);
 
 // Where the graph lies in the area and how samples map onto it.
 struct PlotFrame {
@@ -34,10 +35,14 @@ struct PlotFrame {
     }
 };
 
-// 100 %, or more in steps of 50 % when a sample goes above full scale.
+// 100 %, or more in steps of 50 % when a sample or the DAC goes above full scale.
 int percentMaximumOf(const TracePlot &plot)
 {
-    const int highest = *std::max_element(plot.samples.begin(), plot.samples.end());
+    int highest = *std::max_element(plot.samples.begin(), plot.samples.end());
+    if (plot.dac) {
+        for (const DacPoint &point : plot.dac->points())
+            highest = std::max(highest, point.value);
+    }
     const double percent = 100.0 * highest / kFullScaleAmplitude;
     return std::max(100, static_cast<int>(std::ceil(percent / kPercentStep)) * kPercentStep);
 }
@@ -102,6 +107,22 @@ void drawMarks(QPainter &painter, const PlotFrame &frame, const TracePlot &plot)
     painter.drawEllipse(peak, 4, 4);
 }
 
+// Each line through the depth positions' middles, the curve solid and the
+// lines below it dashed.
+void drawDac(QPainter &painter, const PlotFrame &frame, const TracePlot &plot)
+{
+    for (const double offsetDb : kDacLinesDb) {
+        const double factor = std::pow(10.0, offsetDb / 20.0);
+        QPolygonF line;
+        for (int position = 0; position < frame.samples; ++position) {
+            const double depthMm = position * static_cast<double>(plot.scaleFactor) / 16.0;
+            line << QPointF(frame.amplitudeX(plot.dac->at(depthMm) * factor), frame.depthY(position + 0.5));
+        }
+        painter.setPen(QPen(kDacColour, offsetDb == 0 ? 2 : 1, offsetDb == 0 ? Qt::SolidLine : Qt::DashLine));
+        painter.drawPolyline(line);
+    }
+}
+
 // A reading longer than the plot is wide goes on over more lines, never cut.
 int wrappedHeight(const QFontMetrics &metrics, int width, const QString &line)
 {
@@ -130,7 +151,8 @@ void drawReadings(QPainter &painter, const QRect &area, const QStringList &lines
 
 }  // namespace
 
-TracePlot tracePlotOf(const ScanVolume &volume, const ViewState &view, const FindingReadings &readings)
+TracePlot tracePlotOf(const ScanVolume &volume, const ViewState &view, const FindingReadings &readings,
+                      const std::optional<DacCurve> &dac)
 {
     TracePlot plot;
     const int trace = TraceOffset(view.layer, view.slice);
@@ -142,6 +164,7 @@ TracePlot tracePlotOf(const ScanVolume &volume, const ViewState &view, const Fin
     plot.peak = readings.peak;
     plot.cursorDepth = view.depth;
     plot.reference = readings.reference;
+    plot.dac = dac;
     plot.readings = readingsLines(readings);
     return plot;
 }
@@ -161,6 +184,8 @@ void drawTracePlot(QPainter &painter, const QRect &area, const TracePlot &plot)
         painter.setClipRect(graph);
         drawGate(painter, frame, plot);
         drawTrace(painter, frame, plot);
+        if (plot.dac)
+            drawDac(painter, frame, plot);
         drawMarks(painter, frame, plot);
         painter.restore();
         drawScales(painter, frame, plot);

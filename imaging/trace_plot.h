@@ -2,8 +2,10 @@
 // The trace plot: the cursor's whole trace drawn large with scales, depth
 // downwards in millimetres and amplitude across in per cent of full scale,
 // the depth gate shaded, the gate peak, the cursor depth and the reference
-// level marked, and the readings written below.
+// level marked, the DAC curve and the lines 6 and 12 dB below it drawn, and
+// the readings written below.
 
+#include "dac_curve.h"
 #include "finding_readings.h"
 
 #include <QRect>
@@ -25,10 +27,12 @@ struct TracePlot {
     GatePeak peak;
     int cursorDepth = 1;
     std::optional<int> reference;
+    std::optional<DacCurve> dac;
     QStringList readings;
 };
 
-TracePlot tracePlotOf(const ScanVolume &volume, const ViewState &view, const FindingReadings &readings);
+TracePlot tracePlotOf(const ScanVolume &volume, const ViewState &view, const FindingReadings &readings,
+                      const std::optional<DacCurve> &dac);
 
 // Draws the plot over the whole of area.
 void drawTracePlot(QPainter &painter, const QRect &area, const TracePlot &plot);

@@ -2,6 +2,7 @@
 
 #include "measure_overlay.h"
 #include "report_indications.h"
+#include "time_corrected_gain.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -71,6 +72,10 @@ QList<ReportField> titleBlockOf(const ScanVolume &volume, const ViewState &view,
         {QStringLiteral("Threshold"), QString::number(view.threshold)},
         {QStringLiteral("Smoothing"), onOff(view.smoothing != 0)},
         {QStringLiteral("Gate maximum"), onOff(view.axis == SliceAxis::Z && view.showGateMaximum)},
+        {QStringLiteral("DAC"), inputs.dac ? dacPointsText(*inputs.dac) : QStringLiteral("none")},
+        {QStringLiteral("TCG"), onOff(inputs.dac && inputs.timeCorrectedGain)},
+        {QStringLiteral("Evaluation levels"),
+         inputs.levels ? evaluationLevelsText(*inputs.levels) : QStringLiteral("none")},
     };
 }
 
@@ -116,8 +121,9 @@ QStringList readingLinesOf(const FindingReadings &readings)
     return lines + readingsLines(readings);
 }
 
-// The probe geometry and the reference the inspection was sized with, where
-// the report is not given its own; the record's notes before the report's.
+// The probe geometry, the reference, the DAC and the levels the inspection
+// was sized with, where the report is not given its own; the record's notes
+// before the report's.
 ReportInputs withInspection(ReportInputs inputs, int depthScale)
 {
     if (!inputs.inspection)
@@ -129,8 +135,14 @@ ReportInputs withInspection(ReportInputs inputs, int depthScale)
         inputs.probe.layerPitch = scale.probe.layerPitch;
     if (!inputs.reference)
         inputs.reference = scale.reference;
+    if (!inputs.dac)
+        inputs.dac = scale.dac;
+    if (!inputs.levels)
+        inputs.levels = scale.levels;
     scale.probe = inputs.probe;
     scale.reference = inputs.reference;
+    scale.dac = inputs.dac;
+    scale.levels = inputs.levels;
     scale.depthScale = depthScale;
     const QString &recordNotes = inputs.inspection->record.notes;
     if (!recordNotes.isEmpty())
@@ -160,6 +172,8 @@ InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &v
     report.titleBlock = titleBlockOf(volume, view, inputs);
 
     auto scratch = std::make_unique<ScanVolume>(volume);
+    if (inputs.dac && inputs.timeCorrectedGain)
+        applyTimeCorrectedGain(*scratch, *inputs.dac);
     const std::array<AxisText, 3> axes{{
         {SliceAxis::X, QStringLiteral("layers"), QStringLiteral("mm")},
         {SliceAxis::Y, QStringLiteral("slices"), QStringLiteral("mm")},
@@ -168,9 +182,11 @@ InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &v
     for (size_t i = 0; i < axes.size(); ++i)
         report.slices[i] = sliceOf(*scratch, view, axes[i], inputs);
 
-    const FindingReadings readings = readFinding(volume, view, inputs.reference, inputs.measurePoint, inputs.probe);
+    FindingReadings readings = readFinding(volume, view, inputs.reference, inputs.measurePoint, inputs.probe);
+    if (inputs.dac)
+        readAgainstDac(readings, *inputs.dac, depthScaleFactor(volume));
     report.picture3d = inputs.picture3d;
-    report.trace = tracePlotOf(volume, view, readings);
+    report.trace = tracePlotOf(volume, view, readings, inputs.dac);
     report.trace.readings.clear();  // the report gives them once, in its own table
     report.readings = readingLinesOf(readings);
     report.notes = inputs.notes;

@@ -17,6 +17,9 @@ struct ReportInputs {
     std::optional<int> reference;
     std::optional<VolumePoint> measurePoint;
     ProbeGeometry probe;
+    std::optional<DacCurve> dac;
+    std::optional<EvaluationLevels> levels;
+    bool timeCorrectedGain = false;  // the slices drawn through the DAC's gain
     QImage picture3d;       // the 3-D picture as the library drew it
     QString notes;
     // The record and the indications the report gives on its pages after

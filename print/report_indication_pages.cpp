@@ -12,6 +12,7 @@ using namespace ReportPage;
 namespace {
 
 constexpr qreal kHeadingMm = 15;  // the title and two lines
+constexpr qreal kFurtherLineMm = 3.5;  // of the search, under the first two
 constexpr qreal kHeaderMm = 5;
 constexpr qreal kRowMm = 4.2;
 constexpr qreal kCellPaddingMm = 0.8;
@@ -83,7 +84,8 @@ void IndicationPages::lay(const std::vector<qreal> &rowHeights, qreal room)
         return pages_.back().size() == 1;
     };
     const qreal firstRow = rowHeights.empty() ? mm(kRowMm) : rowHeights.front();
-    place(Part::Heading, 0, mm(kHeadingMm), mm(kHeaderMm) + firstRow);
+    const int furtherLines = std::max<int>(0, indications_.search.count(QLatin1Char('\n')) - 1);
+    place(Part::Heading, 0, mm(kHeadingMm + furtherLines * kFurtherLineMm), mm(kHeaderMm) + firstRow);
     place(Part::TableHeader, 0, mm(kHeaderMm), firstRow);
     if (rowHeights.empty())
         place(Part::NoRows, 0, mm(kRowMm));

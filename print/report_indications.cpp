@@ -11,17 +11,29 @@ namespace {
 const QString kUnknown = QStringLiteral("\u2013");
 const QString kMinus = QStringLiteral("\u2212");
 
-// The table's columns and their widths, in millimetres of the A4 page.
-const QList<ReportColumn> &tableColumns()
+// The table's columns and their widths, in millimetres of the A4 page; the
+// dB to the DAC and the class take their room from the comment.
+QList<ReportColumn> tableColumns(const IndicationScale &scale)
 {
-    static const QList<ReportColumn> columns{
+    constexpr double kDacWidth = 13;
+    constexpr double kClassWidth = 13;
+    double commentWidth = 48;
+    QList<ReportColumn> columns{
         {QStringLiteral("No."), 8, Qt::AlignRight},        {QStringLiteral("Slice"), 10, Qt::AlignRight},
         {QStringLiteral("Layer"), 10, Qt::AlignRight},     {QStringLiteral("Depth mm"), 17, Qt::AlignRight},
         {QStringLiteral("Peak %"), 14, Qt::AlignRight},    {QStringLiteral("dB"), 11, Qt::AlignRight},
         {QStringLiteral("\u0394dB"), 11, Qt::AlignRight},  {QStringLiteral("Length mm"), 19, Qt::AlignRight},
         {QStringLiteral("Width mm"), 19, Qt::AlignRight},  {QStringLiteral("Height mm"), 19, Qt::AlignRight},
-        {QStringLiteral("Comment"), 48, Qt::AlignLeft},
     };
+    if (scale.dac) {
+        columns.append({QStringLiteral("dB DAC"), kDacWidth, Qt::AlignRight});
+        commentWidth -= kDacWidth;
+    }
+    if (scale.levels) {
+        columns.append({QStringLiteral("Class"), kClassWidth, Qt::AlignLeft});
+        commentWidth -= kClassWidth;
+    }
+    columns.append({QStringLiteral("Comment"), commentWidth, Qt::AlignLeft});
     return columns;
 }
 
@@ -42,7 +54,7 @@ QString tenthCell(const QJsonValue &value, const QString &whenNone)
 QStringList rowOf(const Indication &indication, const IndicationScale &scale)
 {
     const QJsonObject fields = indicationObject(indication, scale);
-    return {
+    QStringList row{
         QString::number(fields.value("number").toInt()),
         QString::number(fields.value("peak_slice").toInt()),
         QString::number(fields.value("peak_layer").toInt()),
@@ -53,18 +65,27 @@ QStringList rowOf(const Indication &indication, const IndicationScale &scale)
         millimetreCell(fields.value("length_mm")),
         millimetreCell(fields.value("width_mm")),
         millimetreCell(fields.value("height_mm")),
-        fields.value("comment").toString(),
     };
+    if (scale.dac)
+        row.append(tenthCell(fields.value("peak_dac_db"), kMinus + QStringLiteral("\u221e")));
+    if (scale.levels)
+        row.append(fields.value("class").isString() ? fields.value("class").toString() : kUnknown);
+    row.append(fields.value("comment").toString());
+    return row;
 }
 
 QString searchText(const InspectionFindings &findings)
 {
     const IndicationSearch &search = findings.search;
     const IndicationScale &scale = findings.scale;
-    QString text = QStringLiteral("Level %1 (%2 %), drop %3 dB, at least %4 samples a region, depth gate %5 to %6, "
-                                  "layers %7 to %8")
-                       .arg(search.level)
-                       .arg(tenthCell(amplitudeOf(search.level).percent, kUnknown))
+    const QString level =
+        search.dacLevel ? QStringLiteral("Level %1 dB to the DAC")
+                              .arg(QString::fromLatin1(realNumberText(search.dacLevel->decibels)))
+                        : QStringLiteral("Level %1 (%2 %)")
+                              .arg(search.level)
+                              .arg(tenthCell(amplitudeOf(search.level).percent, kUnknown));
+    QString text = QStringLiteral("%1, drop %2 dB, at least %3 samples a region, depth gate %4 to %5, layers %6 to %7")
+                       .arg(level)
                        .arg(QString::fromLatin1(realNumberText(search.dropDb)))
                        .arg(search.minSamples)
                        .arg(depthReadout(search.topBorder, scale.depthScale), depthReadout(search.bottomBorder, scale.depthScale))
@@ -72,6 +93,13 @@ QString searchText(const InspectionFindings &findings)
                        .arg(search.lastLayer);
     if (scale.reference)
         text += QStringLiteral(", reference %1").arg(*scale.reference);
+    QStringList evaluation;
+    if (scale.dac)
+        evaluation << QStringLiteral("DAC %1").arg(dacPointsText(*scale.dac));
+    if (scale.levels)
+        evaluation << QStringLiteral("evaluation levels: ") + evaluationLevelsText(*scale.levels);
+    if (!evaluation.isEmpty())
+        text += QLatin1Char('\n') + evaluation.join(QStringLiteral("; "));
     return text + QStringLiteral("\n\u2013: unknown without the probe geometry or the reference");
 }
 
@@ -108,7 +136,7 @@ ReportIndications reportIndicationsOf(ScanVolume &scratch, const ViewState &view
     const InspectionFindings &findings = inspection.findings;
     ReportIndications report;
     report.search = searchText(findings);
-    report.columns = tableColumns();
+    report.columns = tableColumns(inspection.findings.scale);
     for (const Indication &indication : findings.indications)
         report.rows.append(rowOf(indication, findings.scale));
     for (size_t i = 0; i < findings.indications.size() && i < kReportIndicationPictures; ++i)

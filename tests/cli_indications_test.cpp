@@ -79,6 +79,34 @@ private slots:
         QCOMPARE(row.value("class").toString(), QStringLiteral("reject"));
     }
 
+    // DAC 180 at the peak's 125 mm: -4 dB of it is 113.6, so the 120 counts;
+    // its neighbour 70 at 131.25 mm (DAC 165, 104.1) does not. -3 dB of 180
+    // is 127.2, above the peak.
+    void theLevelMayBeTakenAgainstTheDac_data()
+    {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<int>("indications");
+        QTest::newRow("-4 dB") << "-4" << 1;
+        QTest::newRow("-3 dB") << "-3" << 0;
+    }
+    void theLevelMayBeTakenAgainstTheDac()
+    {
+        QFETCH(QString, level);
+        QFETCH(int, indications);
+        CliFolder folder;
+        const QString scan = folder.write("weld.vlm", scanWithOneIndication());
+        const CliOutcome outcome = runCli({"indications", scan, "--dac", "100:240,150:120", "--level-dac-db", level,
+                                           "--min-samples", "1", "--drop", "60"});
+        QCOMPARE(outcome.status, 0);
+        const QJsonObject table = jsonOf(outcome.out.toUtf8());
+        const QJsonArray rows = table.value("indications").toArray();
+        QCOMPARE(rows.size(), indications);
+        if (indications > 0) {
+            QCOMPARE(rows[0].toObject().value("peak").toInt(), 120);
+            QCOMPARE(rows[0].toObject().value("samples").toInt(), 1);
+        }
+    }
+
     void savingKeepsTheCommentsInTheInspectionFile()
     {
         CliFolder folder;
@@ -132,6 +160,9 @@ private slots:
         QTest::newRow("both tables") << QStringList{"--json", "--csv"} << "choose one";
         QTest::newRow("a DAC not a curve") << QStringList{"--dac", "110:60,50:100"} << "must increase";
         QTest::newRow("a DAC value 0") << QStringList{"--dac", "50:0"} << "--dac";
+        QTest::newRow("a DAC level without a DAC") << QStringList{"--level-dac-db", "-6"} << "needs the DAC";
+        QTest::newRow("a DAC level out of range")
+            << QStringList{"--dac", "50:100", "--level-dac-db", "-100"} << "--level-dac-db";
         QTest::newRow("acceptance without recording") << QStringList{"--acceptance-db", "-10"} << "both of them";
     }
     void optionsOutOfRangeAreRefused()

@@ -95,6 +95,34 @@ private slots:
         QCOMPARE(rowValues(lines[0])[39], cell);
     }
 
+    // Bytes 101 and 102 lie 126.25 and 127.5 mm deep (20 mm per 16 bytes);
+    // DAC 100 at the surface, 50 at 200 mm is 68.44 and 68.13 there, so TCG
+    // raises 20 to 29.2 (29) and 30 to 44.0 (44): grey 255 - 2 v 1.02.
+    void tcgRaisesTheDeepSamplesAndOffLeavesThemAsRecorded_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("row100");
+        QTest::addColumn<QByteArray>("row101");
+        QTest::newRow("no DAC") << QStringList{} << QByteArray::number(255 - 40) << QByteArray::number(255 - 61);
+        QTest::newRow("a DAC with TCG off")
+            << QStringList{"--dac", "0:100,200:50"} << QByteArray::number(255 - 40) << QByteArray::number(255 - 61);
+        QTest::newRow("TCG on") << QStringList{"--dac", "0:100,200:50", "--tcg"} << QByteArray::number(255 - 59)
+                                << QByteArray::number(255 - 89);
+    }
+    void tcgRaisesTheDeepSamplesAndOffLeavesThemAsRecorded()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, row100);
+        QFETCH(QByteArray, row101);
+        QCOMPARE(runCliStatus(QStringList{"render", knownScan(), "--slice", "39", "--brightness", "1", "--grid",
+                                          path("grid.txt")}
+                              + options),
+                 0);
+        const QList<QByteArray> lines = readAll("grid.txt").split('\n');
+        QCOMPARE(rowValues(lines[100])[0], row100);
+        QCOMPARE(rowValues(lines[101])[0], row101);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -104,6 +132,7 @@ private slots:
         QTest::newRow("not a number") << QStringList{"--slice", "ten"} << 2 << "takes a whole number";
         QTest::newRow("bad size") << QStringList{"--size", "12"} << 2 << "WIDTHxHEIGHT";
         QTest::newRow("unknown option") << QStringList{"--colour", "red"} << 2 << "unknown option --colour";
+        QTest::newRow("TCG without a DAC") << QStringList{"--tcg"} << 2 << "--tcg needs the DAC";
     }
     void refusals()
     {

@@ -121,6 +121,33 @@ private slots:
         QVERIFY(pageText(report_, 2).contains(QRegularExpression("^\\s*1\\s+39\\s", QRegularExpression::MultilineOption)));
     }
 
+    // DAC 254 at 100 mm, 127 at 500 mm: at 500 mm the peak 179 is
+    // 20 log10(179 / 127) = +3.0 dB, above -3: reject; at 250 mm (DAC 206.4)
+    // the peak 139 is -3.4 dB: record; at 125 mm (DAC 246.1) the peak 100 is
+    // -7.8 dB: below.
+    void theDacTheLevelsAndEachClassAreReported()
+    {
+        const QString pdf = folder_.path("weld-dac.pdf");
+        const CliOutcome outcome = runCli({"report", scan_, "--reference", "60", "--slice-pitch", "1.5", "--dac",
+                                           "100:254,500:127", "--tcg", "--recording-db", "-6", "--acceptance-db",
+                                           "-3", "--output", pdf});
+        QCOMPARE(outcome.status, 0);
+        const QString first = pageText(pdf, 1).simplified();
+        for (const char *field : {"DAC 254 at 100 mm, 127 at 500 mm", "TCG on",
+                                  "Evaluation levels recording -6 dB, acceptance -3 dB"})
+            QVERIFY2(first.contains(QLatin1String(field)), qPrintable(QLatin1String(field) + " not in: " + first));
+        const QString tables = pageText(pdf, 2) + pageText(pdf, 3);
+        QVERIFY2(tables.contains(QRegularExpression("Height mm\\s+dB DAC\\s+Class\\s+Comment")), qPrintable(tables));
+        const QStringList rows{
+            "^\\s*1\\s+39\\s+24\\s+500\\s+140\\.9\\s+3\\.0\\s+9\\.5\\s+1\\.5\\s+–\\s+6\\.25\\s+3\\.0\\s+reject\\s*$",
+            "^\\s*41\\s+39\\s+24\\s+250\\s.*\\s6\\.25\\s+−3\\.4\\s+record\\s*$",
+            "^\\s*80\\s+1\\s+24\\s+125\\s.*\\s6\\.25\\s+−7\\.8\\s+below\\s+root side,",
+        };
+        for (const QString &row : rows)
+            QVERIFY2(tables.contains(QRegularExpression(row, QRegularExpression::MultilineOption)),
+                     qPrintable(row + " not in: " + tables));
+    }
+
     void theRecordAndTheSignatureAreText()
     {
         const QString first = pageText(report_, 1).simplified();

@@ -1,8 +1,11 @@
 // The readings in the main window: the status bar section, the measure point
-// drawn over the slice image, the reference and the probe geometry kept in
-// the settings, the slider values and the trace plot.
+// drawn over the slice image, the reference, the probe geometry, the DAC and
+// the evaluation levels kept in the settings, the slices through the DAC's
+// gain, the slider values and the trace plot.
 
 #include "bitmap_view.h"
+#include "dac_points_dialog.h"
+#include "evaluation_levels_dialog.h"
 #include "finding_readout.h"
 #include "main_window_run.h"
 #include "probe_geometry_dialog.h"
@@ -19,6 +22,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -248,6 +252,110 @@ private slots:
         QVERIFY(!window.Readout->dac());
         QCOMPARE(run.environment.stored(QStringLiteral("DacPoints")).toString(), QString());
         QVERIFY(!run.section().contains(QStringLiteral("DAC")));
+    }
+
+    // A DAC falling from 200 at the surface to 50 at 60 mm raises the deep
+    // echoes of the sample; with TCG off, the slices are the renderer's own.
+    void theSlicesAreDrawnThroughTheDacOnlyWithTcgOn()
+    {
+        ReadoutRun run;
+        run.environment.store(QStringLiteral("DacPoints"), QStringLiteral("0:200,60:50"));
+        TForm1 &window = run.startFlat();
+        const QByteArray recorded(reinterpret_cast<const char *>(window.volume.scan_image.data()),
+                                  ScanLayout::kImageSize);
+        auto copy = std::make_unique<ScanVolume>(window.volume);
+        const RenderedSlice own = renderSliceAt(*copy, window.viewState(), window.image3Bitmap.size());
+        QCOMPARE(window.image3Bitmap, own.mainImage);
+        QCOMPARE(window.image1Bitmap, own.overview);
+        QAction *tcg = menuItem(window, "tcg");
+        QVERIFY(!tcg->isChecked());
+
+        tcg->trigger();
+        QVERIFY(tcg->isChecked());
+        QCOMPARE(run.environment.stored(QStringLiteral("TimeCorrectedGain")).toInt(), 1);
+        QVERIFY(window.image3Bitmap != own.mainImage);
+        QVERIFY(window.image1Bitmap != own.overview);
+        QCOMPARE(window.image2Bitmap, own.aScan);  // the trace as recorded
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(window.volume.scan_image.data()), ScanLayout::kImageSize),
+                 recorded);
+
+        tcg->trigger();
+        QCOMPARE(window.image3Bitmap, own.mainImage);
+        QCOMPARE(window.image1Bitmap, own.overview);
+        QCOMPARE(run.environment.stored(QStringLiteral("TimeCorrectedGain")).toInt(), 0);
+    }
+
+    // Depths that do not increase are refused and the dialog stays open; the
+    // points put right are the DAC and kept in their order.
+    void theDacPointsAreEditedAsATable()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        bool refusedStayedOpen = false;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            auto &points = dynamic_cast<DacPointsDialog &>(dialog);
+            const QStringList cells{"110", "60", "50", "100"};
+            for (int row = 0; row < 2; ++row) {
+                points.addRow();
+                points.table->setItem(row, 0, new QTableWidgetItem(cells[row * 2]));
+                points.table->setItem(row, 1, new QTableWidgetItem(cells[row * 2 + 1]));
+            }
+            points.accept();
+            refusedStayedOpen = points.result() != QDialog::Accepted;
+            points.table->item(0, 0)->setText(QStringLiteral("50"));
+            points.table->item(0, 1)->setText(QStringLiteral("100"));
+            points.table->item(1, 0)->setText(QStringLiteral("110"));
+            points.table->item(1, 1)->setText(QStringLiteral("60"));
+            points.accept();
+            return points.result();
+        };
+        menuItem(window, "edit-dac-points")->trigger();
+        QVERIFY(refusedStayedOpen);
+        QCOMPARE(run.dialogs.messages.size(), 1);
+        QVERIFY2(run.dialogs.messages[0].text.contains(QStringLiteral("the depths must increase")),
+                 qPrintable(run.dialogs.messages[0].text));
+        QCOMPARE(run.environment.stored(QStringLiteral("DacPoints")).toString(), QStringLiteral("50:100,110:60"));
+
+        // emptied, the table is no DAC
+        run.dialogs.onModal = [](QDialog &dialog) {
+            auto &points = dynamic_cast<DacPointsDialog &>(dialog);
+            points.table->setRowCount(0);
+            points.accept();
+            return points.result();
+        };
+        menuItem(window, "edit-dac-points")->trigger();
+        QVERIFY(!window.Readout->dac());
+        QCOMPARE(run.environment.stored(QStringLiteral("DacPoints")).toString(), QString());
+    }
+
+    // The usual weld levels are offered, not forced: until they are confirmed
+    // there are none; a length limit that is not a length is refused.
+    void theEvaluationLevelsAreOfferedAndKept()
+    {
+        ReadoutRun run;
+        TForm1 &window = run.startFlat();
+        QVERIFY(!window.Readout->evaluationLevels());
+        QStringList offered;
+        bool refusedStayedOpen = false;
+        run.dialogs.onModal = [&](QDialog &dialog) {
+            auto &levels = dynamic_cast<EvaluationLevelsDialog &>(dialog);
+            offered = {levels.recordingEdit->text(), levels.acceptanceEdit->text(),
+                       QString::number(levels.classIndications->isChecked())};
+            levels.classIndications->setChecked(true);
+            levels.lengthLimitEdit->setText(QStringLiteral("-5"));
+            levels.accept();
+            refusedStayedOpen = levels.result() != QDialog::Accepted;
+            levels.lengthLimitEdit->setText(QStringLiteral("12,5"));
+            levels.accept();
+            return levels.result();
+        };
+        menuItem(window, "evaluation-levels")->trigger();
+        QCOMPARE(offered, (QStringList{"-14", "-10", "0"}));
+        QVERIFY(refusedStayedOpen);
+        QCOMPARE(run.environment.stored(QStringLiteral("RecordingDb")).toString(), QStringLiteral("-14"));
+        QCOMPARE(run.environment.stored(QStringLiteral("AcceptanceDb")).toString(), QStringLiteral("-10"));
+        QCOMPARE(run.environment.stored(QStringLiteral("MaxLengthMm")).toString(), QStringLiteral("12.5"));
+        QCOMPARE(window.Readout->evaluationLevels()->maxLengthMm, std::optional(12.5));
     }
 
     void brokenSettingsReadAsUnknown_data()

@@ -33,6 +33,14 @@ IndicationSearch searchAt(int level, int minSamples)
     return search;
 }
 
+// The sample level is left at 255, so only the DAC level can let a sample count.
+IndicationSearch searchAgainstDac(const char *points, double decibels)
+{
+    IndicationSearch search = searchAt(255, 1);
+    search.dacLevel = DacLevel{*parseDacCurve(QString::fromLatin1(points)), decibels};
+    return search;
+}
+
 // "peak@layer,slice,byte samples region[slices layers bytes]", slices 0-based.
 QString described(const Indication &indication)
 {
@@ -119,6 +127,18 @@ private slots:
         QTest::newRow("slices 0 and 39 are looked at, trace byte 0 is not")
             << QList<Sample>{{1, 0, 1, 200}, {24, 39, 127, 201}, {3, 3, 0, 250}} << searchAt(50, 1)
             << QStringList{"1: 201@24,39,127 n1 s39-39 l24-24 b127-127", "2: 200@1,0,1 n1 s0-0 l1-1 b1-1"};
+        // The depth scale of a blank header is 20 mm per 16 bytes: byte 16 is
+        // 20 mm deep, DAC 50, and -6 dB of it 25.06; byte 2 is 2.5 mm deep,
+        // DAC 100 - 50 x 2.5 / 20 = 93.75, and -6 dB of it 46.99.
+        const char *sloped = "0:100,20:50";
+        QTest::newRow("against the DAC, deep") << QList<Sample>{{5, 10, 16, 30}} << searchAgainstDac(sloped, -6)
+                                               << QStringList{"1: 30@5,10,16 n1 s10-10 l5-5 b16-16"};
+        QTest::newRow("against the DAC, the same value shallow")
+            << QList<Sample>{{5, 10, 2, 30}} << searchAgainstDac(sloped, -6) << QStringList{};
+        QTest::newRow("against the DAC, at its level and just below")
+            << QList<Sample>{{5, 10, 16, 26}, {9, 10, 16, 25}, {12, 10, 2, 47}, {14, 10, 2, 46}}
+            << searchAgainstDac(sloped, -6)
+            << QStringList{"1: 47@12,10,2 n1 s10-10 l12-12 b2-2", "2: 26@5,10,16 n1 s10-10 l5-5 b16-16"};
     }
     void regionsArePeaksOfFaceConnectedSamples()
     {

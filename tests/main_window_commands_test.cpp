@@ -223,8 +223,15 @@ private slots:
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…",
                               "Inspection re&cord…", "E&xit"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"&Gate maximum"});
-        QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"IR setup", "Probe geometry\u2026"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"&Gate maximum", "&TCG"}));
+        QCOMPARE(actionTexts(menus[2]->menu()->actions()),
+                 (QStringList{"IR setup", "Probe geometry\u2026", "&Evaluation levels\u2026"}));
+        const QList<QAction *> readings = menus[3]->menu()->actions();
+        const auto dac = std::find_if(readings.begin(), readings.end(),
+                                      [](QAction *item) { return item->text() == QStringLiteral("&DAC"); });
+        QVERIFY(dac != readings.end() && (*dac)->menu());
+        QCOMPARE(actionTexts((*dac)->menu()->actions()),
+                 (QStringList{"&Add point at gate peak", "&Remove last point", "&Clear DAC", "&Edit points\u2026"}));
         QStringList hints;
         for (QAction *action : window.CoolBar1->actions())
             if (!action->isSeparator() && !action->toolTip().isEmpty() && action->text() != action->toolTip())

@@ -1,6 +1,7 @@
 // The trace plot drawn into an image: the gate band lies over the gate's
 // rows, the reference line shows only with a reference, the peak is marked
-// at the tip of its bar.
+// at the tip of its bar, the DAC and the lines below it stand at their
+// amplitudes.
 
 #include "trace_plot.h"
 
@@ -15,6 +16,7 @@ const QColor kGate(255, 236, 160);
 const QColor kPeak(220, 0, 0);
 const QColor kReference(160, 0, 160);
 const QColor kTrace(0, 128, 0);
+const QColor kDac(230, 110, 0);
 
 QImage drawn(const TracePlot &plot)
 {
@@ -100,6 +102,29 @@ private slots:
         QVERIFY(trace.pixels > 0);
         // the bar of byte 40 and the circle round its tip lie on the same rows
         QVERIFY(peak.first <= trace.first && peak.last >= trace.last);
+    }
+
+    // The graph is 208 - 34 - 14 = 160 pixels wide from x = 34 for 0..100 %
+    // of full scale (127). A flat DAC of 100 is 78.7 %, at x = 160.0; 6 dB
+    // below it 39.5 % (x = 97.1), 12 dB below 19.8 % (x = 65.6).
+    void theDacAndTheLinesBelowItStandAtTheirAmplitudes()
+    {
+        TracePlot plot = plotWithGate(20, 60);
+        QCOMPARE(extentOf(drawn(plot), kDac).pixels, 0);
+        plot.dac = DacCurve::through({{50.0, 100}});
+        const QImage image = drawn(plot);
+        QList<int> columns;
+        for (int x = 0; x < image.width(); ++x) {
+            bool holds = false;
+            for (int y = 0; y < image.height() && !holds; ++y)
+                holds = image.pixelColor(x, y) == kDac;
+            if (holds && (columns.isEmpty() || x > columns.last() + 2))
+                columns.append(x);
+        }
+        QCOMPARE(columns.size(), 3);
+        const double expected[] = {65.6, 97.1, 160.0};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(qAbs(columns[i] - expected[i]) <= 1.5, qPrintable(QStringLiteral("line at x = %1").arg(columns[i])));
     }
 
     // A reading wider than the plot goes on over another line instead of

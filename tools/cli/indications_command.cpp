@@ -1,7 +1,8 @@
-// velmora-cli indications FILE [view options] [--level V] [--drop DB]
-// [--min-samples N] [--slice-pitch MM] [--layer-pitch MM] [--reference V]
-// [--json|--csv] [--save]: the indications of a scan as the window's table
-// finds them; --save keeps them in the scan's inspection file.
+// velmora-cli indications FILE [view options] [--level V | --level-dac-db DB]
+// [--drop DB] [--min-samples N] [--slice-pitch MM] [--layer-pitch MM]
+// [--reference V] [--dac D:V,...] [--recording-db R --acceptance-db A
+// [--max-length MM]] [--json|--csv] [--save]: the indications of a scan as the
+// window's table finds them; --save keeps them in the scan's inspection file.
 
 #include "cli_commands.h"
 
@@ -48,10 +49,10 @@ int runIndications(const QStringList &arguments)
     ViewState view;
     line.takeViewOptions(view);
     InspectionFindings findings;
-    const auto search = takeIndicationSearch(line, view);
     const bool scaleRead = takeProbeGeometry(line, findings.scale.probe) &&
                            takeReference(line, findings.scale.reference) && takeDacCurve(line, findings.scale.dac) &&
                            takeEvaluationLevels(line, findings.scale.levels);
+    const auto search = scaleRead ? takeIndicationSearch(line, view, findings.scale.dac) : std::nullopt;
     const bool json = line.takeFlag(QStringLiteral("--json"));
     const bool csv = line.takeFlag(QStringLiteral("--csv"));
     const bool save = line.takeFlag(QStringLiteral("--save"));

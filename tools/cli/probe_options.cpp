@@ -89,6 +89,16 @@ bool takeDacCurve(CommandLine &line, std::optional<DacCurve> &dac)
     return dac.has_value();
 }
 
+bool takeTimeCorrectedGain(CommandLine &line, const std::optional<DacCurve> &dac, bool &on)
+{
+    on = line.takeFlag(QStringLiteral("--tcg"));
+    if (on && !dac) {
+        reportFailure(QStringLiteral("--tcg needs the DAC it corrects by: --dac D:V,D:V,..."));
+        return false;
+    }
+    return true;
+}
+
 bool takeEvaluationLevels(CommandLine &line, std::optional<EvaluationLevels> &levels)
 {
     const auto recording = line.takeValue(QStringLiteral("--recording-db"));

@@ -27,5 +27,7 @@ bool takeReference(CommandLine &line, std::optional<int> &reference);
 
 // Takes --dac D:V,D:V,...; false, with the reason reported, for one that is not a curve.
 bool takeDacCurve(CommandLine &line, std::optional<DacCurve> &dac);
+// Takes --tcg, which draws the slices through the gain of a DAC given with --dac.
+bool takeTimeCorrectedGain(CommandLine &line, const std::optional<DacCurve> &dac, bool &on);
 // Takes --recording-db R and --acceptance-db A (both or neither) and --max-length MM.
 bool takeEvaluationLevels(CommandLine &line, std::optional<EvaluationLevels> &levels);

@@ -1,15 +1,17 @@
 // velmora-cli render FILE [view options] [--size WxH] [--image OUT.png]
-// [--overview OUT.png] [--ascan OUT.png] [--grid OUT.txt]: one render of the
-// slice pictures with the program's renderer.
+// [--overview OUT.png] [--ascan OUT.png] [--grid OUT.txt] [--dac D:V,... --tcg]:
+// one render of the slice pictures with the program's renderer, the slices
+// through the DAC's gain with --tcg.
 
 #include "cli_commands.h"
 
 #include "command_line.h"
+#include "gained_render.h"
 #include "picture_limits.h"
+#include "probe_options.h"
 #include "png_file.h"
 #include "scan_loading.h"
 #include "slice_grid_text.h"
-#include "slice_renderer.h"
 
 #include <QImage>
 
@@ -43,14 +45,18 @@ int runRender(const QStringList &arguments)
     const auto overviewPath = line.takeValue(QStringLiteral("--overview"));
     const auto aScanPath = line.takeValue(QStringLiteral("--ascan"));
     const auto gridPath = line.takeValue(QStringLiteral("--grid"));
+    std::optional<DacCurve> dac;
+    bool timeCorrectedGain = false;
+    const bool gainRead = takeDacCurve(line, dac) && takeTimeCorrectedGain(line, dac, timeCorrectedGain);
     const QString file = line.takeFile();
-    if (line.failed())
+    if (line.failed() || !gainRead)
         return 2;
 
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))
         return 1;
-    const RenderedSlice rendered = renderSliceAt(*volume, view, *size);
+    const RenderedSlice rendered =
+        renderSliceThroughGainAt(*volume, view, *size, timeCorrectedGain ? dac : std::nullopt);
 
     const bool written = writePicture(imagePath, rendered.mainImage) && writePicture(overviewPath, rendered.overview)
                          && writePicture(aScanPath, rendered.aScan) && writeText(gridPath, sliceGridText(*volume));

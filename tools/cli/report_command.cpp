@@ -1,5 +1,6 @@
 // velmora-cli report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM]
-// [--layer-pitch MM] [--reference V] [--turn DEG] [--tilt DEG] [--zoom STEPS]
+// [--layer-pitch MM] [--reference V] [--dac D:V,...] [--tcg] [--recording-db R
+// --acceptance-db A [--max-length MM]] [--turn DEG] [--tilt DEG] [--zoom STEPS]
 // [--notes TEXT] --output OUT.pdf: the inspection report of the program, with
 // the record and the indications of the scan's inspection file when it has one.
 
@@ -21,7 +22,12 @@ int runReport(const QStringList &arguments)
     ViewState view;
     line.takeViewOptions(view);
     ProbeOptions options;
-    const bool optionsRead = takeProbeOptions(line, options);
+    std::optional<DacCurve> dac;
+    std::optional<EvaluationLevels> levels;
+    bool timeCorrectedGain = false;
+    const bool optionsRead = takeProbeOptions(line, options) && takeDacCurve(line, dac) &&
+                             takeTimeCorrectedGain(line, dac, timeCorrectedGain) &&
+                             takeEvaluationLevels(line, levels);
     const auto turn = takeTurnOptions(line);
     const auto notes = line.takeValue(QStringLiteral("--notes"));
     const auto output = line.takeValue(QStringLiteral("--output"));
@@ -43,6 +49,9 @@ int runReport(const QStringList &arguments)
     inputs.reference = options.reference;
     inputs.measurePoint = options.measurePoint;
     inputs.probe = options.probe;
+    inputs.dac = dac;
+    inputs.levels = levels;
+    inputs.timeCorrectedGain = timeCorrectedGain;
     inputs.notes = notes.value_or(QString());
     ReportInspectionRead inspection = reportInspectionOf(file);
     if (!inspection.problem.isEmpty())

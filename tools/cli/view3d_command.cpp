@@ -1,6 +1,7 @@
 // velmora-cli view3d FILE [view options] [--turn DEG] [--tilt DEG] [--zoom STEPS]
 // [--frames on|off] [--slice-pitch MM] [--layer-pitch MM] [--size WxH]
-// [--indications [--level V] [--drop DB] [--min-samples N]] --output OUT.png:
+// [--indications [--level V | --dac D:V,... --level-dac-db DB] [--drop DB]
+// [--min-samples N]] --output OUT.png:
 // the 3-D picture drawn off screen by the 3-D library after its start, one
 // renewal and the given turn; with --indications, the boxes of the
 // indications found over it.
@@ -30,11 +31,14 @@ int runView3d(const QStringList &arguments)
                              && takePitch(line, QStringLiteral("--layer-pitch"), probe.layerPitch);
     const auto size = line.takeSize(QStringLiteral("--size"), kDesignThreeDArea, kLargestThreeDSide);
     const bool withIndications = line.takeFlag(QStringLiteral("--indications"));
-    const auto search = withIndications ? takeIndicationSearch(line, view) : IndicationSearch{};
+    std::optional<DacCurve> dac;
+    const bool dacRead = !withIndications || takeDacCurve(line, dac);
+    const auto search =
+        withIndications && dacRead ? takeIndicationSearch(line, view, dac) : std::optional(IndicationSearch{});
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QString file = line.takeFile();
-    if (line.failed() || !turn || !pitchesRead || !search || !size || !output) {
-        if (!line.failed() && turn && pitchesRead && search)
+    if (line.failed() || !turn || !pitchesRead || !dacRead || !search || !size || !output) {
+        if (!line.failed() && turn && pitchesRead && dacRead && search)
             reportFailure(QStringLiteral("usage: velmora-cli view3d FILE [view options] ... --output OUT.png"));
         return 2;
     }
