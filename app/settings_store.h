@@ -28,6 +28,8 @@ inline const QString SlicePitch = QStringLiteral("SlicePitch");
 inline const QString LayerPitch = QStringLiteral("LayerPitch");
 // The last DAC calibration, "depth:value,depth:value,…" in mm and sample values.
 inline const QString DacPoints = QStringLiteral("DacPoints");
+// The nominal wall thickness in millimetres the thickness map reads wall loss against; empty for none.
+inline const QString NominalWallMm = QStringLiteral("NominalWallMm");
 // Where the 3-D picture stood at close, as tracked in degrees: a record for
 // the user, not read back (the picture always starts from the start view).
 inline const QString TurnAngle = QStringLiteral("TurnAngle");

@@ -1,7 +1,9 @@
 // velmora-cli report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM]
 // [--layer-pitch MM] [--reference V] [--turn DEG] [--tilt DEG] [--zoom STEPS]
-// [--notes TEXT] --output OUT.pdf: the inspection report of the program, with
-// the record and the indications of the scan's inspection file when it has one.
+// [--notes TEXT] [--thickness [--level V] [--mode peak|flank] [--nominal MM]]
+// --output OUT.pdf: the inspection report of the program, with the record and
+// the indications of the scan's inspection file when it has one, and the
+// thickness map when asked for.
 
 #include "cli_commands.h"
 
@@ -10,6 +12,7 @@
 #include "report_content.h"
 #include "scan_loading.h"
 #include "three_d_picture.h"
+#include "wall_map_options.h"
 
 #include <QFileInfo>
 
@@ -23,11 +26,15 @@ int runReport(const QStringList &arguments)
     ProbeOptions options;
     const bool optionsRead = takeProbeOptions(line, options);
     const auto turn = takeTurnOptions(line);
+    const bool thickness = line.takeFlag(QStringLiteral("--thickness"));
+    const auto thicknessSearch = takeThicknessSearch(line, view);
+    std::optional<double> nominal;
+    const bool thicknessRead = thicknessSearch && takePitch(line, QStringLiteral("--nominal"), nominal);
     const auto notes = line.takeValue(QStringLiteral("--notes"));
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QString file = line.takeFile();
-    if (line.failed() || !optionsRead || !turn || !output) {
-        if (!line.failed() && optionsRead && turn)
+    if (line.failed() || !optionsRead || !turn || !thicknessRead || !output) {
+        if (!line.failed() && optionsRead && turn && thicknessRead)
             reportFailure(QStringLiteral("usage: velmora-cli report FILE [view options] ... --output OUT.pdf"));
         return 2;
     }
@@ -44,6 +51,8 @@ int runReport(const QStringList &arguments)
     inputs.measurePoint = options.measurePoint;
     inputs.probe = options.probe;
     inputs.notes = notes.value_or(QString());
+    if (thickness)
+        inputs.thickness = ReportThickness{*thicknessSearch, nominal};
     ReportInspectionRead inspection = reportInspectionOf(file);
     if (!inspection.problem.isEmpty())
         reportFailure(inspection.problem);
