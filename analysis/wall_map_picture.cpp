@@ -91,6 +91,7 @@ QImage mapPicture(const MapGate &gate, const std::vector<std::optional<double>> 
     QPainter painter(&picture);
     drawCells(painter, layout, gate, values, scale);
     drawLegend(painter, layout, size, scale);
+    painter.end();
     return picture;
 }
 
@@ -149,8 +150,12 @@ QImage thicknessMapPicture(const ThicknessMap &map, QSize size)
 {
     std::vector<std::optional<double>> values;
     values.reserve(map.traces.size());
-    for (const TraceWall &trace : map.traces)
-        values.push_back(trace.echoByte ? std::optional(wallMillimetres(*trace.echoByte, map.depthScale)) : std::nullopt);
+    for (const TraceWall &trace : map.traces) {
+        std::optional<double> thickness;
+        if (trace.echoByte)
+            thickness = wallMillimetres(*trace.echoByte, map.depthScale);
+        values.push_back(thickness);
+    }
     const ThicknessFigures figures = thicknessFigures(map, std::nullopt);
     const double low = figures.minMm.value_or(0.0);
     const double high = std::max(figures.maxMm.value_or(low), low + 1.0 / 16.0 * map.depthScale);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 WallMapWindow::WallMapWindow(QWidget *parent) : QWidget(parent, Qt::Window)

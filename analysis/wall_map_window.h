@@ -6,6 +6,7 @@
 
 #include "trace_map.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>

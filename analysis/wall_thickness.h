@@ -5,6 +5,8 @@
 #include "scan_volume.h"
 #include "trace_map.h"
 
+#include <QString>
+
 #include <optional>
 #include <vector>
 

@@ -15,6 +15,7 @@
 
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QToolBar>
 
 namespace {
 

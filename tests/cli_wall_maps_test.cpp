@@ -1,9 +1,11 @@
 #include "cli_run.h"
+#include "pdf_reading.h"
 
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -16,7 +18,9 @@ struct Sample {
 
 // Depth scale code 2 (T = 100 mm per 16 bytes, 6.25 mm a byte). The samples
 // stand in layer 24, which keeps the file's values through the load-time
-// smoothing; --first 24 --last 24 maps it alone.
+// smoothing; layer 23 takes 2/10 of them in slices 1..38 (slice 0 stays 0).
+// --first 23 --last 24 maps the two: traces 0..39 are layer 23's, 40..79
+// layer 24's.
 QByteArray scanWith(const QList<Sample> &samples)
 {
     QByteArray image(131072, '\0');
@@ -26,7 +30,7 @@ QByteArray scanWith(const QList<Sample> &samples)
     return QByteArrayLiteral("VLMv1.0") + QByteArray(9, '\0') + image;
 }
 
-const QStringList kLayer24{"--first", "24", "--last", "24"};
+const QStringList kLayer24{"--first", "23", "--last", "24"};
 
 QJsonObject jsonOf(const QString &text)
 {
@@ -54,7 +58,8 @@ class CliWallMapsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Slice 0 (shown 1): byte 40, 250 mm; slice 1: byte 32, 200 mm; the rest no echo.
+    // Slice 0 (shown 1): byte 40, 250 mm; slice 1: byte 32, 200 mm; the rest
+    // no echo, layer 23's 20 too.
     void thicknessGivesEveryTraceAndTheFigures()
     {
         CliFolder folder;
@@ -63,23 +68,25 @@ private slots:
         QCOMPARE(outcome.status, 0);
         const QJsonObject json = jsonOf(outcome.out);
         const QJsonArray traces = json.value("traces").toArray();
-        QCOMPARE(traces.size(), 40);
-        QCOMPARE(traces[0].toObject(), (QJsonObject{{"layer", 24}, {"slice", 1}, {"thickness_mm", 250}}));
-        QCOMPARE(traces[1].toObject().value("thickness_mm").toDouble(), 200.0);
-        QVERIFY(traces[2].toObject().value("thickness_mm").isNull());
+        QCOMPARE(traces.size(), 80);
+        QCOMPARE(traces[40].toObject(), (QJsonObject{{"layer", 24}, {"slice", 1}, {"thickness_mm", 250}}));
+        QCOMPARE(traces[41].toObject().value("thickness_mm").toDouble(), 200.0);
+        QVERIFY(traces[42].toObject().value("thickness_mm").isNull());
+        QVERIFY(traces[1].toObject().value("thickness_mm").isNull());
         QCOMPARE(json.value("min_mm").toDouble(), 200.0);
         QCOMPARE(json.value("min_layer").toInt(), 24);
         QCOMPARE(json.value("min_slice").toInt(), 2);
         QCOMPARE(json.value("max_mm").toDouble(), 250.0);
         QCOMPARE(json.value("mean_mm").toDouble(), 225.0);
-        QCOMPARE(json.value("no_echo").toInt(), 38);
+        QCOMPARE(json.value("no_echo").toInt(), 78);
         QCOMPARE(json.value("max_wall_loss_percent").toDouble(), 20.0);  // 100 (250 - 200) / 250
 
         const CliOutcome csv = runCli(QStringList{"thickness", scan, "--csv"} + kLayer24);
         QCOMPARE(csv.status, 0);
         const QStringList lines = csv.out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 41);
-        QCOMPARE(lines.mid(0, 4), (QStringList{"layer,slice,thickness_mm", "24,1,250", "24,2,200", "24,3,"}));
+        QCOMPARE(lines.size(), 81);
+        QCOMPARE(lines[0], QStringLiteral("layer,slice,thickness_mm"));
+        QCOMPARE(lines.mid(41, 3), (QStringList{"24,1,250", "24,2,200", "24,3,"}));
     }
 
     // The thinnest wall red, the thickest blue, no echo grey and crossed, the layers not mapped white.
@@ -97,8 +104,32 @@ private slots:
         QCOMPARE(cellCentre(picture, 1, 0), QColor(Qt::white));
     }
 
+    // The report gives the map on a page of its own after the first.
+    void reportGivesTheThicknessMapPage()
+    {
+        for (const char *tool : {"pdftotext", "pdfinfo"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP("poppler-utils are not installed");
+        }
+        CliFolder folder;
+        const QString scan = folder.write("wall.vlm", scanWith({{0, 40, 100}, {1, 32, 100}}));
+        const QString pdf = folder.path("report.pdf");
+        QCOMPARE(runCli(QStringList{"report", scan, "--thickness", "--nominal", "250", "--output", pdf} + kLayer24)
+                     .status,
+                 0);
+        QCOMPARE(pdfPageCount(pdf), 2);
+        const QString page = pdfPageText(pdf, 2);
+        QVERIFY2(page.contains("Wall thickness"), qPrintable(page));
+        QVERIFY2(page.contains("Minimum 200 mm at layer 24, slice 2"), qPrintable(page));
+        QVERIFY2(page.contains("wall loss up to 20.0 %"), qPrintable(page));
+        QVERIFY2(page.contains("Page 2 of 2"), qPrintable(page));
+    }
+
     // 20 log10(120 / 60) = +6.02 dB, red at the top of a scale of 6 dB either
     // side; 20 log10(60 / 120) = -6.02 dB, blue; equal maxima are 0 dB, white.
+    // Layer 23 holds A 0, 12, 10, 18 and B 0, 24, 10, 0 in slices 0..3: its
+    // -6.02 dB at slice 1 (shown 2) is the first smallest difference. The
+    // mean of -6, 0, 6, -6, 0 is -1.2.
     void compareGivesTheDifferences()
     {
         CliFolder folder;
@@ -110,17 +141,20 @@ private slots:
         QCOMPARE(outcome.status, 0);
         const QJsonObject json = jsonOf(outcome.out);
         const QJsonArray traces = json.value("traces").toArray();
-        QCOMPARE(traces.size(), 40);
-        QCOMPARE(traces[0].toObject(), (QJsonObject{{"layer", 24}, {"slice", 1}, {"gate_max_a", 120},
-                                                    {"gate_max_b", 60}, {"delta_db", 6}}));
-        QCOMPARE(traces[1].toObject().value("delta_db").toDouble(), -6.0);
-        QCOMPARE(traces[2].toObject().value("delta_db").toDouble(), 0.0);
-        QVERIFY(traces[3].toObject().value("delta_db").isNull());  // B's maximum is 0
+        QCOMPARE(traces.size(), 80);
+        QCOMPARE(traces[40].toObject(), (QJsonObject{{"layer", 24}, {"slice", 1}, {"gate_max_a", 120},
+                                                     {"gate_max_b", 60}, {"delta_db", 6}}));
+        QCOMPARE(traces[41].toObject().value("delta_db").toDouble(), -6.0);
+        QCOMPARE(traces[42].toObject().value("delta_db").toDouble(), 0.0);
+        QVERIFY(traces[43].toObject().value("delta_db").isNull());  // B's maximum is 0
+        QVERIFY(traces[0].toObject().value("delta_db").isNull());   // both 0
         QCOMPARE(json.value("max_delta_db").toDouble(), 6.0);
+        QCOMPARE(json.value("max_delta_layer").toInt(), 24);
         QCOMPARE(json.value("max_delta_slice").toInt(), 1);
         QCOMPARE(json.value("min_delta_db").toDouble(), -6.0);
+        QCOMPARE(json.value("min_delta_layer").toInt(), 23);
         QCOMPARE(json.value("min_delta_slice").toInt(), 2);
-        QCOMPARE(json.value("mean_delta_db").toDouble(), 0.0);
+        QCOMPARE(json.value("mean_delta_db").toDouble(), -1.2);
 
         const QImage picture(png);
         QCOMPARE(cellCentre(picture, 24, 2), QColor(Qt::white));

@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "scan_loading.h"
 #include "wall_map_options.h"
+#include "wall_map_picture.h"
 #include "wall_map_tables.h"
 
 #include <QJsonDocument>

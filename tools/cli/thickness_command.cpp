@@ -8,6 +8,7 @@
 #include "probe_options.h"
 #include "scan_loading.h"
 #include "wall_map_options.h"
+#include "wall_map_picture.h"
 #include "wall_map_tables.h"
 
 #include <QJsonDocument>
