@@ -102,6 +102,11 @@ private slots:
         QCOMPARE(cellCentre(picture, 24, 1), QColor(255, 0, 0));
         QVERIFY(cellHolds(picture, 24, 2, QColor(160, 160, 160)));
         QCOMPARE(cellCentre(picture, 1, 0), QColor(Qt::white));
+        // the legend's bar, right of the 40 x 5 pixels of cells: thick at its top, thin at its foot
+        const QColor top = picture.pixelColor(219, 26);
+        const QColor foot = picture.pixelColor(219, 150);
+        QVERIFY2(top.blue() == 255 && top.red() < 30, qPrintable(top.name()));
+        QVERIFY2(foot.red() == 255 && foot.blue() < 30, qPrintable(foot.name()));
     }
 
     // The report gives the map on a page of its own after the first.

@@ -114,6 +114,9 @@ private slots:
         QTest::newRow("two echoes, flank above the first echo")
             << kTwoEchoes << searchOf(2, 2, 100, EchoMode::Flank) << 0.0
             << "min 312.5@2,1 max 312.5 mean 312.5 no echo 39 loss -";
+        QTest::newRow("two echoes, peak at the level itself")
+            << kTwoEchoes << searchOf(2, 2, 120, EchoMode::Peak) << 0.0
+            << "min 312.5@2,1 max 312.5 mean 312.5 no echo 39 loss -";
         QTest::newRow("two echoes, peak below the level") << kTwoEchoes << searchOf(2, 2, 121, EchoMode::Peak) << 0.0
                                                           << "no echo 40";
         QTest::newRow("peak: the shallowest of equal samples")
