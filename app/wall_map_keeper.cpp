@@ -1,5 +1,6 @@
 #include "wall_map_keeper.h"
 
+#include "application_title.h"
 #include "dialog_seam.h"
 #include "finding_readout.h"
 #include "main_window.h"
@@ -79,6 +80,10 @@ void WallMapKeeper::compareWith()
         showErrorMessage(load.openFailure ? QStringLiteral("Cannot open %1: %2").arg(chosen->path, *load.openFailure)
                                           : QStringLiteral("%1 is not a Velmora scan file.").arg(chosen->path));
         return;
+    }
+    if (load.isShort()) {
+        dialogs().showMessage({kApplicationTitle, missingBytesText(chosen->path, load.read.imageBytesRead),
+                               MessageIcon::Warning, MessageButtons::Ok});
     }
     other_ = std::move(other);
     otherPath_ = chosen->path;

@@ -89,17 +89,30 @@ private slots:
         QCOMPARE(comparison.Reading->text(), QStringLiteral("layer 24, slice 6: A 0, B 0, no difference (a maximum of 0)"));
     }
 
-    void aMissingScanBIsNamed()
+    // A B that cannot be read is named and nothing compared; a short one
+    // is compared as far as it goes, and the message says how much is missing.
+    void aScanBThatCannotBeReadWhollyIsNamed_data()
     {
+        QTest::addColumn<QByteArray>("bytes");  // empty: no file at all
+        QTest::addColumn<bool>("compared");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("not a scan file") << QByteArray("hello") << false;
+        QTest::newRow("short") << scanWith(40, 32).left(100000) << true;
+    }
+
+    void aScanBThatCannotBeReadWhollyIsNamed()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, compared);
         MainWindowRun run;
         TForm1 &window = run.start();
         window.OpenChosenFile(run.writeFile("a.vlm", scanWith(40, 32)));
-        const QString missing = run.environment.path("gone.vlm");
-        run.dialogs.fileAnswers.push_back(FileDialogAnswer{missing, 1});
+        const QString b = bytes.isEmpty() ? run.environment.path("gone.vlm") : run.writeFile("b.vlm", bytes);
+        run.dialogs.fileAnswers.push_back(FileDialogAnswer{b, 1});
         menuItem(window, "compare-with")->trigger();
-        QVERIFY(!window.WallMaps->ComparisonWindow->isVisible());
+        QCOMPARE(window.WallMaps->ComparisonWindow->isVisible(), compared);
         QCOMPARE(run.dialogs.messages.size(), 1);
-        QVERIFY2(run.dialogs.messages[0].text.contains(missing), qPrintable(run.dialogs.messages[0].text));
+        QVERIFY2(run.dialogs.messages[0].text.contains(b), qPrintable(run.dialogs.messages[0].text));
     }
 };
 
