@@ -35,6 +35,7 @@ class BitmapView;
 class DragLine;
 class FindingReadout;
 class IndicationKeeper;
+class WallMapKeeper;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -291,6 +292,8 @@ public:
     FindingReadout *Readout = nullptr;
     // The indications of the scan shown and its inspection record.
     IndicationKeeper *Indications = nullptr;
+    // The thickness map and the comparison with a second scan.
+    WallMapKeeper *WallMaps = nullptr;
     // Over the 3-D picture while the controls differ from its last renewal.
     QLabel *RenewalNote = nullptr;
 

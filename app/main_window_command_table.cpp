@@ -6,6 +6,7 @@
 #include "finding_readout.h"
 #include "indication_keeper.h"
 #include "main_window.h"
+#include "wall_map_keeper.h"
 
 namespace {
 
@@ -25,6 +26,12 @@ template <void (IndicationKeeper::*handler)()>
 void keeperRuns(TForm1 &window)
 {
     (window.Indications->*handler)();
+}
+
+template <void (WallMapKeeper::*handler)()>
+void wallMapsRun(TForm1 &window)
+{
+    (window.WallMaps->*handler)();
 }
 
 }  // namespace
@@ -61,6 +68,8 @@ const std::vector<MainCommand> &TForm1::commandTable()
          .key = Qt::CTRL | Qt::Key_I, .run = windowRuns<&TForm1::writeReport>},
         {.id = "inspection-record", .menu = File, .menuText = "Inspection re&cord…",
          .run = keeperRuns<&IndicationKeeper::editRecord>},
+        {.id = "compare-with", .menu = File, .menuText = "Co&mpare with…",
+         .run = wallMapsRun<&WallMapKeeper::compareWith>},
         {.id = "exit", .menu = File, .separated = true, .menuText = "E&xit", .menuItem = &TForm1::Exit1,
          .toolButton = &TForm1::ToolButton8, .icon = ToolIcon::Exit, .buttonText = "Exit", .toolTip = "Exit",
          .keyHandling = MenuShortcut, .key = Qt::CTRL | Qt::Key_Q, .run = windowRuns<&TForm1::Exit1Click>},
@@ -70,6 +79,8 @@ const std::vector<MainCommand> &TForm1::commandTable()
          .run = windowRuns<&TForm1::toggleGateMaximum>},
         {.id = "tcg", .menu = View, .menuText = "&TCG", .checkable = true,
          .run = readoutRuns<&FindingReadout::toggleTimeCorrectedGain>},
+        {.id = "thickness-map", .menu = View, .menuText = "&Thickness map", .keyHandling = MenuShortcut,
+         .key = Qt::CTRL | Qt::Key_M, .run = wallMapsRun<&WallMapKeeper::showThicknessMap>},
 
         {.id = "ir-setup", .menu = Setup, .menuText = "IR setup", .menuItem = &TForm1::Option1,
          .toolButton = &TForm1::ToolButton3, .icon = ToolIcon::Setup, .buttonText = "Setup", .toolTip = "Setup",
@@ -79,6 +90,8 @@ const std::vector<MainCommand> &TForm1::commandTable()
          .run = readoutRuns<&FindingReadout::editProbeGeometry>},
         {.id = "evaluation-levels", .menu = Setup, .menuText = "&Evaluation levels…",
          .run = readoutRuns<&FindingReadout::editEvaluationLevels>},
+        {.id = "nominal-wall", .menu = Setup, .menuText = "Nominal wall…",
+         .run = wallMapsRun<&WallMapKeeper::editNominalWall>},
 
         {.id = "set-reference", .menu = Readings, .onSliceImage = true, .separated = true,
          .menuText = "Set &reference", .keyHandling = MenuShortcut, .key = Qt::CTRL | Qt::Key_R,

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "report_content.h"
 #include "report_notes_dialog.h"
+#include "wall_map_keeper.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,6 +60,7 @@ void TForm1::writeReport()
     inputs.notes = notes.notes();
     inputs.picture3d = reportThreeDPicture();
     inputs.inspection = Indications->reportInspection();
+    inputs.thickness = WallMaps->reportThickness();
     const WriteOutcome outcome = writeInspectionReport(chosen->path, inspectionReportOf(volume, viewState(), inputs));
     if (!outcome.ok)
         showErrorMessage(QStringLiteral("Cannot save %1: %2").arg(chosen->path, outcome.error));

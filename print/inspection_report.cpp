@@ -139,13 +139,17 @@ bool paintInspectionReport(QPagedPaintDevice &device, const InspectionReport &re
     std::optional<IndicationPages> more;
     if (report.indications)
         more.emplace(*report.indications, area.size(), device);
-    const int pages = 1 + (more ? more->count() : 0);
+    const int wallPages = report.wallMap ? 1 : 0;
+    const int pages = 1 + wallPages + (more ? more->count() : 0);
     paintFirstPage(painter, area, report);
     drawPageFooter(painter, area, report.fileName, 1, pages);
     for (int page = 2; page <= pages; ++page) {
         if (!device.newPage())
             return false;
-        more->paint(painter, page - 2, area);
+        if (page - 2 < wallPages)
+            paintWallMapPage(painter, area, *report.wallMap);
+        else
+            more->paint(painter, page - 2 - wallPages, area);
         drawPageFooter(painter, area, report.fileName, page, pages);
     }
     return painter.end();

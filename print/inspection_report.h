@@ -8,6 +8,7 @@
 
 #include "axis_rulers.h"
 #include "export_writers.h"
+#include "report_wall_map.h"
 #include "trace_plot.h"
 
 #include <QImage>
@@ -73,6 +74,7 @@ struct InspectionReport {
     QString notes;
     QString fileName;  // at the foot of every page, beside its number
     std::optional<ReportIndications> indications;
+    std::optional<ReportWallMap> wallMap;  // on a page of its own after the first
 };
 
 // Paints the pages on a device whose page layout is A4 portrait at 300 dpi.

@@ -193,5 +193,7 @@ InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &v
     report.fileName = QFileInfo(inputs.fileName).fileName();
     if (inputs.inspection)
         report.indications = reportIndicationsOf(*scratch, view, *inputs.inspection);
+    if (inputs.thickness)
+        report.wallMap = reportWallMapOf(volume, *inputs.thickness);
     return report;
 }

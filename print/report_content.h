@@ -25,6 +25,8 @@ struct ReportInputs {
     // The record and the indications the report gives on its pages after
     // the first; without them the report is the first page alone.
     std::optional<ReportInspection> inspection;
+    // The thickness map shown, on a page after the first.
+    std::optional<ReportThickness> thickness;
 };
 
 // The size the report's slice pictures are drawn at.

@@ -222,10 +222,10 @@ private slots:
         QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About", "&Help"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…",
-                              "Inspection re&cord…", "E&xit"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"&Gate maximum", "&TCG"}));
+                              "Inspection re&cord…", "Co&mpare with…", "E&xit"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"&Gate maximum", "&TCG", "&Thickness map"}));
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
-                 (QStringList{"IR setup", "Probe geometry\u2026", "&Evaluation levels\u2026"}));
+                 (QStringList{"IR setup", "Probe geometry\u2026", "&Evaluation levels\u2026", "Nominal wall\u2026"}));
         const QList<QAction *> readings = menus[3]->menu()->actions();
         const auto dac = std::find_if(readings.begin(), readings.end(),
                                       [](QAction *item) { return item->text() == QStringLiteral("&DAC"); });
@@ -386,7 +386,8 @@ private slots:
         QCOMPARE(previewKeys, (QStringList{"1", "F2", "F3", "F4"}));
         QStringList menuKeys = listed.values("Menus");
         menuKeys.sort();
-        QCOMPARE(menuKeys, (QStringList{"Ctrl+B", "Ctrl+G", "Ctrl+I", "Ctrl+L", "Ctrl+Q", "Ctrl+R", "Ctrl+Shift+R", "Ctrl+T", "Esc"}));
+        QCOMPARE(menuKeys, (QStringList{"Ctrl+B", "Ctrl+G", "Ctrl+I", "Ctrl+L", "Ctrl+M", "Ctrl+Q", "Ctrl+R", "Ctrl+Shift+R",
+                                         "Ctrl+T", "Esc"}));
     }
 
     // Every caption and read-out of the panels shows its whole text, the

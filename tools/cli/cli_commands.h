@@ -21,6 +21,8 @@ int runProbe(const QStringList &arguments);
 int runReport(const QStringList &arguments);
 int runContactSheet(const QStringList &arguments);
 int runIndications(const QStringList &arguments);
+int runThickness(const QStringList &arguments);
+int runCompare(const QStringList &arguments);
 
 class QFile;
 struct WriteOutcome;
@@ -35,5 +37,7 @@ void reportNotAScanFile(const QString &path);
 void reportFailure(const QString &message);
 // Writes a line to standard output.
 void printLine(const QString &line);
+// Writes bytes to standard output as they are.
+void printOutput(const QByteArray &bytes);
 // True when a file was written; reports the file and the reason when not.
 bool fileWritten(const QString &path, const WriteOutcome &outcome);

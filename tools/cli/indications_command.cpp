@@ -15,15 +15,9 @@
 
 #include <QJsonDocument>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
-
-void printOutput(const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-}
 
 // Keeps the findings in the scan's inspection file, with the record and the
 // comments of the one there; a file that is not this scan's stays untouched.

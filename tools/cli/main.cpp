@@ -58,13 +58,19 @@ const std::vector<Command> &commands()
          runProbe},
         {"report",
          "report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM] [--layer-pitch MM] [--reference V] "
-         "[--turn DEG] [--tilt DEG] [--zoom STEPS] [--notes TEXT] --output OUT.pdf",
+         "[--turn DEG] [--tilt DEG] [--zoom STEPS] [--notes TEXT] [--thickness [--level V] [--mode peak|flank] "
+         "[--nominal MM]] --output OUT.pdf",
          runReport},
         {"indications",
          "indications FILE [view options] [--level V] [--drop DB] [--min-samples N] [--slice-pitch MM] "
          "[--layer-pitch MM] [--reference V] [--dac D:V,...] [--recording-db R --acceptance-db A [--max-length MM]] "
          "[--json|--csv] [--save]",
          runIndications},
+        {"thickness",
+         "thickness FILE [view options] [--level V] [--mode peak|flank] [--nominal MM] [--json|--csv] [--size WxH] "
+         "[--image OUT.png]",
+         runThickness},
+        {"compare", "compare A.vlm B.vlm [view options] [--json] [--size WxH] [--image OUT.png]", runCompare},
         {"contact-sheet", "contact-sheet FILE... [--columns N] [--size WxH] --output SHEET.png", runContactSheet},
     };
     return table;
@@ -145,6 +151,11 @@ bool fileWritten(const QString &path, const WriteOutcome &outcome)
 void printLine(const QString &line)
 {
     std::printf("%s\n", nativePath(line).constData());
+}
+
+void printOutput(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
 }
 
 int main(int argc, char *argv[])

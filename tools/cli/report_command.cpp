@@ -1,8 +1,10 @@
 // velmora-cli report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM]
 // [--layer-pitch MM] [--reference V] [--dac D:V,...] [--tcg] [--recording-db R
 // --acceptance-db A [--max-length MM]] [--turn DEG] [--tilt DEG] [--zoom STEPS]
-// [--notes TEXT] --output OUT.pdf: the inspection report of the program, with
-// the record and the indications of the scan's inspection file when it has one.
+// [--notes TEXT] [--thickness [--level V] [--mode peak|flank] [--nominal MM]]
+// --output OUT.pdf: the inspection report of the program, with the record and
+// the indications of the scan's inspection file when it has one, and the
+// thickness map when asked for.
 
 #include "cli_commands.h"
 
@@ -11,6 +13,7 @@
 #include "report_content.h"
 #include "scan_loading.h"
 #include "three_d_picture.h"
+#include "wall_map_options.h"
 
 #include <QFileInfo>
 
@@ -29,11 +32,15 @@ int runReport(const QStringList &arguments)
                              takeTimeCorrectedGain(line, dac, timeCorrectedGain) &&
                              takeEvaluationLevels(line, levels);
     const auto turn = takeTurnOptions(line);
+    const bool thickness = line.takeFlag(QStringLiteral("--thickness"));
+    const auto thicknessSearch = takeThicknessSearch(line, view);
+    std::optional<double> nominal;
+    const bool thicknessRead = thicknessSearch && takePitch(line, QStringLiteral("--nominal"), nominal);
     const auto notes = line.takeValue(QStringLiteral("--notes"));
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QString file = line.takeFile();
-    if (line.failed() || !optionsRead || !turn || !output) {
-        if (!line.failed() && optionsRead && turn)
+    if (line.failed() || !optionsRead || !turn || !thicknessRead || !output) {
+        if (!line.failed() && optionsRead && turn && thicknessRead)
             reportFailure(QStringLiteral("usage: velmora-cli report FILE [view options] ... --output OUT.pdf"));
         return 2;
     }
@@ -53,6 +60,8 @@ int runReport(const QStringList &arguments)
     inputs.levels = levels;
     inputs.timeCorrectedGain = timeCorrectedGain;
     inputs.notes = notes.value_or(QString());
+    if (thickness)
+        inputs.thickness = ReportThickness{*thicknessSearch, nominal};
     ReportInspectionRead inspection = reportInspectionOf(file);
     if (!inspection.problem.isEmpty())
         reportFailure(inspection.problem);
