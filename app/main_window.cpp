@@ -10,6 +10,7 @@
 #include "library_start.h"
 #include "scan_file_format.h"
 #include "screen_fit.h"
+#include "slice_palette_choice.h"
 #include "wall_map_keeper.h"
 
 #include <QPrinter>
@@ -70,6 +71,7 @@ TForm1::TForm1(ApplicationWindows &windows, D3dFunctions d3d, QStringList argume
     Readout = new FindingReadout(*this);
     Indications = new IndicationKeeper(*this, d3d_);
     WallMaps = new WallMapKeeper(*this);
+    Palettes = new SlicePaletteChoice(*this);
     createRenewalNote();
     connectControls();
     runGuarded([this] { FormCreate(); });

@@ -36,6 +36,7 @@ class DragLine;
 class FindingReadout;
 class IndicationKeeper;
 class WallMapKeeper;
+class SlicePaletteChoice;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -294,6 +295,7 @@ public:
     IndicationKeeper *Indications = nullptr;
     // The thickness map and the comparison with a second scan.
     WallMapKeeper *WallMaps = nullptr;
+    SlicePaletteChoice *Palettes = nullptr;
     // Over the 3-D picture while the controls differ from its last renewal.
     QLabel *RenewalNote = nullptr;
 

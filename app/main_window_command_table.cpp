@@ -6,6 +6,7 @@
 #include "finding_readout.h"
 #include "indication_keeper.h"
 #include "main_window.h"
+#include "slice_palette_choice.h"
 #include "wall_map_keeper.h"
 
 namespace {
@@ -20,6 +21,12 @@ template <void (FindingReadout::*handler)()>
 void readoutRuns(TForm1 &window)
 {
     (window.Readout->*handler)();
+}
+
+template <void (SlicePaletteChoice::*handler)()>
+void paletteRuns(TForm1 &window)
+{
+    (window.Palettes->*handler)();
 }
 
 template <void (IndicationKeeper::*handler)()>
@@ -79,6 +86,12 @@ const std::vector<MainCommand> &TForm1::commandTable()
          .run = windowRuns<&TForm1::toggleGateMaximum>},
         {.id = "tcg", .menu = View, .menuText = "&TCG", .checkable = true,
          .run = readoutRuns<&FindingReadout::toggleTimeCorrectedGain>},
+        {.id = "palette-grey", .menu = View, .submenu = "&Palette", .menuText = "&Grey", .checkable = true,
+         .run = paletteRuns<&SlicePaletteChoice::chooseGrey>},
+        {.id = "palette-amplitude", .menu = View, .submenu = "&Palette", .menuText = "&Amplitude", .checkable = true,
+         .run = paletteRuns<&SlicePaletteChoice::chooseAmplitude>},
+        {.id = "palette-hot", .menu = View, .submenu = "&Palette", .menuText = "&Hot", .checkable = true,
+         .run = paletteRuns<&SlicePaletteChoice::chooseHot>},
         {.id = "thickness-map", .menu = View, .menuText = "&Thickness map", .keyHandling = MenuShortcut,
          .key = Qt::CTRL | Qt::Key_M, .run = wallMapsRun<&WallMapKeeper::showThicknessMap>},
 

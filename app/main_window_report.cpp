@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "report_content.h"
 #include "report_notes_dialog.h"
+#include "slice_palette_choice.h"
 #include "wall_map_keeper.h"
 
 #include <QDir>
@@ -57,6 +58,7 @@ void TForm1::writeReport()
     inputs.dac = Readout->dac();
     inputs.levels = Readout->evaluationLevels();
     inputs.timeCorrectedGain = Readout->timeCorrectedGain();
+    inputs.palette = Palettes->palette();
     inputs.notes = notes.notes();
     inputs.picture3d = reportThreeDPicture();
     inputs.inspection = Indications->reportInspection();

@@ -8,7 +8,8 @@
 #include "dialog_seam.h"
 #include "drag_line.h"
 #include "finding_readout.h"
-#include "gained_render.h"
+#include "shown_slice.h"
+#include "slice_palette_choice.h"
 #include "library_start.h"
 #include "main_window.h"
 #include "program_messages.h"
@@ -51,7 +52,8 @@ void TForm1::Image1Click()
         return;
     SliceBitmaps bitmaps{image3Bitmap, image1Bitmap, image2Bitmap};
     try {
-        renderSliceThroughGain(volume, viewState(), geometry, bitmaps, Readout->sliceGain());
+        const SliceLook look{Readout->sliceGain(), Palettes->palette()};
+        renderShownSlice(volume, viewState(), geometry, bitmaps, look);
     } catch (const std::bad_alloc &) {
         showErrorMessage(kNotEnoughMemory);
     }

@@ -34,6 +34,8 @@ inline const QString AcceptanceDb = QStringLiteral("AcceptanceDb");
 inline const QString MaxLengthMm = QStringLiteral("MaxLengthMm");
 // 1 when the slice pictures are drawn through the DAC's gain.
 inline const QString TimeCorrectedGain = QStringLiteral("TimeCorrectedGain");
+// The palette of the slice pictures: grey, amplitude or hot.
+inline const QString Palette = QStringLiteral("Palette");
 // The nominal wall thickness in millimetres the thickness map reads wall loss against; empty for none.
 inline const QString NominalWallMm = QStringLiteral("NominalWallMm");
 // Where the 3-D picture stood at close, as tracked in degrees: a record for

@@ -2,6 +2,7 @@
 
 #include "measure_overlay.h"
 #include "report_indications.h"
+#include "shown_slice.h"
 #include "time_corrected_gain.h"
 
 #include <QFileInfo>
@@ -74,6 +75,7 @@ QList<ReportField> titleBlockOf(const ScanVolume &volume, const ViewState &view,
         {QStringLiteral("Gate maximum"), onOff(view.axis == SliceAxis::Z && view.showGateMaximum)},
         {QStringLiteral("DAC"), inputs.dac ? dacPointsText(*inputs.dac) : QStringLiteral("none")},
         {QStringLiteral("TCG"), onOff(inputs.dac && inputs.timeCorrectedGain)},
+        {QStringLiteral("Palette"), paletteName(inputs.palette)},
         {QStringLiteral("Evaluation levels"),
          inputs.levels ? evaluationLevelsText(*inputs.levels) : QStringLiteral("none")},
     };
@@ -103,7 +105,7 @@ ReportSlice sliceOf(ScanVolume &scratch, ViewState view, const AxisText &text, c
     const bool measured = inputs.measurePoint && view.axis == text.axis;
     view.axis = text.axis;
     SliceGeometry geometry;
-    ReportSlice slice = renderedReportSlice(scratch, view, geometry);
+    ReportSlice slice = renderedReportSlice(scratch, view, inputs.palette, geometry);
     slice.caption = captionOf(text.axis, view, depthScaleFactor(scratch));
     slice.acrossUnit = text.across;
     slice.downUnit = text.down;
@@ -152,9 +154,10 @@ ReportInputs withInspection(ReportInputs inputs, int depthScale)
 
 }  // namespace
 
-ReportSlice renderedReportSlice(ScanVolume &scratch, const ViewState &view, SliceGeometry &geometry)
+ReportSlice renderedReportSlice(ScanVolume &scratch, const ViewState &view, SlicePalette palette,
+                                SliceGeometry &geometry)
 {
-    const RenderedSlice rendered = renderSliceAt(scratch, view, kReportSliceSize);
+    const RenderedSlice rendered = renderShownSliceAt(scratch, view, kReportSliceSize, SliceLook{{}, palette});
     geometry = rendered.geometry;
     ReportSlice slice;
     slice.image = rendered.mainImage;
@@ -192,7 +195,7 @@ InspectionReport inspectionReportOf(const ScanVolume &volume, const ViewState &v
     report.notes = inputs.notes;
     report.fileName = QFileInfo(inputs.fileName).fileName();
     if (inputs.inspection)
-        report.indications = reportIndicationsOf(*scratch, view, *inputs.inspection);
+        report.indications = reportIndicationsOf(*scratch, view, *inputs.inspection, inputs.palette);
     if (inputs.thickness)
         report.wallMap = reportWallMapOf(volume, *inputs.thickness);
     return report;

@@ -5,6 +5,7 @@
 #include "finding_readings.h"
 #include "inspection_report.h"
 #include "report_inspection.h"
+#include "slice_palettes.h"
 #include "slice_renderer.h"
 
 #include <QDateTime>
@@ -20,6 +21,7 @@ struct ReportInputs {
     std::optional<DacCurve> dac;
     std::optional<EvaluationLevels> levels;
     bool timeCorrectedGain = false;  // the slices drawn through the DAC's gain
+    SlicePalette palette = SlicePalette::Grey;
     QImage picture3d;       // the 3-D picture as the library drew it
     QString notes;
     // The record and the indications the report gives on its pages after
@@ -36,8 +38,10 @@ constexpr QSize kReportSliceSize{557, 500};
 constexpr QSize kReportThreeDSize{580, 547};
 
 // One slice of the view as the report draws it: rendered at kReportSliceSize
-// into scratch, with its rulers' marks; geometry takes its cells.
-ReportSlice renderedReportSlice(ScanVolume &scratch, const ViewState &view, SliceGeometry &geometry);
+// into scratch in the palette's colours, with its rulers' marks; geometry
+// takes its cells.
+ReportSlice renderedReportSlice(ScanVolume &scratch, const ViewState &view, SlicePalette palette,
+                                SliceGeometry &geometry);
 
 // Renders the three slices through the cursor into a copy of the volume, so
 // the grey levels of the slice on screen stay as they were.

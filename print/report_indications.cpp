@@ -106,7 +106,8 @@ QString searchText(const InspectionFindings &findings)
 // The slice through the peak, the view's cut across the layers, its cursor on
 // the peak and the drop extent outlined: layer L is grid column L - 1, trace
 // byte b grid row b - 1.
-ReportSlice pictureOf(ScanVolume &scratch, ViewState view, const IndicationSearch &search, const Indication &indication)
+ReportSlice pictureOf(ScanVolume &scratch, ViewState view, const IndicationSearch &search, const Indication &indication,
+                      SlicePalette palette)
 {
     view.axis = SliceAxis::X;
     view.topBorder = search.topBorder;
@@ -117,7 +118,7 @@ ReportSlice pictureOf(ScanVolume &scratch, ViewState view, const IndicationSearc
     setLayer(view, indication.peakAt.layer);
     setDepth(view, indication.peakAt.byte);
     SliceGeometry geometry;
-    ReportSlice slice = renderedReportSlice(scratch, view, geometry);
+    ReportSlice slice = renderedReportSlice(scratch, view, palette, geometry);
     slice.caption = QStringLiteral("Indication %1: X view: %2").arg(indication.number).arg(sliceReadout(view.slice));
     slice.acrossUnit = QStringLiteral("layers");
     slice.downUnit = QStringLiteral("mm");
@@ -131,7 +132,8 @@ ReportSlice pictureOf(ScanVolume &scratch, ViewState view, const IndicationSearc
 
 }  // namespace
 
-ReportIndications reportIndicationsOf(ScanVolume &scratch, const ViewState &view, const ReportInspection &inspection)
+ReportIndications reportIndicationsOf(ScanVolume &scratch, const ViewState &view, const ReportInspection &inspection,
+                                      SlicePalette palette)
 {
     const InspectionFindings &findings = inspection.findings;
     ReportIndications report;
@@ -140,7 +142,7 @@ ReportIndications reportIndicationsOf(ScanVolume &scratch, const ViewState &view
     for (const Indication &indication : findings.indications)
         report.rows.append(rowOf(indication, findings.scale));
     for (size_t i = 0; i < findings.indications.size() && i < kReportIndicationPictures; ++i)
-        report.pictures.append(pictureOf(scratch, view, findings.search, findings.indications[i]));
+        report.pictures.append(pictureOf(scratch, view, findings.search, findings.indications[i], palette));
     report.inspector = inspection.record.inspector;
     report.date = inspection.record.date;
     return report;

@@ -123,6 +123,23 @@ private slots:
         QCOMPARE(rowValues(lines[101])[0], row101);
     }
 
+    // With brightness 1 the 20 of layer 1 at depth row 100 is grey 215
+    // (cells of 23 x 3 pixels: row 100 is y 300..302), strength 40/255:
+    // 0.627 of the way from white to blue in amplitude, (95, 95, 255). Grey
+    // is the picture without a palette, byte for byte.
+    void thePaletteColoursTheCells()
+    {
+        const QStringList common{"render", knownScan(), "--slice", "39", "--brightness", "1"};
+        QCOMPARE(runCliStatus(common + QStringList{"--image", path("plain.png")}), 0);
+        QCOMPARE(runCliStatus(common + QStringList{"--image", path("grey.png"), "--palette", "grey"}), 0);
+        QCOMPARE(runCliStatus(common + QStringList{"--image", path("amplitude.png"), "--palette", "amplitude"}), 0);
+        QCOMPARE(readAll("grey.png"), readAll("plain.png"));
+        const QImage plain(path("plain.png"));
+        const QImage amplitude(path("amplitude.png"));
+        QCOMPARE(plain.pixelColor(11, 301), QColor(215, 215, 215));
+        QCOMPARE(amplitude.pixelColor(11, 301), QColor(95, 95, 255));
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -133,6 +150,7 @@ private slots:
         QTest::newRow("bad size") << QStringList{"--size", "12"} << 2 << "WIDTHxHEIGHT";
         QTest::newRow("unknown option") << QStringList{"--colour", "red"} << 2 << "unknown option --colour";
         QTest::newRow("TCG without a DAC") << QStringList{"--tcg"} << 2 << "--tcg needs the DAC";
+        QTest::newRow("unknown palette") << QStringList{"--palette", "purple"} << 2 << "--palette takes grey";
     }
     void refusals()
     {

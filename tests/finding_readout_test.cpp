@@ -285,6 +285,46 @@ private slots:
         QCOMPARE(run.environment.stored(QStringLiteral("TimeCorrectedGain")).toInt(), 0);
     }
 
+    // A palette colours the grey cells of the slice image and the overview
+    // but not the cursor cell (255, 64, 64); Copy image takes the picture as
+    // shown; the choice is kept for the next start; grey is the renderer's
+    // own picture again, byte for byte.
+    void aPaletteColoursThePicturesAndIsKept()
+    {
+        RenderedSlice own;
+        QImage coloured;
+        {
+            ReadoutRun run;
+            TForm1 &window = run.startFlat();
+            auto copy = std::make_unique<ScanVolume>(window.volume);
+            own = renderSliceAt(*copy, window.viewState(), window.image3Bitmap.size());
+            QCOMPARE(window.image3Bitmap, own.mainImage);
+            QVERIFY(menuItem(window, "palette-grey")->isChecked());
+
+            menuItem(window, "palette-amplitude")->trigger();
+            QVERIFY(menuItem(window, "palette-amplitude")->isChecked());
+            QVERIFY(!menuItem(window, "palette-grey")->isChecked());
+            QCOMPARE(run.environment.stored(QStringLiteral("Palette")).toString(), QStringLiteral("amplitude"));
+            QVERIFY(window.image3Bitmap != own.mainImage);
+            QVERIFY(window.image1Bitmap != own.overview);
+            const MarkedCell marked = markedCell(window.viewState());
+            const QPoint cursor((marked.column - 1) * window.geometry.cell_width + window.geometry.cell_width / 2,
+                                (marked.row - 1) * window.geometry.cell_height + window.geometry.cell_height / 2);
+            QCOMPARE(window.image3Bitmap.pixelColor(cursor), QColor(255, 64, 64));
+            window.Copy1->trigger();
+            QCOMPARE(QGuiApplication::clipboard()->image(), window.image3Bitmap.convertToFormat(QImage::Format_RGB32));
+            coloured = window.image3Bitmap;
+        }
+        ReadoutRun again;
+        again.environment.store(QStringLiteral("Palette"), QStringLiteral("amplitude"));
+        TForm1 &next = again.startFlat();
+        QVERIFY(menuItem(next, "palette-amplitude")->isChecked());
+        QCOMPARE(next.image3Bitmap, coloured);
+        menuItem(next, "palette-grey")->trigger();
+        QCOMPARE(next.image3Bitmap, own.mainImage);
+        QCOMPARE(next.image1Bitmap, own.overview);
+    }
+
     // Depths that do not increase are refused and the dialog stays open; the
     // points put right are the DAC and kept in their order.
     void theDacPointsAreEditedAsATable()

@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…",
                               "Inspection re&cord…", "Co&mpare with…", "E&xit"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"&Gate maximum", "&TCG", "&Thickness map"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"&Gate maximum", "&TCG", "&Palette", "&Thickness map"}));
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
                  (QStringList{"IR setup", "Probe geometry\u2026", "&Evaluation levels\u2026", "Nominal wall\u2026"}));
         const QList<QAction *> readings = menus[3]->menu()->actions();

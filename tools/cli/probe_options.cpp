@@ -99,6 +99,17 @@ bool takeTimeCorrectedGain(CommandLine &line, const std::optional<DacCurve> &dac
     return true;
 }
 
+std::optional<SlicePalette> takePalette(CommandLine &line)
+{
+    const auto name = line.takeValue(QStringLiteral("--palette"));
+    if (!name)
+        return SlicePalette::Grey;
+    const auto palette = paletteNamed(*name);
+    if (!palette)
+        reportFailure(QStringLiteral("--palette takes grey, amplitude or hot, not \"%1\"").arg(*name));
+    return palette;
+}
+
 bool takeEvaluationLevels(CommandLine &line, std::optional<EvaluationLevels> &levels)
 {
     const auto recording = line.takeValue(QStringLiteral("--recording-db"));

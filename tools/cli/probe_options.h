@@ -1,10 +1,12 @@
 #pragma once
-// The options of the commands that read a finding (probe, report): the
-// measure point, the probe geometry and the reference level.
+// The options of the commands that read a finding or draw it (probe,
+// indications, render, report): the measure point, the probe geometry, the
+// reference level, the DAC and the evaluation levels, TCG and the palette.
 
 #include "command_line.h"
 #include "dac_curve.h"
 #include "finding_readings.h"
+#include "slice_palettes.h"
 
 struct ProbeOptions {
     std::optional<VolumePoint> measurePoint;
@@ -29,5 +31,7 @@ bool takeReference(CommandLine &line, std::optional<int> &reference);
 bool takeDacCurve(CommandLine &line, std::optional<DacCurve> &dac);
 // Takes --tcg, which draws the slices through the gain of a DAC given with --dac.
 bool takeTimeCorrectedGain(CommandLine &line, const std::optional<DacCurve> &dac, bool &on);
+// Takes --palette grey|amplitude|hot, grey when not given.
+std::optional<SlicePalette> takePalette(CommandLine &line);
 // Takes --recording-db R and --acceptance-db A (both or neither) and --max-length MM.
 bool takeEvaluationLevels(CommandLine &line, std::optional<EvaluationLevels> &levels);

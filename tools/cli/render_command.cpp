@@ -1,16 +1,17 @@
 // velmora-cli render FILE [view options] [--size WxH] [--image OUT.png]
-// [--overview OUT.png] [--ascan OUT.png] [--grid OUT.txt] [--dac D:V,... --tcg]:
-// one render of the slice pictures with the program's renderer, the slices
-// through the DAC's gain with --tcg.
+// [--overview OUT.png] [--ascan OUT.png] [--grid OUT.txt] [--dac D:V,... --tcg]
+// [--palette grey|amplitude|hot]: one render of the slice pictures with the
+// program's renderer, the slices through the DAC's gain with --tcg and in
+// the palette's colours.
 
 #include "cli_commands.h"
 
 #include "command_line.h"
-#include "gained_render.h"
 #include "picture_limits.h"
 #include "probe_options.h"
 #include "png_file.h"
 #include "scan_loading.h"
+#include "shown_slice.h"
 #include "slice_grid_text.h"
 
 #include <QImage>
@@ -48,15 +49,16 @@ int runRender(const QStringList &arguments)
     std::optional<DacCurve> dac;
     bool timeCorrectedGain = false;
     const bool gainRead = takeDacCurve(line, dac) && takeTimeCorrectedGain(line, dac, timeCorrectedGain);
+    const auto palette = takePalette(line);
     const QString file = line.takeFile();
-    if (line.failed() || !gainRead)
+    if (line.failed() || !gainRead || !palette)
         return 2;
 
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))
         return 1;
     const RenderedSlice rendered =
-        renderSliceThroughGainAt(*volume, view, *size, timeCorrectedGain ? dac : std::nullopt);
+        renderShownSliceAt(*volume, view, *size, SliceLook{timeCorrectedGain ? dac : std::nullopt, *palette});
 
     const bool written = writePicture(imagePath, rendered.mainImage) && writePicture(overviewPath, rendered.overview)
                          && writePicture(aScanPath, rendered.aScan) && writeText(gridPath, sliceGridText(*volume));

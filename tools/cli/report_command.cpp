@@ -1,7 +1,8 @@
 // velmora-cli report FILE [view options] [--measure-to S,L,P] [--slice-pitch MM]
 // [--layer-pitch MM] [--reference V] [--dac D:V,...] [--tcg] [--recording-db R
-// --acceptance-db A [--max-length MM]] [--turn DEG] [--tilt DEG] [--zoom STEPS]
-// [--notes TEXT] [--thickness [--level V] [--mode peak|flank] [--nominal MM]]
+// --acceptance-db A [--max-length MM]] [--palette NAME] [--turn DEG] [--tilt DEG]
+// [--zoom STEPS] [--notes TEXT] [--thickness [--level V] [--mode peak|flank]
+// [--nominal MM]]
 // --output OUT.pdf: the inspection report of the program, with the record and
 // the indications of the scan's inspection file when it has one, and the
 // thickness map when asked for.
@@ -31,6 +32,7 @@ int runReport(const QStringList &arguments)
     const bool optionsRead = takeProbeOptions(line, options) && takeDacCurve(line, dac) &&
                              takeTimeCorrectedGain(line, dac, timeCorrectedGain) &&
                              takeEvaluationLevels(line, levels);
+    const auto palette = takePalette(line);
     const auto turn = takeTurnOptions(line);
     const bool thickness = line.takeFlag(QStringLiteral("--thickness"));
     const auto thicknessSearch = takeThicknessSearch(line, view);
@@ -39,8 +41,8 @@ int runReport(const QStringList &arguments)
     const auto notes = line.takeValue(QStringLiteral("--notes"));
     const auto output = line.takeValue(QStringLiteral("--output"));
     const QString file = line.takeFile();
-    if (line.failed() || !optionsRead || !turn || !thicknessRead || !output) {
-        if (!line.failed() && optionsRead && turn && thicknessRead)
+    if (line.failed() || !optionsRead || !palette || !turn || !thicknessRead || !output) {
+        if (!line.failed() && optionsRead && palette && turn && thicknessRead)
             reportFailure(QStringLiteral("usage: velmora-cli report FILE [view options] ... --output OUT.pdf"));
         return 2;
     }
@@ -59,6 +61,7 @@ int runReport(const QStringList &arguments)
     inputs.dac = dac;
     inputs.levels = levels;
     inputs.timeCorrectedGain = timeCorrectedGain;
+    inputs.palette = *palette;
     inputs.notes = notes.value_or(QString());
     if (thickness)
         inputs.thickness = ReportThickness{*thicknessSearch, nominal};
