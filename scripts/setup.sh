@@ -5,11 +5,12 @@
 REQUIRED_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev libjpeg-dev
-    libbenchmark-dev poppler-utils desktop-file-utils shared-mime-info python3-numpy
+    libbenchmark-dev libglib2.0-dev poppler-utils desktop-file-utils shared-mime-info python3-numpy
     python3-vtk9 teem-apps
     xvfb xauth xdotool openbox x11-utils
     fonts-dejavu-core fonts-liberation2
     clang libclang-rt-14-dev
+    dpkg-dev file
 )
 
 missing_packages() {

@@ -221,7 +221,7 @@ private slots:
         const QList<QAction *> menus = window.MainMenu1->actions();
         QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About", "&Help"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…",
+                 (QStringList{"&New", "R&eceive data", "&Open file", "Open rece&nt", "&Browse scans…", "Save d&ata", "&Report…",
                               "Inspection re&cord…", "E&xit"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()), QStringList{"&Gate maximum"});
         QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"IR setup", "Probe geometry\u2026"}));
