@@ -41,11 +41,12 @@ bool dropOn(TForm1 &window, const QList<QUrl> &urls, const QString &text = {})
     if (!text.isEmpty())
         data.setText(text);
     const QPoint at(100, 100);
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Shift proposes a move, as a file manager does between folders of one disk
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(&window, &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(&window, &drop);
     // taken as a copy: the file manager would remove a moved file
     return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;

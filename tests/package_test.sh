@@ -9,7 +9,7 @@ skip=77
 work=$(mktemp -d)
 installed=
 cleanup() {
-    [ -n "$installed" ] && dpkg -r velmora >/dev/null 2>&1 || true
+    [ -n "$installed" ] && dpkg --purge velmora >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -71,4 +71,6 @@ done <"$work/contents"
 if grep -q "application/x-velmora-scan" /usr/share/mime/globs2; then
     fail "postrm left the scan file type registered"
 fi
+# nor is it kept in the dpkg database
+dpkg --purge velmora >/dev/null 2>&1
 echo "packed, installed, used and removed"

@@ -10,6 +10,8 @@ set(CPACK_PACKAGE_DESCRIPTION "Takes recorded scans off the M7340 over a serial 
 images and as a turnable 3-D picture, exports, copies and prints them; with
 the command-line tool velmora-cli and a thumbnailer for the file manager.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# the debugging information stays in the build
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
