@@ -69,12 +69,18 @@ void ViewportWidget::paintEvent(QPaintEvent *)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    if (pictureStale_ || picture_.size() != size()) {
-        if (picture_.size() != size())
-            picture_ = QImage(size(), QImage::Format_RGB32);
+    // drawn at the screen's device pixels, which a scale factor makes more than the widget's
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (pictureStale_ || picture_.size() != pixels) {
+        if (picture_.size() != pixels)
+            picture_ = QImage(pixels, QImage::Format_RGB32);
+        // the renderer works in the picture's own pixels
+        picture_.setDevicePixelRatio(1);
         renderer_.render(scene_, picture_);
         pictureStale_ = false;
         sinceLastFrame_.start();
     }
+    picture_.setDevicePixelRatio(ratio);
     QPainter(this).drawImage(0, 0, picture_);
 }
