@@ -75,12 +75,10 @@ void ViewportWidget::paintEvent(QPaintEvent *)
     if (pictureStale_ || picture_.size() != pixels) {
         if (picture_.size() != pixels)
             picture_ = QImage(pixels, QImage::Format_RGB32);
-        // the renderer works in the picture's own pixels
-        picture_.setDevicePixelRatio(1);
+        picture_.setDevicePixelRatio(ratio);
         renderer_.render(scene_, picture_);
         pictureStale_ = false;
         sinceLastFrame_.start();
     }
-    picture_.setDevicePixelRatio(ratio);
     QPainter(this).drawImage(0, 0, picture_);
 }
