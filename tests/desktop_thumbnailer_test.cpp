@@ -10,6 +10,9 @@
 
 #include <set>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 
 // The keys of the desktop entry file, as "Group/Key".
@@ -121,6 +124,28 @@ private slots:
         const QString output = folder_.path("refused.png");
         QCOMPARE(runEntry(128, folder_.write("refused.vlm", bytes), output), 1);
         QVERIFY(!QFile::exists(output));
+    }
+
+    // As root, a thumbnail put in place of a device would replace the device.
+    void anOutputThatIsNotAFileStaysAsItIs_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "FIFO";
+        QTest::newRow("device") << "device";
+    }
+    void anOutputThatIsNotAFileStaysAsItIs()
+    {
+        QFETCH(QString, kind);
+        const QString output = folder_.path(kind);
+        const QByteArray name = QFile::encodeName(output);
+        const bool made = kind == "FIFO" ? ::mkfifo(name.constData(), 0600) == 0
+                                         : ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+        if (!made)
+            QSKIP("cannot make the node here (making a device needs root)");
+        QCOMPARE(runEntry(128, qEnvironmentVariable("VELMORA_SAMPLE_SCAN"), output), 1);
+        struct stat status {};
+        QCOMPARE(::stat(name.constData(), &status), 0);
+        QVERIFY(kind == "FIFO" ? S_ISFIFO(status.st_mode) : S_ISCHR(status.st_mode));
     }
 };
 
