@@ -48,6 +48,7 @@ class QScrollBar;
 class QSlider;
 class QStatusBar;
 class QTimer;
+class QUrl;
 class QToolBar;
 class QToolButton;
 class ScanBrowserWindow;
