@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class TForm1;
 
 // Who sees a command's key.
@@ -32,6 +33,7 @@ enum class CommandMenu { NoMenu, File, View, Setup, Readings, MenuBar, Help };
 
 struct MainCommand {
     using Handler = void (*)(TForm1 &);
+    using SubmenuFiller = void (*)(TForm1 &, QMenu &);
 
     const char *id;  // also the object name of the command's menu item
     CommandMenu menu = CommandMenu::NoMenu;
@@ -50,6 +52,8 @@ struct MainCommand {
     Handler run = nullptr;
     Handler menuRun = nullptr;  // when the menu item runs other than the key and the tool button
     const char *does = nullptr;  // in Help ▸ Keys; the menu text when not given
+    // The menu item opens a submenu, whose items this makes afresh each time it opens.
+    SubmenuFiller fillSubmenu = nullptr;
 };
 
 // As the keyboard names it: "Alt+1", "F5", "Ctrl+Shift+R".

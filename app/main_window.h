@@ -12,6 +12,7 @@
 #include "page_composition.h"
 #include "scan_file_reader.h"
 #include "pointer_steps.h"
+#include "recent_scans.h"
 #include "slice_renderer.h"
 #include "thumbnail_cache.h"
 #include "view_state.h"
@@ -49,6 +50,7 @@ class QScrollBar;
 class QSlider;
 class QStatusBar;
 class QTimer;
+class QUrl;
 class QToolBar;
 class QToolButton;
 class ScanBrowserWindow;
@@ -95,6 +97,11 @@ public:
     // current_file_name, as opening that file would.
     void showReceivedScan();
     void browseScans();
+    // File ▸ Open recent: the recent scans, those no longer there disabled,
+    // and the command that clears them from the list.
+    void fillRecentMenu(QMenu &menu);
+    // Opens the scans dropped on the window, or says why not.
+    void takeDrop(const QList<QUrl> &urls);
     void writeReport();
     void toggleGateMaximum();
     void RxSpeedButton2Click();
@@ -305,6 +312,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -365,6 +373,10 @@ private:
     void keepShownFile(const QString &caption);
     void takeFileRead(const QString &path, const ScanFileRead &read, const QString &previousCaption);
     void takeLoadedScan();
+    // Puts the scan shown on the recent lists, the window's and the desktop's.
+    void rememberShownScan();
+    ScanBrowserWindow &scanBrowser();
+    void showScanBrowser();
     void refreshFromImageAsRead();
     void refreshFromSmoothedImage();
     // A redraw asked for while held runs once, when the work that held it ends.
@@ -412,6 +424,7 @@ private:
     // The scan shown and named in the caption; current_file_name returns to it
     // when a file named for a load, a save or a receive does not become the scan.
     QString shown_file_name_;
+    RecentScans recent_scans_;
     AvailableAreaFit *screenFit_;
 
     std::unique_ptr<QPrinter> printer_;

@@ -12,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
 #include <QFrame>
+#include <QMimeData>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QSlider>
@@ -248,8 +249,15 @@ void TForm1::FormDragOver()
     d3d_.d3dupdate_();
 }
 
+// Files are taken (main_window_recent.cpp), as copies: a file manager
+// removes a file whose move is accepted. Any other drag is not taken.
 void TForm1::dragEnterEvent(QDragEnterEvent *event)
 {
     runGuarded([this] { FormDragOver(); });
-    event->ignore();
+    if (event->mimeData()->hasUrls() && event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }

@@ -32,6 +32,13 @@ void TForm1::browseScans()
     const auto chosen = dialogs().runFileDialog(request);
     if (!chosen)
         return;
+    if (!scanBrowser().showFolder(chosen->path))
+        return;
+    showScanBrowser();
+}
+
+ScanBrowserWindow &TForm1::scanBrowser()
+{
     if (!ScanBrowser) {
         ScanBrowser = new ScanBrowserWindow(thumbnail_cache, this);
         connect(ScanBrowser, &ScanBrowserWindow::openRequested, this, [this](const QString &path) {
@@ -40,8 +47,11 @@ void TForm1::browseScans()
             raise();
         });
     }
-    if (!ScanBrowser->showFolder(chosen->path))
-        return;
+    return *ScanBrowser;
+}
+
+void TForm1::showScanBrowser()
+{
     if (!ScanBrowser->isVisible())
         placeBelow(*ScanBrowser, *CoolBar1, Qt::AlignLeft);
     ScanBrowser->show();

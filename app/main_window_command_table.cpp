@@ -17,6 +17,12 @@ void windowRuns(TForm1 &window)
     (window.*handler)();
 }
 
+template <void (TForm1::*filler)(QMenu &)>
+void windowFills(TForm1 &window, QMenu &menu)
+{
+    (window.*filler)(menu);
+}
+
 template <void (FindingReadout::*handler)()>
 void readoutRuns(TForm1 &window)
 {
@@ -65,6 +71,8 @@ const std::vector<MainCommand> &TForm1::commandTable()
          .toolButton = &TForm1::ToolButton1, .icon = ToolIcon::Open, .buttonText = "Open", .toolTip = "Open file",
          .keyHandling = AnyShift, .key = Qt::Key_F5, .run = windowRuns<&TForm1::RxSpeedButton2Click>,
          .menuRun = windowRuns<&TForm1::Open1Click>, .does = "Open a scan file"},
+        {.id = "open-recent", .menu = File, .menuText = "Open rece&nt",
+         .fillSubmenu = windowFills<&TForm1::fillRecentMenu>},
         {.id = "browse-scans", .menu = File, .menuText = "&Browse scans…", .keyHandling = MenuShortcut,
          .key = Qt::CTRL | Qt::Key_B, .run = windowRuns<&TForm1::browseScans>},
         {.id = "save-data", .menu = File, .menuText = "Save d&ata", .menuItem = &TForm1::Saveas1,

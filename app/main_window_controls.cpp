@@ -7,6 +7,8 @@
 #include "main_layout.h"
 #include "main_window.h"
 #include "ruler_pictures.h"
+#include "sharp_slice_image.h"
+#include "slice_palette_choice.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -155,6 +157,10 @@ void TForm1::createSliceView()
     Image3 = new BitmapView(Panel5, image3Bitmap, BitmapView::Fit::OwnSize);
     Image3->setGeometry(kRulerThickness, 0, 245 - kRulerThickness, 261 - kRulerThickness);
     Image3->setContextMenuPolicy(Qt::CustomContextMenu);
+    Image3->setSharpPicture(
+        [this](qreal ratio) {
+            return drawSharpMainImage(volume, viewState(), geometry, image3Bitmap, ratio, Palettes->palette());
+        });
 }
 
 void TForm1::createRightPanel()

@@ -107,6 +107,7 @@ void TForm1::SaveScanFile(const QString &path)
     }
     volume.current_file_name = path;
     shown_file_name_ = path;
+    rememberShownScan();
     // the copy is now the scan shown, as after Save As in any editor
     showFileCaption();
 }

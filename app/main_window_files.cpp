@@ -64,6 +64,7 @@ void TForm1::takeLoadedScan()
     shown_file_name_ = volume.current_file_name;
     Readout->setScanLoaded(true);
     Indications->scanShown(shown_file_name_);
+    rememberShownScan();
 }
 
 // The views as a load leaves them: each handler asks for its redraw, and the

@@ -71,6 +71,16 @@ void TForm1::createMenus()
 
 QAction *TForm1::makeMenuItem(const MainCommand &command)
 {
+    if (command.fillSubmenu) {
+        auto *submenu = new QMenu(menuTextOf(command), this);
+        submenu->setObjectName(QString::fromUtf8(command.id));
+        const MainCommand::SubmenuFiller fill = command.fillSubmenu;
+        connect(submenu, &QMenu::aboutToShow, this, [this, submenu, fill] {
+            submenu->clear();
+            runGuarded([&] { fill(*this, *submenu); });
+        });
+        return submenu->menuAction();
+    }
     auto *item = new QAction(menuTextOf(command), this);
     item->setObjectName(QString::fromUtf8(command.id));
     item->setCheckable(command.checkable);

@@ -68,6 +68,7 @@ void TForm1::FormCreate()
         checkStoredPort(settings);
         showPortLabel();
         applyStoredView(settings);
+        recent_scans_.read(settings);
         settings.close();
     }
     if (auto problem = SettingsStore::fileProblem()) {
@@ -273,6 +274,7 @@ void TForm1::writeClosingSettings()
     settings.writeInteger(SettingNames::Zone, CheckBox1->isChecked() ? 1 : 0);
     settings.writeInteger(SettingNames::TurnAngle, turn_angle);
     settings.writeInteger(SettingNames::TiltAngle, tilt_angle);
+    recent_scans_.write(settings);
     settings.close();
 }
 

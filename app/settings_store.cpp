@@ -76,6 +76,11 @@ QString SettingNames::comDevice(int n)
     return QStringLiteral("Com%1Device").arg(n);
 }
 
+QString SettingNames::recentScan(int n)
+{
+    return QStringLiteral("RecentScan%1").arg(n);
+}
+
 SettingsStore::SettingsStore() : settings_(storeChoice().storeFile, QSettings::IniFormat)
 {
     QDir().mkpath(QFileInfo(filePath()).absolutePath());

@@ -46,6 +46,8 @@ inline const QString TiltAngle = QStringLiteral("TiltAngle");
 QString recordField(const char *key);
 // The device that stands for COM<n> (n = 1..4) on this system.
 QString comDevice(int n);
+// The scan at place n (1 the newest) of File ▸ Open recent.
+QString recentScan(int n);
 }  // namespace SettingNames
 
 class SettingsStore {

@@ -89,14 +89,25 @@ bool ScanBrowserWindow::showFolder(const QString &folder)
         showErrorMessage(listing.problem);
         return false;
     }
-    listing_ = listing.entries;
     const QString shownFolder = QDir::toNativeSeparators(QDir(folder).absolutePath());
-    setWindowTitle(QStringLiteral("Scan browser - %1").arg(shownFolder));
-    FolderLabel->setText(QStringLiteral("%1: %2 files").arg(shownFolder).arg(listing_.size()));
+    showEntries(listing.entries, shownFolder, QStringLiteral("%1: %2 files").arg(shownFolder).arg(listing.entries.size()));
+    return true;
+}
+
+void ScanBrowserWindow::showFiles(const QStringList &paths)
+{
+    const QList<ScanFolderEntry> entries = listScanFiles(paths);
+    showEntries(entries, QStringLiteral("dropped files"), QStringLiteral("%1 files dropped").arg(entries.size()));
+}
+
+void ScanBrowserWindow::showEntries(const QList<ScanFolderEntry> &entries, const QString &title, const QString &label)
+{
+    listing_ = entries;
+    setWindowTitle(QStringLiteral("Scan browser - %1").arg(title));
+    FolderLabel->setText(label);
     fillList();
     ScanList->setFocus();
     startThumbnails();
-    return true;
 }
 
 void ScanBrowserWindow::fillList()

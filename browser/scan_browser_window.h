@@ -28,6 +28,9 @@ public:
     // Lists folder and starts its thumbnails; false, with the reason shown,
     // when the folder cannot be read.
     bool showFolder(const QString &folder);
+    // Lists the files named (those dropped on the main window) and starts
+    // their thumbnails; a folder among them is left out.
+    void showFiles(const QStringList &paths);
 
     QLabel *FolderLabel;
     QLineEdit *FilterEdit;
@@ -49,6 +52,7 @@ private:
     void ScanListActivate(QListWidgetItem *item);
     void ThumbnailMade(const QString &path, const ScanThumbnail &thumbnail);
     void ThumbnailsFinished(bool cancelled);
+    void showEntries(const QList<ScanFolderEntry> &entries, const QString &title, const QString &label);
     // Fills the list from the listing in the chosen order and filter.
     void fillList();
     void showEntry(QListWidgetItem &item, const ScanFolderEntry &entry);

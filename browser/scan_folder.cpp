@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <memory>
@@ -137,6 +138,21 @@ ScanFolderListing listScanFolder(const QString &folder)
             listing.entries.append(*entry);
     }
     return listing;
+}
+
+std::optional<ScanFolderEntry> examineScanFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return entryFor(info.absolutePath(), info.fileName());
+}
+
+QList<ScanFolderEntry> listScanFiles(const QStringList &paths)
+{
+    QList<ScanFolderEntry> entries;
+    for (const QString &path : paths)
+        if (const auto entry = examineScanFile(path))
+            entries.append(*entry);
+    return entries;
 }
 
 QList<ScanFolderEntry> arrangeScans(QList<ScanFolderEntry> entries, ScanOrder order, const QString &filter)

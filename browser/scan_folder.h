@@ -8,6 +8,9 @@
 #include <QIODevice>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 struct ScanFolderEntry {
     QString path;
@@ -28,6 +31,13 @@ struct ScanFolderListing {
 void examineScanHeader(QIODevice &file, ScanFolderEntry &entry);
 
 ScanFolderListing listScanFolder(const QString &folder);
+
+// The entry of one file as a folder's listing gives it, whatever its name;
+// nullopt for a folder.
+std::optional<ScanFolderEntry> examineScanFile(const QString &path);
+
+// The entries of the files named, in that order; folders are left out.
+QList<ScanFolderEntry> listScanFiles(const QStringList &paths);
 
 enum class ScanOrder { Name, Time };
 

@@ -1,6 +1,7 @@
 #include "export_writers.h"
 
 #include "native_path.h"
+#include "scan_file_open.h"
 #include "scan_file_writer.h"
 
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -168,6 +170,17 @@ private:
     QByteArray name_;
 };
 
+// A FIFO, a device or a socket at the path is never replaced: putting a file
+// in its place would turn /dev/null, say, into a plain file. A folder is left
+// to the writers, which say so themselves.
+std::optional<QString> whyNotReplaceable(const QString &path)
+{
+    struct stat status {};
+    if (::stat(nativePath(path).constData(), &status) != 0 || S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))
+        return std::nullopt;
+    return notRegularFileReason(status.st_mode);
+}
+
 WriteOutcome writeNewFileWhole(const QString &path, const std::function<bool(QFileDevice &)> &write)
 {
     TemporaryBeside file(path);
@@ -196,6 +209,8 @@ WriteOutcome writeFileWhole(const QString &path, const std::function<bool(QFileD
     try {
         if (existing == ExistingFile::Keep)
             return writeNewFileWhole(path, write);
+        if (const auto reason = whyNotReplaceable(path))
+            return {false, *reason};
         if (!reachableByQt(path))
             return writeUnderOtherName(path, write);
         QSaveFile file(path);
@@ -219,6 +234,8 @@ FileSetOutcome writeFileSetWhole(const QStringList &paths, const std::function<b
         std::vector<std::unique_ptr<TemporaryBeside>> files;
         for (int i = 0; i < paths.size(); ++i) {
             current = paths[i];
+            if (const auto reason = whyNotReplaceable(current))
+                return {false, current, *reason};
             files.push_back(std::make_unique<TemporaryBeside>(paths[i]));
             if (const auto reason = files.back()->write([&](QFileDevice &device) { return write(i, device); }))
                 return {false, current, *reason};

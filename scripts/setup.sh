@@ -5,11 +5,12 @@
 REQUIRED_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev libjpeg-dev
-    libbenchmark-dev poppler-utils desktop-file-utils shared-mime-info python3-numpy
+    libbenchmark-dev libglib2.0-dev poppler-utils desktop-file-utils shared-mime-info python3-numpy
     python3-vtk9 teem-apps
     xvfb xauth xdotool openbox x11-utils
     fonts-dejavu-core fonts-liberation2
     clang libclang-rt-14-dev
+    dpkg-dev file
 )
 
 missing_packages() {
@@ -85,7 +86,7 @@ SANITIZED_TESTS=(
     scan_volume_test scan_loader_test export_formats_test com_ports_test receive_protocol_test
     view_state_test slice_renderer_test volume_upload_test print_composition_test print_page_marks_test
     cli_info_test cli_dump_test cli_render_test cli_three_d_test cli_export_test cli_receive_test
-    cli_print_test cli_full_disk_test cli_limits_test
+    cli_print_test cli_full_disk_test cli_limits_test desktop_thumbnailer_test
 )
 
 # Builds the cores, velmora-cli and their tests with the address and undefined

@@ -8,7 +8,8 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/velmora bin/velmora-cli share/applications/velmora.desktop share/mime/packages/velmora.xml \
-            share/icons/hicolor/scalable/apps/velmora.svg share/velmora/sample.vlm; do
+            share/icons/hicolor/scalable/apps/velmora.svg share/velmora/sample.vlm \
+            bin/velmora-thumbnailer share/thumbnailers/velmora.thumbnailer; do
     [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 

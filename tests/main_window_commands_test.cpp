@@ -221,9 +221,10 @@ private slots:
         const QList<QAction *> menus = window.MainMenu1->actions();
         QCOMPARE(actionTexts(menus), (QStringList{"&File", "&View", "&Setup", "&Readings", "About", "&Help"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"&New", "R&eceive data", "&Open file", "&Browse scans…", "Save d&ata", "&Report…",
-                              "Inspection re&cord…", "Co&mpare with…", "E&xit"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"&Gate maximum", "&TCG", "&Palette", "&Thickness map"}));
+                 (QStringList{"&New", "R&eceive data", "&Open file", "Open rece&nt", "&Browse scans…", "Save d&ata",
+                              "&Report…", "Inspection re&cord…", "Co&mpare with…", "E&xit"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()),
+                 (QStringList{"&Gate maximum", "&TCG", "&Palette", "&Thickness map"}));
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
                  (QStringList{"IR setup", "Probe geometry\u2026", "&Evaluation levels\u2026", "Nominal wall\u2026"}));
         const QList<QAction *> readings = menus[3]->menu()->actions();

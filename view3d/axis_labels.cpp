@@ -248,13 +248,13 @@ OverlayLabel nameAxis(const AxisSpec &axisSpec, const Edge &edge, const LabelPla
 
 }  // namespace
 
-std::vector<OverlayLabel> layoutAxisLabels(const Scene &scene, QSize picture)
+std::vector<OverlayLabel> layoutAxisLabels(const Scene &scene, QSize picture, qreal ratio)
 {
-    const Projection projection(scene, picture);
+    const Projection projection(scene, picture, ratio);
     QFont font;
-    font.setPixelSize(pictureFontPixels(picture));
+    font.setPixelSize(pictureFontPixels(picture, ratio));
     const LabelPlacer placer(outline(projection), font, projection.cellSide() / 2.0 + 1);
-    const float minimumLength = 3.0f * static_cast<float>(pictureFontPixels(picture));
+    const float minimumLength = 3.0f * static_cast<float>(pictureFontPixels(picture, ratio));
 
     std::vector<OverlayLabel> labels;
     std::vector<std::pair<AxisSpec, Edge>> shown;

@@ -188,12 +188,16 @@ void FrameRenderer::render(const Scene &scene, QImage &frame)
 {
     if (frame.isNull())
         return;
+    // drawn in the frame's own pixels, its text at the size its pixel ratio asks for
+    const qreal ratio = frame.devicePixelRatio();
+    frame.setDevicePixelRatio(1);
     paintBackground(frame);
-    paintCells(scene, frame);
-    overlay_.update(scene, frame.size());
+    paintCells(scene, frame, ratio);
+    overlay_.update(scene, frame.size(), ratio);
     overlay_.applyTo(frame);
-    paintCursor(scene, frame);
-    paintMarks(scene, frame);
+    paintCursor(scene, frame, ratio);
+    paintMarks(scene, frame, ratio);
+    frame.setDevicePixelRatio(ratio);
 }
 
 // A gradient from a dark blue-grey at the top to nearly black at the foot,
@@ -216,11 +220,11 @@ void FrameRenderer::paintBackground(QImage &frame)
 }
 
 // The depth buffer is cleared only where the box can show cells.
-void FrameRenderer::paintCells(const Scene &scene, QImage &frame)
+void FrameRenderer::paintCells(const Scene &scene, QImage &frame, qreal ratio)
 {
     const int width = frame.width();
     depth_.resize(static_cast<std::size_t>(width) * frame.height());
-    const Projection projection(scene, frame.size());
+    const Projection projection(scene, frame.size(), ratio);
     const Vec3 h = projection.box().half();
     QRectF reach;
     for (float x : {-h.x, h.x})
@@ -236,12 +240,12 @@ void FrameRenderer::paintCells(const Scene &scene, QImage &frame)
     CellPainter(frame, depth_.data(), scene, projection).paintAll();
 }
 
-void FrameRenderer::paintCursor(const Scene &scene, QImage &frame) const
+void FrameRenderer::paintCursor(const Scene &scene, QImage &frame, qreal ratio) const
 {
     if (!scene.cursorShown)
         return;
     QPainter painter(&frame);
-    const Projection projection(scene, frame.size());
+    const Projection projection(scene, frame.size(), ratio);
     drawSlicePlane(painter, projection, scene);
     drawCursor(painter, projection, scene);
 }

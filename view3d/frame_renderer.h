@@ -13,13 +13,15 @@
 class FrameRenderer {
 public:
     // Draws the scene into frame (32 bits a pixel, opaque, rows without
-    // padding), filling all of it.
+    // padding), filling all of it. A frame of a device pixel ratio above 1
+    // (for a screen at a scale factor) is drawn in its own pixels with its
+    // text and legend as large as at that ratio.
     void render(const Scene &scene, QImage &frame);
 
 private:
     void paintBackground(QImage &frame);
-    void paintCells(const Scene &scene, QImage &frame);
-    void paintCursor(const Scene &scene, QImage &frame) const;
+    void paintCells(const Scene &scene, QImage &frame, qreal ratio);
+    void paintCursor(const Scene &scene, QImage &frame, qreal ratio) const;
 
     std::vector<QRgb> backgroundRows_;
     std::vector<float> depth_;

@@ -45,14 +45,14 @@ void paintMark(QPainter &painter, const Mark &mark, const Projection &projection
 
 }  // namespace
 
-void paintMarks(const Scene &scene, QImage &frame)
+void paintMarks(const Scene &scene, QImage &frame, qreal ratio)
 {
     if (scene.marks.empty())
         return;
-    const Projection projection(scene, frame.size());
+    const Projection projection(scene, frame.size(), ratio);
     QPainter painter(&frame);
     QFont font = painter.font();
-    const int fontPixels = pictureFontPixels(frame.size());
+    const int fontPixels = pictureFontPixels(frame.size(), ratio);
     font.setPixelSize(fontPixels);
     font.setBold(true);
     painter.setFont(font);

@@ -9,4 +9,4 @@
 // The outlines' colour, which stands out of the amplitude colours.
 constexpr QRgb kMarkColour = 0xffff00ff;
 
-void paintMarks(const Scene &scene, QImage &frame);
+void paintMarks(const Scene &scene, QImage &frame, qreal ratio = 1);

@@ -2,6 +2,7 @@
 
 #include "amplitude_colours.h"
 
+#include <QFont>
 #include <QPainter>
 
 #include <algorithm>
@@ -47,23 +48,23 @@ std::vector<int> legendNumbers(int threshold, double pixelsPerUnit, int fontPixe
 }
 
 // The legend's backdrop: the strip's width, from above the title to below the bar.
-QRect legendArea(QSize picture)
+QRect legendArea(QSize picture, qreal ratio)
 {
-    const QRect bar = legendBar(picture);
-    const int fontPixels = pictureFontPixels(picture);
-    const int stripLeft = picture.width() - legendStripWidth(picture);
+    const QRect bar = legendBar(picture, ratio);
+    const int fontPixels = pictureFontPixels(picture, ratio);
+    const int stripLeft = picture.width() - legendStripWidth(picture, ratio);
     return {stripLeft, bar.top() - 2 * fontPixels - 4, picture.width() - stripLeft, bar.height() + 3 * fontPixels + 8};
 }
 
-void drawLegend(QPainter &painter, QImage &canvas, int threshold)
+void drawLegend(QPainter &painter, QImage &canvas, int threshold, qreal ratio)
 {
-    const QRect bar = legendBar(canvas.size());
+    const QRect bar = legendBar(canvas.size(), ratio);
     // a picture too small for the bar goes without it
     if (!canvas.rect().contains(bar))
         return;
-    const int fontPixels = pictureFontPixels(canvas.size());
-    const int stripLeft = canvas.width() - legendStripWidth(canvas.size());
-    painter.fillRect(legendArea(canvas.size()), kLegendBackdrop);
+    const int fontPixels = pictureFontPixels(canvas.size(), ratio);
+    const int stripLeft = canvas.width() - legendStripWidth(canvas.size(), ratio);
+    painter.fillRect(legendArea(canvas.size(), ratio), kLegendBackdrop);
     painter.end();
     for (int row = 0; row < bar.height(); ++row) {
         const QRgb colour = amplitudeColour(legendAmplitude(row, bar.height(), threshold), threshold);
@@ -71,6 +72,10 @@ void drawLegend(QPainter &painter, QImage &canvas, int threshold)
         std::fill(line + bar.left(), line + bar.left() + bar.width(), colour);
     }
     painter.begin(&canvas);
+    // the painter's own font, as large in the canvas as the ratio asks
+    QFont font = painter.font();
+    font.setPointSizeF(font.pointSizeF() * ratio);
+    painter.setFont(font);
     painter.setPen(kTextColour);
     painter.drawText(QRect(stripLeft, bar.top() - 2 * fontPixels, canvas.width() - stripLeft, fontPixels + 4),
                      Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("amplitude"));
@@ -85,11 +90,11 @@ void drawLegend(QPainter &painter, QImage &canvas, int threshold)
 
 }  // namespace
 
-QRect legendBar(QSize picture)
+QRect legendBar(QSize picture, qreal ratio)
 {
-    const int fontPixels = pictureFontPixels(picture);
+    const int fontPixels = pictureFontPixels(picture, ratio);
     const int height = std::clamp(picture.height() * 2 / 5, 40, 320);
-    const int left = picture.width() - legendStripWidth(picture) + fontPixels / 2 + 4;
+    const int left = picture.width() - legendStripWidth(picture, ratio) + fontPixels / 2 + 4;
     // at the top: the foot of the 3-D area may lie under the window's bottom panel
     return {left, fontPixels * 5 / 2 + 8, fontPixels, height};
 }
@@ -102,30 +107,30 @@ int legendAmplitude(int barRow, int barHeight, int threshold)
 
 bool Overlay::View::operator==(const View &o) const
 {
-    return picture == o.picture && roll == o.roll && turn == o.turn && tilt == o.tilt && zoom[0] == o.zoom[0]
+    return picture == o.picture && ratio == o.ratio && roll == o.roll && turn == o.turn && tilt == o.tilt && zoom[0] == o.zoom[0]
            && zoom[1] == o.zoom[1] && zoom[2] == o.zoom[2] && frames == o.frames && depthScale == o.depthScale
            && slicePitch == o.slicePitch && layerPitch == o.layerPitch && threshold == o.threshold;
 }
 
-Overlay::View Overlay::viewOf(const Scene &scene, QSize picture)
+Overlay::View Overlay::viewOf(const Scene &scene, QSize picture, qreal ratio)
 {
-    return {picture, scene.roll, scene.turn, scene.tilt, {scene.zoom[0], scene.zoom[1], scene.zoom[2]},
+    return {picture, ratio, scene.roll, scene.turn, scene.tilt, {scene.zoom[0], scene.zoom[1], scene.zoom[2]},
             scene.frames, scene.depthScale, scene.slicePitch, scene.layerPitch, scene.threshold};
 }
 
-void Overlay::update(const Scene &scene, QSize picture)
+void Overlay::update(const Scene &scene, QSize picture, qreal ratio)
 {
-    const View view = viewOf(scene, picture);
+    const View view = viewOf(scene, picture, ratio);
     if (drawnFor_ && *drawnFor_ == view)
         return;
-    draw(scene, picture);
+    draw(scene, picture, ratio);
     drawnFor_ = view;
 }
 
 // Text goes through the canvas, of which only the areas written last time are
 // cleared and only those written now are read back; the lines are laid down
 // pixel by pixel.
-void Overlay::draw(const Scene &scene, QSize picture)
+void Overlay::draw(const Scene &scene, QSize picture, qreal ratio)
 {
     if (canvas_.size() != picture) {
         canvas_ = QImage(picture, QImage::Format_ARGB32_Premultiplied);
@@ -134,23 +139,23 @@ void Overlay::draw(const Scene &scene, QSize picture)
     }
     for (const QRect &area : textAreas_)
         clearCanvas(area);
-    textAreas_ = {legendArea(picture)};
+    textAreas_ = {legendArea(picture, ratio)};
     std::vector<QLineF> lines;
     {
         QPainter painter(&canvas_);
         QFont font = painter.font();
-        font.setPixelSize(pictureFontPixels(picture));
+        font.setPixelSize(pictureFontPixels(picture, ratio));
         painter.setFont(font);
         painter.setPen(kTextColour);
         if (scene.frames) {
-            const auto labels = layoutAxisLabels(scene, picture);
+            const auto labels = layoutAxisLabels(scene, picture, ratio);
             for (const OverlayLabel &label : labels) {
                 painter.drawText(label.rect, Qt::AlignCenter, label.text);
                 textAreas_.push_back(label.rect.toAlignedRect().adjusted(-1, -1, 1, 1));
             }
-            lines = frameLines(Projection(scene, picture), labels);
+            lines = frameLines(Projection(scene, picture, ratio), labels);
         }
-        drawLegend(painter, canvas_, scene.threshold);
+        drawLegend(painter, canvas_, scene.threshold, ratio);
     }
     pixels_.clear();
     for (QRect &area : textAreas_) {

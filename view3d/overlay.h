@@ -26,22 +26,24 @@ struct OverlayLabel {
 
 // The numbers and names of the box's three axes where they stand, outside
 // the box and clear of each other; an axis seen end-on gets none.
-std::vector<OverlayLabel> layoutAxisLabels(const Scene &scene, QSize picture);
+std::vector<OverlayLabel> layoutAxisLabels(const Scene &scene, QSize picture, qreal ratio = 1);
 
 // The legend's colour bar in a picture, and the amplitude one of its rows shows.
-QRect legendBar(QSize picture);
+QRect legendBar(QSize picture, qreal ratio = 1);
 int legendAmplitude(int barRow, int barHeight, int threshold);
 
 class Overlay {
 public:
     // Draws the overlay again when the view differs from the one it was drawn for.
-    void update(const Scene &scene, QSize picture);
+    // ratio: as for pictureFontPixels.
+    void update(const Scene &scene, QSize picture, qreal ratio = 1);
     // Lays the overlay over a frame of the size it was drawn for.
     void applyTo(QImage &frame) const;
 
 private:
     struct View {
         QSize picture;
+        qreal ratio;
         float roll, turn, tilt;
         float zoom[3];
         bool frames;
@@ -55,8 +57,8 @@ private:
         uint32_t index;
         QRgb premultiplied;
     };
-    static View viewOf(const Scene &scene, QSize picture);
-    void draw(const Scene &scene, QSize picture);
+    static View viewOf(const Scene &scene, QSize picture, qreal ratio);
+    void draw(const Scene &scene, QSize picture, qreal ratio);
     void clearCanvas(const QRect &area);
     void readBack(const QRect &area);
     void addLine(const QLineF &line, QRgb colour);

@@ -10,17 +10,18 @@ constexpr float kFill = 0.8f;            // share of the smaller side the diagon
 
 }  // namespace
 
-int pictureFontPixels(QSize picture)
+int pictureFontPixels(QSize picture, qreal ratio)
 {
-    return std::clamp(std::min(picture.width(), picture.height()) / 45, 10, 16);
+    return std::clamp(std::min(picture.width(), picture.height()) / 45, static_cast<int>(std::lround(10 * ratio)),
+                      static_cast<int>(std::lround(16 * ratio)));
 }
 
-int legendStripWidth(QSize picture)
+int legendStripWidth(QSize picture, qreal ratio)
 {
-    return pictureFontPixels(picture) * 5 + 16;
+    return pictureFontPixels(picture, ratio) * 5 + static_cast<int>(std::lround(16 * ratio));
 }
 
-Projection::Projection(const Scene &scene, QSize picture) : box_(scene)
+Projection::Projection(const Scene &scene, QSize picture, qreal ratio) : box_(scene)
 {
     const float degree = static_cast<float>(M_PI / 180.0);
     const float cr = std::cos(scene.roll * degree), sr = std::sin(scene.roll * degree);
@@ -42,7 +43,7 @@ Projection::Projection(const Scene &scene, QSize picture) : box_(scene)
     matrix_ = multiply(tilt, multiply(turn, roll));
     // zoom factors are kept per library axis: depth, slices, layers
     zoom_ = {scene.zoom[1], scene.zoom[0], scene.zoom[2]};
-    const int cubeWidth = std::max(1, picture.width() - legendStripWidth(picture));
+    const int cubeWidth = std::max(1, picture.width() - legendStripWidth(picture, ratio));
     scale_ = kFill * static_cast<float>(std::min(cubeWidth, picture.height())) / kCubeDiagonal;
     centreX_ = cubeWidth / 2.0f;
     centreY_ = picture.height() / 2.0f;

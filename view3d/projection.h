@@ -13,13 +13,15 @@
 // World units: slices run to the right (x), shallow depth up (y), layers
 // toward the viewer (z); the box is centred on the origin.
 
-// Text size and the width of the legend strip at the right of a picture.
-int pictureFontPixels(QSize picture);
-int legendStripWidth(QSize picture);
+// Text size and the width of the legend strip at the right of a picture;
+// ratio is the picture's pixels to a logical one (2 for a screen at a scale
+// factor of 2), where the text keeps its logical size.
+int pictureFontPixels(QSize picture, qreal ratio = 1);
+int legendStripWidth(QSize picture, qreal ratio = 1);
 
 class Projection {
 public:
-    Projection(const Scene &scene, QSize picture);
+    Projection(const Scene &scene, QSize picture, qreal ratio = 1);
 
     const VolumeBox &box() const { return box_; }
 

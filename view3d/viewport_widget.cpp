@@ -69,9 +69,13 @@ void ViewportWidget::paintEvent(QPaintEvent *)
 {
     if (width() <= 0 || height() <= 0)
         return;
-    if (pictureStale_ || picture_.size() != size()) {
-        if (picture_.size() != size())
-            picture_ = QImage(size(), QImage::Format_RGB32);
+    // drawn at the screen's device pixels, which a scale factor makes more than the widget's
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (pictureStale_ || picture_.size() != pixels) {
+        if (picture_.size() != pixels)
+            picture_ = QImage(pixels, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(ratio);
         renderer_.render(scene_, picture_);
         pictureStale_ = false;
         sinceLastFrame_.start();

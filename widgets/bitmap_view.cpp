@@ -12,10 +12,16 @@ void BitmapView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (fit_ == Fit::Stretch)
+    const qreal ratio = devicePixelRatioF();
+    if (fit_ == Fit::Stretch) {
         painter.drawImage(rect(), bitmap_);
-    else
+    } else if (sharpPicture_ && ratio > 1) {
+        QImage sharp = sharpPicture_(ratio);
+        sharp.setDevicePixelRatio(ratio);
+        painter.drawImage(0, 0, sharp);
+    } else {
         painter.drawImage(0, 0, bitmap_);
+    }
     for (const Overlay &overlay : overlays_)
         overlay(painter);
 }
@@ -23,6 +29,12 @@ void BitmapView::paintEvent(QPaintEvent *)
 void BitmapView::addOverlay(Overlay overlay)
 {
     overlays_.push_back(std::move(overlay));
+    update();
+}
+
+void BitmapView::setSharpPicture(SharpPicture picture)
+{
+    sharpPicture_ = std::move(picture);
     update();
 }
 

@@ -21,6 +21,13 @@ public:
     // Overlays are painted in the order they were added.
     void addOverlay(Overlay overlay);
 
+    // The bitmap drawn afresh with ratio times its pixels each way, for a
+    // screen with more device pixels than logical ones.
+    using SharpPicture = std::function<QImage(qreal ratio)>;
+    // Where given, a bitmap shown at its own size is drawn at the device
+    // pixels instead of scaled up.
+    void setSharpPicture(SharpPicture picture);
+
 signals:
     void mousePressed(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
 
@@ -32,4 +39,5 @@ private:
     const QImage &bitmap_;
     Fit fit_;
     std::vector<Overlay> overlays_;
+    SharpPicture sharpPicture_;
 };

@@ -36,6 +36,7 @@ sleep 1
 
 export QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME=$work/config
+export XDG_DATA_HOME=$work/data
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 for n in 1 2 3 4; do export "VELMORA_COM$n=$work/no-tty$n"; done
@@ -191,6 +192,10 @@ grep -q "^Line=1$" "$settings" || fail "Line was not written as 1"
 grep -q "^Solid=1$" "$settings" || fail "Solid was not written as 1"
 grep -q "^Last_File=$(realpath "$sample")$" "$settings" || fail "Last_File is not the sample"
 grep -q "^Mode=1$" "$settings" || fail "Mode was not written"
+# the scan opened is the first of the recent scans, and on the desktop's recent list
+grep -q "^RecentScan1=$(realpath "$sample")$" "$settings" || fail "the sample is not the first recent scan"
+grep -q "href=\"file://$(realpath "$sample")\"" "$XDG_DATA_HOME/recently-used.xbel" \
+    || fail "the sample is not on the desktop's recent list"
 # ---- the 3-D picture under the mouse --------------------------------------
 # A second run: a drag on the picture turns it, a double click brings the
 # start view back, and a drag of 60 pixels to the right (10 steps of 3
