@@ -20,14 +20,20 @@ public:
           bytes_(std::max(0, lastByte_ - firstByte_ + 1)),
           layers_(std::max(0, lastLayer_ - firstLayer_ + 1)),
           values_(static_cast<std::size_t>(layers_) * kSlices * bytes_),
-          countingLevels_(countingLevelsOf(search, depthScaleFactor(volume)))
+          counting_(values_.size())
     {
         checkRange(0, ScanLayout::kImageSize, volume.scan_image.size());
         const uint8_t *image = volume.scan_image.data();
+        const std::vector<int> levels = countingLevelsOf(search, depthScaleFactor(volume));
         for (int layer = 0; layer < layers_; ++layer) {
             for (int slice = 0; slice < kSlices; ++slice) {
                 const uint8_t *trace = image + TraceOffset(firstLayer_ + layer, slice) + firstByte_;
-                std::copy_n(trace, bytes_, values_.data() + index(layer, slice, 0));
+                const int start = index(layer, slice, 0);
+                std::copy_n(trace, bytes_, values_.data() + start);
+                for (int byte = 0; byte < bytes_; ++byte) {
+                    const int level = levels[static_cast<std::size_t>(byte)];
+                    counting_[static_cast<std::size_t>(start + byte)] = trace[byte] >= level;
+                }
             }
         }
     }
@@ -35,7 +41,7 @@ public:
     int size() const { return static_cast<int>(values_.size()); }
     int value(int at) const { return values_[static_cast<std::size_t>(at)]; }
     // Whether the sample reaches the search's detection level at its depth.
-    bool counts(int at) const { return value(at) >= countingLevels_[static_cast<std::size_t>(at % bytes_)]; }
+    bool counts(int at) const { return counting_[static_cast<std::size_t>(at)] != 0; }
 
     std::optional<int> indexOf(const SamplePoint &point) const
     {
@@ -107,7 +113,7 @@ private:
     int bytes_;
     int layers_;
     std::vector<uint8_t> values_;
-    std::vector<int> countingLevels_;
+    std::vector<uint8_t> counting_;  // 1 for each sample at the detection level of its depth
 };
 
 SampleBox boxOf(const SampleSpace &space, const std::vector<int> &samples)

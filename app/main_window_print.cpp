@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "margin_dialog.h"
 #include "print_preview_window.h"
+#include "slice_palette_choice.h"
 
 #include <QCheckBox>
 #include <QPrinter>
@@ -30,6 +31,7 @@ PrintSubject TForm1::printSubject() const
     subject.layer = ScrollBar3->value();
     subject.depth = ScrollBar1->value();
     subject.smoothing = CheckBox4->isChecked();
+    subject.palette = Palettes->palette();
     subject.depthScaleFactor = depthScaleFactor(volume);
     subject.fileName = volume.current_file_name;
     subject.font = QFont(QStringLiteral("Arial"));

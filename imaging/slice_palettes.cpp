@@ -89,7 +89,8 @@ const std::array<QRgb, 256> &paletteColours(SlicePalette palette)
 
 void applyPalette(QImage &picture, SlicePalette palette, const QRect &area)
 {
-    if (palette == SlicePalette::Grey || picture.format() != QImage::Format_BGR888)
+    const bool blueFirst = picture.format() == QImage::Format_BGR888;
+    if (palette == SlicePalette::Grey || (!blueFirst && picture.format() != QImage::Format_RGB888))
         return;
     const std::array<QRgb, 256> &colours = paletteColours(palette);
     const QRect within = area & picture.rect();
@@ -99,9 +100,9 @@ void applyPalette(QImage &picture, SlicePalette palette, const QRect &area)
             if (pixel[0] != pixel[1] || pixel[1] != pixel[2])
                 continue;
             const QRgb colour = colours[pixel[0]];
-            pixel[0] = static_cast<uint8_t>(qBlue(colour));
+            pixel[0] = static_cast<uint8_t>(blueFirst ? qBlue(colour) : qRed(colour));
             pixel[1] = static_cast<uint8_t>(qGreen(colour));
-            pixel[2] = static_cast<uint8_t>(qRed(colour));
+            pixel[2] = static_cast<uint8_t>(blueFirst ? qRed(colour) : qBlue(colour));
         }
     }
 }

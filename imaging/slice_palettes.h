@@ -19,6 +19,7 @@ QString paletteName(SlicePalette palette);
 // blue, green and yellow to red; hot from black through red and yellow to white.
 const std::array<QRgb, 256> &paletteColours(SlicePalette palette);
 
-// Gives the grey pixels (three equal bytes) of a 24-bit picture within area
-// their palette's colours; the others, as the cursor cell, keep theirs.
+// Gives the grey pixels (three equal bytes) of a 24-bit picture (BGR888 or
+// RGB888) within area their palette's colours; the others, as the cursor
+// cell, keep theirs.
 void applyPalette(QImage &picture, SlicePalette palette, const QRect &area);

@@ -363,6 +363,7 @@ ComposedPage composePage(const ScanVolume &volume, const PrintSubject &subject, 
     RenderPrintImage(volume, image, subject.smoothing, composed.print_cell_width, composed.print_cell_height, progress);
     const int usedWidth = composed.print_cell_width * gridColumnCount(volume);
     const int usedHeight = composed.print_cell_height * gridRowCount(volume);
+    applyPalette(image, subject.palette, QRect(0, 0, usedWidth, usedHeight));
     drawGridAndFrame(image, composed.print_cell_width, composed.print_cell_height, usedWidth, usedHeight);
 
     composed.fontHeight = printFontHeight(layout, addInfo);

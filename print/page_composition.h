@@ -5,6 +5,7 @@
 // printable area.
 
 #include "scan_volume.h"
+#include "slice_palettes.h"
 #include "view_state.h"
 
 #include <QFont>
@@ -49,6 +50,7 @@ struct PrintSubject {
     int layer = 1;
     int depth = 1;
     bool smoothing = false;
+    SlicePalette palette = SlicePalette::Grey;  // of the cells, as the window shows them
     int depthScaleFactor = 20;
     QString fileName;
     QFont font;  // the slice panel's font; its height is set per page

@@ -36,6 +36,33 @@ private slots:
                 QCOMPARE(wide.pixelColor(x, y), QColor(Qt::white));
     }
 
+    // Grey is the printed page byte for byte; amplitude colours the cells
+    // (the sample's weak echoes become the blues between white and blue),
+    // and leaves the white of the margins and of no echo as it is.
+    void aPaletteColoursThePrintedCells()
+    {
+        const QStringList options{"--view", "y", "--layer", "12", "--page", "1200x1700"};
+        QCOMPARE(print(options, "plain.png").status, 0);
+        QCOMPARE(print(options + QStringList{"--palette", "grey"}, "grey.png").status, 0);
+        QCOMPARE(print(options + QStringList{"--palette", "amplitude"}, "amplitude.png").status, 0);
+        QCOMPARE(folder_.read("grey.png"), folder_.read("plain.png"));
+        const QImage plain(folder_.path("plain.png"));
+        const QImage amplitude(folder_.path("amplitude.png"));
+        int coloured = 0;
+        for (int y = 0; y < plain.height(); y += 7) {
+            for (int x = 0; x < plain.width(); x += 7) {
+                const QColor before = plain.pixelColor(x, y);
+                const QColor after = amplitude.pixelColor(x, y);
+                const bool grey = before.red() == before.green() && before.green() == before.blue();
+                if (grey && before != Qt::white && before != Qt::black)
+                    coloured += after.blue() > after.red();
+                else if (before != Qt::black)  // black: the lines and the strongest cells, red in amplitude
+                    QCOMPARE(after, before);
+            }
+        }
+        QVERIFY2(coloured > 1000, qPrintable(QString::number(coloured)));
+    }
+
     void aPdfOfOnePage()
     {
         QCOMPARE(print({"--smoothing"}, "page.pdf").status, 0);

@@ -1,6 +1,7 @@
 // velmora-cli print FILE [view options] [--size WxH] [--page WxH]
-// [--margins L,R,T,B] [--info] --output OUT.png|OUT.pdf: the slice rendered
-// as the program renders it, composed on one page as the program prints it.
+// [--margins L,R,T,B] [--info] [--palette NAME] --output OUT.png|OUT.pdf: the
+// slice rendered as the program renders it, composed on one page as the
+// program prints it.
 
 #include "cli_commands.h"
 
@@ -9,6 +10,7 @@
 #include "pdf_page.h"
 #include "picture_limits.h"
 #include "png_file.h"
+#include "probe_options.h"
 #include "scan_loading.h"
 #include "slice_renderer.h"
 
@@ -48,9 +50,10 @@ QPageLayout pdfPage(const std::optional<QSize> &page)
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
-PrintSubject subjectOf(const ViewState &view, const ScanVolume &volume, const QString &file)
+PrintSubject subjectOf(const ViewState &view, const ScanVolume &volume, const QString &file, SlicePalette palette)
 {
     PrintSubject subject;
+    subject.palette = palette;
     subject.axis = view.axis;
     subject.slice = view.slice;
     subject.layer = view.layer;
@@ -74,6 +77,7 @@ int runPrint(const QStringList &arguments)
     const auto pageText = line.takeValue(QStringLiteral("--page"));
     const auto marginsText = line.takeValue(QStringLiteral("--margins"));
     const bool info = line.takeFlag(QStringLiteral("--info"));
+    const auto palette = takePalette(line);
     const auto output = line.takeValue(QStringLiteral("--output"));
     std::optional<QSize> page;
     if (pageText) {
@@ -84,9 +88,10 @@ int runPrint(const QStringList &arguments)
     const QString file = line.takeFile();
     const bool pdf = output && output->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     const bool png = output && output->endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    if (line.failed() || !size || (pageText && !page) || !margins || !(pdf || png)) {
+    if (line.failed() || !size || (pageText && !page) || !margins || !palette || !(pdf || png)) {
         reportFailure(QStringLiteral("usage: velmora-cli print FILE [view options] [--size WxH] [--page WxH] "
-                                     "[--margins L,R,T,B (1..10 each)] [--info] --output OUT.png|OUT.pdf"));
+                                     "[--margins L,R,T,B (1..10 each)] [--info] [--palette NAME] "
+                                     "--output OUT.png|OUT.pdf"));
         return 2;
     }
 
@@ -100,7 +105,7 @@ int runPrint(const QStringList &arguments)
     const PageLayout layout = pageLayout(area.width(), area.height(), *margins, info);
     ComposedPage composed;
     try {
-        composed = composePage(*volume, subjectOf(view, *volume, file), layout, info);
+        composed = composePage(*volume, subjectOf(view, *volume, file, *palette), layout, info);
     } catch (const std::bad_alloc &) {
         reportFailure(QStringLiteral("the page of %1 x %2 pixels is too large for the memory available")
                           .arg(area.width())
