@@ -20,28 +20,31 @@ public:
           bytes_(std::max(0, lastByte_ - firstByte_ + 1)),
           layers_(std::max(0, lastLayer_ - firstLayer_ + 1)),
           values_(static_cast<std::size_t>(layers_) * kSlices * bytes_),
-          counting_(values_.size())
+          countingLevels_(countingLevelsOf(search, depthScaleFactor(volume)))
     {
         checkRange(0, ScanLayout::kImageSize, volume.scan_image.size());
         const uint8_t *image = volume.scan_image.data();
-        const std::vector<int> levels = countingLevelsOf(search, depthScaleFactor(volume));
         for (int layer = 0; layer < layers_; ++layer) {
             for (int slice = 0; slice < kSlices; ++slice) {
                 const uint8_t *trace = image + TraceOffset(firstLayer_ + layer, slice) + firstByte_;
-                const int start = index(layer, slice, 0);
-                std::copy_n(trace, bytes_, values_.data() + start);
-                for (int byte = 0; byte < bytes_; ++byte) {
-                    const int level = levels[static_cast<std::size_t>(byte)];
-                    counting_[static_cast<std::size_t>(start + byte)] = trace[byte] >= level;
-                }
+                std::copy_n(trace, bytes_, values_.data() + index(layer, slice, 0));
             }
         }
     }
 
     int size() const { return static_cast<int>(values_.size()); }
     int value(int at) const { return values_[static_cast<std::size_t>(at)]; }
-    // Whether the sample reaches the search's detection level at its depth.
-    bool counts(int at) const { return counting_[static_cast<std::size_t>(at)] != 0; }
+    // A mark for every sample below the search's detection level at its
+    // depth: what a search has passed over before it begins.
+    std::vector<uint8_t> belowTheLevel() const
+    {
+        std::vector<uint8_t> below(values_.size());
+        for (std::size_t trace = 0; trace < values_.size(); trace += static_cast<std::size_t>(bytes_)) {
+            for (int byte = 0; byte < bytes_; ++byte)
+                below[trace + byte] = values_[trace + byte] < countingLevels_[static_cast<std::size_t>(byte)];
+        }
+        return below;
+    }
 
     std::optional<int> indexOf(const SamplePoint &point) const
     {
@@ -57,8 +60,8 @@ public:
         return {firstLayer_ + at / (kSlices * bytes_), at / bytes_ % kSlices, firstByte_ + at % bytes_};
     }
 
-    // The samples that count and touch start by faces, start first; each is
-    // marked in seen.
+    // The samples that count and touch start by faces, start first, leaving
+    // out those marked in seen; each is marked in seen.
     template <class Counts>
     void grow(int start, Counts counts, std::vector<uint8_t> &seen, std::vector<int> &region) const
     {
@@ -113,7 +116,7 @@ private:
     int bytes_;
     int layers_;
     std::vector<uint8_t> values_;
-    std::vector<uint8_t> counting_;  // 1 for each sample at the detection level of its depth
+    std::vector<int> countingLevels_;
 };
 
 SampleBox boxOf(const SampleSpace &space, const std::vector<int> &samples)
@@ -177,14 +180,14 @@ int dropLevel(int peak, double dropDb)
 std::vector<Indication> findIndications(const ScanVolume &volume, const IndicationSearch &search)
 {
     const SampleSpace space(volume, search);
-    std::vector<uint8_t> seen(static_cast<std::size_t>(space.size()), 0);
+    std::vector<uint8_t> seen = space.belowTheLevel();
     std::vector<int> region;
     std::vector<int> drop;
     std::vector<Indication> found;
     for (int at = 0; at < space.size(); ++at) {
-        if (seen[static_cast<std::size_t>(at)] || !space.counts(at))
+        if (seen[static_cast<std::size_t>(at)])
             continue;
-        space.grow(at, [&space](int sample) { return space.counts(sample); }, seen, region);
+        space.grow(at, [](int) { return true; }, seen, region);
         if (static_cast<int>(region.size()) < search.minSamples)
             continue;
         const int peak = peakOf(space, region);
