@@ -2,28 +2,13 @@
 #include "indication_table.h"
 #include "indications.h"
 
+#include "volume_with_samples.h"
+
 #include <QTest>
 
 #include <memory>
 
 namespace {
-
-struct Sample {
-    int layer;
-    int slice;
-    int byte;
-    int value;
-};
-
-std::unique_ptr<ScanVolume> volumeWith(const QList<Sample> &samples)
-{
-    auto volume = std::make_unique<ScanVolume>();
-    AllocateVolume(*volume, {});
-    std::fill_n(volume->scan_image.data(), volume->scan_image.size(), uint8_t{0});
-    for (const Sample &sample : samples)
-        volume->scan_image[TraceOffset(sample.layer, sample.slice) + sample.byte] = static_cast<uint8_t>(sample.value);
-    return volume;
-}
 
 IndicationSearch searchAt(int level, int minSamples)
 {

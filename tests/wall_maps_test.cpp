@@ -1,6 +1,8 @@
 #include "scan_comparison.h"
 #include "wall_thickness.h"
 
+#include "volume_with_samples.h"
+
 #include <QTest>
 
 #include <memory>
@@ -9,24 +11,6 @@ namespace {
 
 // Depth scale code 2: T = 100 mm per 16 trace bytes, 6.25 mm a byte.
 constexpr uint8_t kDepthScaleCode = 2;
-
-struct Sample {
-    int layer;
-    int slice;
-    int byte;
-    int value;
-};
-
-std::unique_ptr<ScanVolume> volumeWith(const QList<Sample> &samples)
-{
-    auto volume = std::make_unique<ScanVolume>();
-    AllocateVolume(*volume, {});
-    std::fill_n(volume->scan_image.data(), volume->scan_image.size(), uint8_t{0});
-    volume->scan_image[ScanLayout::kDepthScaleByte] = kDepthScaleCode;
-    for (const Sample &sample : samples)
-        volume->scan_image[TraceOffset(sample.layer, sample.slice) + sample.byte] = static_cast<uint8_t>(sample.value);
-    return volume;
-}
 
 ThicknessSearch searchOf(int firstLayer, int lastLayer, int level, EchoMode mode, int bottomBorder = 127)
 {
@@ -139,7 +123,7 @@ private slots:
         QFETCH(ThicknessSearch, search);
         QFETCH(double, nominal);
         QFETCH(QString, expected);
-        const auto volume = volumeWith(samples);
+        const auto volume = volumeWith(samples, kDepthScaleCode);
         const ThicknessMap map = thicknessMap(*volume, search);
         QCOMPARE(map.traces.size(), std::size_t((search.gate.lastLayer - search.gate.firstLayer + 1) * 40));
         QCOMPARE(described(::thicknessFigures(map, nominal > 0 ? std::optional(nominal) : std::nullopt)), expected);
@@ -170,8 +154,8 @@ private slots:
         QFETCH(QList<Sample>, a);
         QFETCH(QList<Sample>, b);
         QFETCH(QString, expected);
-        const auto scanA = volumeWith(a);
-        const auto scanB = volumeWith(b);
+        const auto scanA = volumeWith(a, kDepthScaleCode);
+        const auto scanB = volumeWith(b, kDepthScaleCode);
         QCOMPARE(described(compareScans(*scanA, *scanB, {0, 127, 2, 3})), expected);
     }
 };
