@@ -5,6 +5,8 @@
 #include "indication_table_window.h"
 #include "inspection_file.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPushButton>
@@ -78,6 +80,64 @@ private slots:
         QCOMPARE(window.ScrollBar3->value(), 24);
         QCOMPARE(window.ScrollBar1->value(), 20);
         QVERIFY(window.Indications->modified());
+    }
+
+    // A flat DAC of 240: the peak 120 is 20 log10(120 / 240) = -6.0 dB to
+    // it. Above an acceptance of -10 dB it is rejected (red); under -4 dB but
+    // at -14 or more it is recorded (yellow); without levels it has no class.
+    void eachIndicationIsClassedAndItsRowColoured_data()
+    {
+        QTest::addColumn<QVariant>("acceptance");
+        QTest::addColumn<QString>("evaluation");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("rejected") << QVariant("-10") << "reject" << QColor(255, 205, 205);
+        QTest::newRow("recorded") << QVariant("-4") << "record" << QColor(255, 240, 185);
+        QTest::newRow("no levels") << QVariant() << "\u2013" << QColor();
+    }
+    void eachIndicationIsClassedAndItsRowColoured()
+    {
+        QFETCH(QVariant, acceptance);
+        QFETCH(QString, evaluation);
+        QFETCH(QColor, colour);
+        IndicationRun run;
+        run.environment.store(QStringLiteral("DacPoints"), QStringLiteral("50:240"));
+        run.environment.store(QStringLiteral("RecordingDb"), acceptance.isValid() ? QVariant("-14") : QVariant());
+        run.environment.store(QStringLiteral("AcceptanceDb"), acceptance);
+        TForm1 &window = run.openScan();
+        menuItem(window, "indications")->trigger();
+        run.press("&Find");
+        auto *cells = run.table().findChild<QTableWidget *>();
+        QCOMPARE(cells->rowCount(), 1);
+        QCOMPARE(cells->item(0, 10)->data(Qt::DisplayRole).toDouble(), -6.0);
+        QCOMPARE(cells->item(0, 11)->text(), evaluation);
+        if (colour.isValid())
+            QCOMPARE(cells->item(0, 0)->background().color(), colour);
+        else
+            QCOMPARE(cells->item(0, 0)->background().style(), Qt::NoBrush);
+    }
+
+    // Against the DAC of 240, -12 dB is 60.3: the 120, 90 and 70 make one
+    // region; -7 dB is 107: the 120 alone, less than the two samples a region.
+    void findTakesItsLevelInDecibelsToTheDac_data()
+    {
+        QTest::addColumn<double>("level");
+        QTest::addColumn<int>("samples");
+        QTest::newRow("-12 dB") << -12.0 << 3;
+        QTest::newRow("-7 dB") << -7.0 << 0;
+    }
+    void findTakesItsLevelInDecibelsToTheDac()
+    {
+        QFETCH(double, level);
+        QFETCH(int, samples);
+        IndicationRun run;
+        run.environment.store(QStringLiteral("DacPoints"), QStringLiteral("50:240"));
+        TForm1 &window = run.openScan();
+        menuItem(window, "indications")->trigger();
+        run.table().findChild<QComboBox *>()->setCurrentIndex(2);
+        run.table().findChild<QDoubleSpinBox *>()->setValue(level);
+        run.press("&Find");
+        const std::vector<Indication> &found = run.table().indications();
+        QCOMPARE(found.empty() ? 0 : found.front().samples, samples);
     }
 
     // The outline is drawn over the image on screen; the bitmap that is
