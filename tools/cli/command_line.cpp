@@ -120,6 +120,15 @@ std::optional<QString> CommandLine::takeValue(const QString &name)
     return value;
 }
 
+bool CommandLine::takeCsvChoice()
+{
+    const bool json = takeFlag(QStringLiteral("--json"));
+    const bool csv = takeFlag(QStringLiteral("--csv"));
+    if (json && csv)
+        fail(QStringLiteral("--json and --csv: choose one"));
+    return csv;
+}
+
 bool CommandLine::takeFlag(const QString &name)
 {
     const qsizetype count = arguments_.removeAll(name);

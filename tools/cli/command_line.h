@@ -22,6 +22,9 @@ public:
     std::optional<QString> takeValue(const QString &name);
     // Takes "--name"; true when given, false when absent or given more than once.
     bool takeFlag(const QString &name);
+    // Takes --json and --csv, one or neither, for a table: true for --csv.
+    // Both fail the line, with the reason reported.
+    bool takeCsvChoice();
     // Takes "--name WxH" with both sides in 2..largest, or gives fallback when absent.
     std::optional<QSize> takeSize(const QString &name, QSize fallback, int largest);
     // Takes "--name N" with N a whole number in lowest..highest, or gives fallback when absent.

@@ -47,16 +47,11 @@ int runIndications(const QStringList &arguments)
                            takeReference(line, findings.scale.reference) && takeDacCurve(line, findings.scale.dac) &&
                            takeEvaluationLevels(line, findings.scale.levels);
     const auto search = scaleRead ? takeIndicationSearch(line, view, findings.scale.dac) : std::nullopt;
-    const bool json = line.takeFlag(QStringLiteral("--json"));
-    const bool csv = line.takeFlag(QStringLiteral("--csv"));
+    const bool csv = line.takeCsvChoice();
     const bool save = line.takeFlag(QStringLiteral("--save"));
     const QString file = line.takeFile();
     if (line.failed() || !search || !scaleRead)
         return 2;
-    if (json && csv) {
-        reportFailure(QStringLiteral("--json and --csv: choose one"));
-        return 2;
-    }
 
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))

@@ -23,16 +23,11 @@ int runThickness(const QStringList &arguments)
     const auto search = takeThicknessSearch(line, view);
     std::optional<double> nominal;
     const bool nominalRead = takePitch(line, QStringLiteral("--nominal"), nominal);
-    const bool json = line.takeFlag(QStringLiteral("--json"));
-    const bool csv = line.takeFlag(QStringLiteral("--csv"));
+    const bool csv = line.takeCsvChoice();
     const auto picture = takeMapPicture(line);
     const QString file = line.takeFile();
     if (line.failed() || !search || !nominalRead || !picture)
         return 2;
-    if (json && csv) {
-        reportFailure(QStringLiteral("--json and --csv: choose one"));
-        return 2;
-    }
 
     auto volume = std::make_unique<ScanVolume>();
     if (!loadScan(file, *volume))
